@@ -1,0 +1,359 @@
+#include "app/frmmain.h"
+
+#include "platform/platform.h"
+#include "platform/richtextbox.h"
+#include "platform/ui.h"
+#include "settings/settingsstore.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+
+namespace {
+// A control's own Visible flag, whether or not its window is on screen yet.
+bool shown(const QWidget *w) { return w && !w->isHidden(); }
+void focus(QWidget *w)
+{
+    // Moving the focus to a hidden or disabled control is passed over.
+    if (w && w->isEnabled() && !w->isHidden())
+        w->setFocus(Qt::OtherFocusReason);
+}
+const QString ViewPreviousCaption = QStringLiteral("&<<< View Previous");
+} // namespace
+
+frmMain::frmMain(LessonPlanModule &m, Platform &platform, SettingsStore *store, QWidget *parent)
+    : QWidget(parent), m(m), platform(platform), store_(store)
+{
+    createControls();
+    connectFrame();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::connectFrame()
+{
+    connect(cmdSettings, &QPushButton::clicked, this, &frmMain::cmdSettings_Click);
+    connect(cmdHelp, &QPushButton::clicked, this, &frmMain::cmdHelp_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
+    auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(f1, &QShortcut::activated, this, &frmMain::cmdHelp_Click);
+
+    for (QWidget *w : {static_cast<QWidget *>(cmdHelp), static_cast<QWidget *>(cmdSettings),
+                       static_cast<QWidget *>(lblSavePrint), static_cast<QWidget *>(lstAdd),
+                       static_cast<QWidget *>(lblDblClick), static_cast<QWidget *>(imgCal),
+                       static_cast<QWidget *>(fraWeeklyPlan), static_cast<QWidget *>(Label2)})
+        w->installEventFilter(this);
+}
+
+void frmMain::Form_Load()
+{
+    cboMonth->addItems({QStringLiteral("August"), QStringLiteral("September"),
+                        QStringLiteral("October"), QStringLiteral("November"),
+                        QStringLiteral("December"), QStringLiteral("January"),
+                        QStringLiteral("February"), QStringLiteral("March"), QStringLiteral("April"),
+                        QStringLiteral("May"), QStringLiteral("June"), QStringLiteral("July")});
+    cboMonth->setCurrentIndex(-1);
+    cboOldPlans->addItem(QStringLiteral("--- Browse for a Lesson Plan Document File ---"));
+    lblList->setText(QStringLiteral("Adding to Plan:"));
+    lblEditStandards->setText(QStringLiteral("To Add, Edit, or Delete listed items, click the") +
+                              QStringLiteral("\r\n") +
+                              QStringLiteral("'Change Settings' Button and choose 'State/Local "
+                                             "Standards'"));
+    lblTopicNote->setText(QStringLiteral("Excluded from the Lesson Plan but used as part") +
+                          QStringLiteral("\r\n") +
+                          QStringLiteral("of the filename when the Document is saved."));
+    Load();
+}
+
+void frmMain::Load()
+{
+    blnAskUnit = true;
+    m.blnStandardsEdited = false;
+    m.strPlanSaved = QStringLiteral("Y");
+    FillLists();
+    m.intStep = 0;
+}
+
+void frmMain::FillLists()
+{
+    m.record() = SettingsRecord();
+    if (store_ && store_->exists()) {
+        const LoadResult result = store_->load(m.record());
+        if (!result.ok) {
+            // Keep the unreadable file beside the store, so the next save cannot destroy
+            // what the teacher may still want back.
+            const QString kept = store_->path() + QStringLiteral(".unreadable");
+            QFile::remove(kept);
+            const bool copied = QFile::copy(store_->path(), kept);
+            QString text = result.message + QStringLiteral("\r\n\r\n") +
+                           QStringLiteral("Quillmark starts with the default settings.");
+            if (copied)
+                text += QStringLiteral(" The file that could not be read was kept as ") + kept +
+                        QStringLiteral(".");
+            platform.messageBox(text, QStringLiteral("Settings Not Loaded"),
+                                Platform::Buttons::OK, Platform::Icon::Exclamation);
+        } else if (!result.message.isEmpty()) {
+            platform.messageBox(result.message, QStringLiteral("Settings Reset"),
+                                Platform::Buttons::OK, Platform::Icon::Information);
+        }
+    }
+    cboCourses->clear();
+    for (int i = 0; i < SettingsRecord::CourseCount && i < m.strCourses.size(); ++i)
+        if (!m.strCourses.at(i).isEmpty())
+            cboCourses->addItem(m.strCourses.at(i));
+    cboCourses->setCurrentIndex(-1);
+}
+
+void frmMain::SetBlnAskUnit(bool b) { blnAskUnit = b; }
+
+void frmMain::showMain()
+{
+    show();
+    Form_Activate();
+}
+
+int frmMain::showDialog(QDialog *dialog)
+{
+    const int result = platform.showModal(dialog);
+    Form_Activate();
+    return result;
+}
+
+void frmMain::Form_Activate()
+{
+    // 1. A weekly plan needs a date and a course.
+    if (m.blnWeeklyPlans && (cboDate->currentText().isEmpty() || cboCourses->currentIndex() < 0))
+        m.intStep = 0;
+
+    // 2. The calendar never stays open behind the main window.
+    if (frmCal && !frmCal->isHidden())
+        frmCal->hide();
+
+    // 3. Period label
+    QString caption = QStringLiteral("Period/&Group (") + m.strPeriodHeading + QStringLiteral("):");
+    if (ui::captionWidthTwips(lblPdGrp, caption) > 2400)
+        caption = QStringLiteral("Period/&Group (") + m.strPeriodHeading.left(7) +
+                  QStringLiteral("...):");
+    lblPdGrp->setText(caption);
+    lblTopicNote->setVisible(!m.blnShowUnitTopic);
+
+    // 4. Window caption
+    setWindowTitle(QStringLiteral("Lesson Plans      ") + m.strTeacherName +
+                   QStringLiteral("      ") + m.strSchoolYear);
+
+    // 5. Closure label
+    const QString closure = m.strClosureHeading.size() > 17
+                                ? m.strClosureHeading.left(16) + QStringLiteral("...")
+                                : m.strClosureHeading;
+    lblClosure->setText(QStringLiteral("&Assignment (") + closure + QStringLiteral("):"));
+    if (!m.blnShowClosure) {
+        lblClosure->hide();
+        txtClosure->hide();
+    }
+
+    // 6. The file-open dialog starts in the storage folder.
+    strOpenDialogFolder = m.strStorageFolder;
+
+    // 7. Period
+    lblPdGrp->setVisible(m.blnShowPeriod);
+    txtPeriod->setVisible(m.blnShowPeriod);
+
+    // 8. Objective (weekly) or time frame (unit)
+    if (m.blnWeeklyPlans) {
+        lblObjective->setText(QStringLiteral("Daily &Objective (") + m.strDailyObjHeading +
+                              QStringLiteral("):"));
+        txtObjective->setVisible(m.blnShowDailyObj);
+        lblObjective->setVisible(m.blnShowDailyObj);
+        strWeekOrUnit = QStringLiteral("Week");
+        txtObjective->setToolTip(QStringLiteral("Type the day's goal"));
+    } else {
+        lblObjective->setText(QStringLiteral("&Time Frame (") + m.strTimelineHeading +
+                              QStringLiteral("):"));
+        txtObjective->setVisible(m.blnShowTimeline);
+        lblObjective->setVisible(m.blnShowTimeline);
+        strWeekOrUnit = QStringLiteral("Unit");
+        txtObjective->setToolTip(
+            QStringLiteral("Type the expected time frame for completing this Unit's instruction"));
+    }
+
+    // 9. Materials caption
+    if (strWeekOrUnit == QLatin1String("Unit"))
+        lblSample->setText(QStringLiteral("Materials Listing for current Unit Plan:"));
+    else
+        lblSample->setText(QStringLiteral("Materials Listing for ") + cboDay->currentText() +
+                           QStringLiteral(" Plan:"));
+
+    // 10. The date lists follow the school year.
+    if (m.strSchoolYear != strLastSchoolYear) {
+        if (schoolYearChanged)
+            schoolYearChanged();
+        strLastSchoolYear = m.strSchoolYear;
+    }
+
+    // 11. Week or unit entry
+    fraWeeklyPlan->setVisible(m.blnWeeklyPlans);
+    fraUnitPlan->setVisible(!m.blnWeeklyPlans);
+
+    // 12.
+    if (lstAdd->count() > 0)
+        lblList->show();
+
+    // 13. The objective carried over from the day before
+    const QString objective = txtObjective->toPlainText().trimmed();
+    if (shown(cmdNewUnit) && !objective.isEmpty()) {
+        lblUnchanged->setVisible(m.blnShowDailyObj);
+        if (!objective.endsWith(QLatin1String("(cont.)")) && shown(txtObjective))
+            cmdContinue->setVisible(m.blnShowDailyObj);
+    }
+
+    // 14. The step frames lie at fixed places.
+    fraPrevious->setGeometry(ui::twips(105), ui::twips(420), ui::twips(8340), ui::twips(3640));
+    fraStandards->setGeometry(ui::twips(120), ui::twips(1200), ui::twips(10365), ui::twips(5365));
+    fraLists->setGeometry(ui::twips(120), ui::twips(1200), ui::twips(10365), ui::twips(5365));
+
+    // 15.
+    PrepareStep();
+}
+
+void frmMain::PrepareStep()
+{
+    if (stepDriver)
+        stepDriver();
+}
+
+void frmMain::EnableControls(bool b)
+{
+    for (QWidget *w : {static_cast<QWidget *>(cboCourses), static_cast<QWidget *>(txtPeriod),
+                       static_cast<QWidget *>(txtUnit), static_cast<QWidget *>(cboMonth),
+                       static_cast<QWidget *>(imgCal), static_cast<QWidget *>(cboDate),
+                       static_cast<QWidget *>(cmdBegin)})
+        w->setEnabled(b);
+    if (b) {
+        focus(cboCourses);
+        // Auto-exclusive option buttons cannot be unchecked one by one.
+        for (QRadioButton *option : std::as_const(optTask)) {
+            option->setAutoExclusive(false);
+            option->setChecked(false);
+            option->setAutoExclusive(true);
+        }
+    }
+}
+
+void frmMain::SetNextFocus()
+{
+    if (cboCourses->currentText().isEmpty()) {
+        focus(cboCourses);
+    } else if (m.blnShowPeriod && txtPeriod->text().trimmed().isEmpty()) {
+        focus(txtPeriod);
+    } else if (m.blnWeeklyPlans) {
+        if (cboMonth->currentText().isEmpty()) {
+            imgCal->setEnabled(true);
+            cboMonth->setEnabled(true);
+            focus(cboMonth);
+        } else if (!cboDay->currentText().isEmpty()) {
+            cmdBegin->setEnabled(RTxtComposite->BackColor() != ui::white());
+            if (cmdBegin->isEnabled())
+                focus(cmdBegin);
+        }
+    } else {
+        if (txtUnit->text().trimmed().isEmpty())
+            focus(txtUnit);
+        else if (cmdBegin->isEnabled())
+            focus(cmdBegin);
+    }
+    if (m.blnWeeklyPlans)
+        cboDay->setEnabled(!cboMonth->currentText().isEmpty() &&
+                           !cboDate->currentText().isEmpty());
+}
+
+void frmMain::cmdSettings_Click()
+{
+    m.strSavedBeforeSettings = m.strPlanSaved;
+    if (settingsScreen)
+        platform.showModal(settingsScreen());
+    ui::setBackColor(cmdSettings, ui::buttonFace());
+    if (cmdPrev->text() == ViewPreviousCaption || !closeViewer)
+        SetNextFocus();
+    else
+        closeViewer();
+    Form_Activate();
+}
+
+void frmMain::cmdHelp_Click() { platform.showHelp(helpContextId_); }
+
+void frmMain::cmdExit_Click() { close(); }
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    Form_Unload();
+}
+
+void frmMain::Form_Unload()
+{
+    if (unloading_)
+        return;
+    unloading_ = true;
+    // Every other window of the program closes with the main window.
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *w : windows)
+        if (w != this && !w->isHidden())
+            w->close();
+    for (QWidget *w : windows)
+        if (w != this)
+            w->hide();
+    Q_EMIT unloaded();
+}
+
+void frmMain::resetHoverColors()
+{
+    ui::setBackColor(cmdHelp, ui::buttonFace());
+    ui::setBackColor(cmdSettings, ui::buttonFace());
+}
+
+void frmMain::hoverOver(QObject *watched)
+{
+    if (watched == cmdHelp) {
+        ui::setBackColor(cmdHelp, ui::yellow());
+        ui::setBackColor(cmdSettings, ui::buttonFace());
+    } else if (watched == cmdSettings) {
+        ui::setBackColor(cmdSettings, ui::yellow());
+        ui::setBackColor(cmdHelp, ui::buttonFace());
+    } else if (watched == lblSavePrint) {
+        resetHoverColors();
+    } else if (watched == lstAdd) {
+        if (lstAdd->count() > 0)
+            lblDblClick->show();
+    } else if (watched == lblDblClick) {
+        lblDblClick->hide();
+    } else if (watched == imgCal) {
+        imgCal->setPixmap(imgCal2->pixmap());
+    } else if (watched == fraWeeklyPlan || watched == Label2) {
+        imgCal->setPixmap(imgCal1->pixmap());
+    }
+}
+
+bool frmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove)
+        hoverOver(watched);
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmMain::mouseMoveEvent(QMouseEvent *event)
+{
+    // The pointer is over the window's background.
+    resetHoverColors();
+    lblDblClick->hide();
+    QWidget::mouseMoveEvent(event);
+}

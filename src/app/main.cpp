@@ -1,0 +1,36 @@
+#include "app/frmdedication.h"
+#include "app/frmmain.h"
+#include "platform/qtplatform.h"
+#include "settings/settings.h"
+#include "settings/settingsstore.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QScreen>
+#include <QStyleFactory>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Quillmark"));
+    QApplication::setApplicationName(QStringLiteral("Quillmark"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+
+    LessonPlanModule module;
+    // The program's folder, always ending in a separator.
+    module.strAppPath = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+    if (!module.strAppPath.endsWith(QDir::separator()))
+        module.strAppPath += QDir::separator();
+
+    QtPlatform platform;
+    SettingsStore store;
+    frmMain mainWindow(module, platform, &store);
+    QObject::connect(&mainWindow, &frmMain::unloaded, &app, &QApplication::quit);
+
+    frmDedication splash(mainWindow);
+    splash.show();
+    if (const QScreen *screen = splash.screen())
+        splash.move(screen->availableGeometry().center() - splash.rect().center());
+    splash.Form_Load();
+    return app.exec();
+}

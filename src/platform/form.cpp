@@ -1,0 +1,56 @@
+#include "platform/form.h"
+
+#include "platform/platform.h"
+#include "platform/ui.h"
+
+#include <QAbstractButton>
+#include <QEvent>
+#include <QKeySequence>
+#include <QShortcut>
+
+Form::Form(Platform &platform, QWidget *parent) : QDialog(parent), platform(platform)
+{
+    setMouseTracking(true);
+    auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(f1, &QShortcut::activated, this, &Form::showContextHelp);
+}
+
+void Form::load()
+{
+    if (loaded_)
+        return;
+    loaded_ = true;
+    Form_Load();
+}
+
+void Form::showContextHelp() { platform.showHelp(helpContextId_); }
+
+void Form::highlightOnHover(QAbstractButton *button)
+{
+    hoverButtons_.append(button);
+    button->installEventFilter(this);
+}
+
+void Form::showEvent(QShowEvent *event)
+{
+    load();
+    QDialog::showEvent(event);
+    Form_Activate();
+}
+
+bool Form::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Enter) {
+        if (auto *button = qobject_cast<QAbstractButton *>(watched);
+            button && hoverButtons_.contains(button))
+            ui::setBackColor(button, ui::yellow());
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void Form::mouseMoveEvent(QMouseEvent *event)
+{
+    for (QAbstractButton *button : std::as_const(hoverButtons_))
+        ui::setBackColor(button, ui::buttonFace());
+    QDialog::mouseMoveEvent(event);
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QDialog>
+
+class Platform;
+class QAbstractButton;
+
+// Base of the program's own dialogs. A dialog is created on first use and kept; Form_Load runs
+// once, before it is first used or shown, and Form_Activate every time it is shown. Done and a
+// confirmed Cancel hide it. F1 opens the help at the dialog's help context id.
+class Form : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit Form(Platform &platform, QWidget *parent = nullptr);
+
+    // Runs Form_Load the first time; later calls do nothing.
+    void load();
+    bool isLoaded() const { return loaded_; }
+
+    int helpContextId() const { return helpContextId_; }
+    void setHelpContextId(int id) { helpContextId_ = id; }
+
+    // Opens the help at this dialog's topic, as F1 does.
+    void showContextHelp();
+
+    // Runs once, when the dialog is first used; copies the settings into the controls.
+    virtual void Form_Load() {}
+    // Runs at every showing of the dialog, and when it becomes active again after a dialog
+    // it opened has closed.
+    virtual void Form_Activate() {}
+
+protected:
+    // A Help button turns yellow while the pointer is over it and back to the button face
+    // when the pointer moves over the rest of the dialog.
+    void highlightOnHover(QAbstractButton *button);
+
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+    Platform &platform;
+
+private:
+    bool loaded_ = false;
+    int helpContextId_ = 0;
+    QList<QAbstractButton *> hoverButtons_;
+};

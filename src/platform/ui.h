@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+class QWidget;
+
+// Small helpers shared by every screen: colours by their meaning, twips, captions.
+namespace ui {
+
+// Colours that carry meaning on the screens.
+inline QColor white() { return QColor(255, 255, 255); }
+inline QColor yellow() { return QColor(255, 255, 0); }
+inline QColor lightYellow() { return QColor(255, 255, 192); }
+inline QColor lightCyan() { return QColor(192, 255, 255); }
+inline QColor lightRed() { return QColor(255, 192, 192); }
+// The platform's colours of buttons, menus and windows.
+QColor buttonFace();
+QColor menuColor();
+QColor windowColor();
+
+// Sets the background a teacher sees on the widget (a button's face, a field's base, a
+// label's or frame's window) and reads it back.
+void setBackColor(QWidget *widget, const QColor &color);
+QColor backColor(const QWidget *widget);
+
+// Window geometry is given in twips (1/1440 inch): 15 twips per pixel at 96 dpi.
+constexpr int twips(int t) { return t / 15; }
+constexpr int toTwips(int px) { return px * 15; }
+
+// The width of a label's caption as laid out on screen, in twips ('&' access markers are not
+// drawn, so they do not count).
+int captionWidthTwips(const QWidget *label, const QString &caption);
+
+// Multi-line fields hold "\n"; the program's own texts use CR LF. These convert.
+QString toCrLf(const QString &fieldText);
+QString fromCrLf(const QString &text);
+
+} // namespace ui

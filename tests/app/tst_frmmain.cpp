@@ -1,0 +1,499 @@
+// The main window frame: what it shows after start-up, how its labels follow the settings at
+// every activation, where it puts the focus, help, hover hints and exit.
+#include "app/frmmain.h"
+#include "platform/richtextbox.h"
+#include "platform/ui.h"
+#include "settings/settingsstore.h"
+#include "support/scriptedplatform.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QEnterEvent>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+class TestFrmMain : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<LessonPlanModule> m;
+    std::unique_ptr<ScriptedPlatform> platform;
+    std::unique_ptr<frmMain> w;
+
+    void makeWindow(SettingsStore *store = nullptr)
+    {
+        w = std::make_unique<frmMain>(*m, *platform, store);
+        w->Form_Load();
+    }
+
+    // Settings are changed the way a settings screen does: in place, then the window is
+    // activated again.
+    void activate() { w->Form_Activate(); }
+
+    static void enter(QWidget *widget)
+    {
+        QEnterEvent event(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+        QApplication::sendEvent(widget, &event);
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void init()
+    {
+        m = std::make_unique<LessonPlanModule>();
+        platform = std::make_unique<ScriptedPlatform>();
+        makeWindow();
+    }
+
+    void cleanup()
+    {
+        platform->verifyAllAnswered();
+        w.reset();
+    }
+
+    void startsWithTheDefaultLists()
+    {
+        QStringList months;
+        for (int i = 0; i < w->cboMonth->count(); ++i)
+            months << w->cboMonth->itemText(i);
+        QCOMPARE(months, QStringList({"August", "September", "October", "November", "December",
+                                      "January", "February", "March", "April", "May", "June",
+                                      "July"}));
+        QCOMPARE(w->cboMonth->currentText(), QString());
+        QCOMPARE(w->cboOldPlans->count(), 1);
+        QCOMPARE(w->cboOldPlans->itemText(0),
+                 QStringLiteral("--- Browse for a Lesson Plan Document File ---"));
+        QStringList courses;
+        for (int i = 0; i < w->cboCourses->count(); ++i)
+            courses << w->cboCourses->itemText(i);
+        QCOMPARE(courses, QStringList({"Course/Subject #1", "Course/Subject #2",
+                                       "Course/Subject #3"}));
+        QCOMPARE(w->cboCourses->currentIndex(), -1);
+        QCOMPARE(w->lblTopicNote->text(),
+                 QStringLiteral("Excluded from the Lesson Plan but used as part\r\nof the "
+                                "filename when the Document is saved."));
+        QCOMPARE(m->intStep, 0);
+        QCOMPARE(m->strPlanSaved, QStringLiteral("Y"));
+        QVERIFY(w->blnAskUnit);
+    }
+
+    void controlsCarryTheirNamesAndCaptions_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("tip");
+        QTest::newRow("begin") << "cmdBegin" << "&Begin Plan"
+                               << "Start constructing the new Lesson Plan Document";
+        QTest::newRow("settings") << "cmdSettings" << "Change &Settings"
+                                  << "Change the current program settings";
+        QTest::newRow("help") << "cmdHelp" << "&Help" << "Click for Help";
+        QTest::newRow("exit") << "cmdExit" << "E&xit" << "Quit the Program";
+        QTest::newRow("continue") << "cmdContinue" << " ( con&t.) ?"
+                                  << "Mark the Objective as a continuation";
+        QTest::newRow("prev") << "cmdPrev" << "&<<< View Previous"
+                              << "View the previous Plan and/or copy text to the current Plan";
+        QTest::newRow("ok") << "cmdOK" << "O&K  >>>"
+                            << "Accept the Description above and add it to the current Plan";
+        QTest::newRow("done1") << "cmdDone1" << "Actvity List &Finished"
+                               << "Accept the list at the right and add the items to the current "
+                                  "Plan";
+        QTest::newRow("free item") << "optTask(15)" << "( Blank &Line )" << "Select this item";
+        QTest::newRow("item 11") << "optTask(10)" << "&I." << "Select this item";
+        QTest::newRow("enlarge") << "cmdEnlarge" << "Large Edito&r"
+                                 << "Open a larger document editor window";
+        QTest::newRow("proceed") << "cmdProceed" << "Proc&eed to Next Step"
+                                 << "Add the Materials to the current Plan and continue";
+    }
+
+    void controlsCarryTheirNamesAndCaptions()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(QString, tip);
+        auto *control = w->findChild<QAbstractButton *>(name);
+        QVERIFY2(control, qPrintable(name));
+        QCOMPARE(control->text(), caption);
+        QCOMPARE(control->toolTip(), tip);
+    }
+
+    void courseListSkipsEmptySlots()
+    {
+        QTemporaryDir dir;
+        SettingsStore store(dir.filePath(QStringLiteral("quillmark.ini")));
+        SettingsRecord saved;
+        saved.strCourses = SettingsRecord::padded({}, 10);
+        saved.strCourses[0] = QStringLiteral("Algebra 1");
+        saved.strCourses[5] = QStringLiteral("Geometry");
+        QVERIFY(store.save(saved));
+        makeWindow(&store);
+        QCOMPARE(w->cboCourses->count(), 2);
+        QCOMPARE(w->cboCourses->itemText(0), QStringLiteral("Algebra 1"));
+        QCOMPARE(w->cboCourses->itemText(1), QStringLiteral("Geometry"));
+    }
+
+    void unreadableStoreIsKeptAndReported()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("quillmark.ini"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        const QByteArray garbage("\x01\x02\xff\xfe not settings at all \x00\x7f", 30);
+        file.write(garbage);
+        file.close();
+        SettingsStore store(path);
+        platform->answerMessage(Platform::Answer::OK, QString(),
+                                QStringLiteral("Settings Not Loaded"));
+        makeWindow(&store);
+        QVERIFY(platform->lastPrompt().text.contains(path + QStringLiteral(".unreadable")));
+        QFile kept(path + QStringLiteral(".unreadable"));
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), garbage);
+        QCOMPARE(w->cboCourses->count(), 3);
+        QCOMPARE(m->strTeacherName, QStringLiteral("Your Name Here..."));
+    }
+
+    void periodLabel_data()
+    {
+        QTest::addColumn<QString>("heading");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("default") << "Period" << "Period/&Group (Period):";
+        QTest::newRow("long") << "Instructional Group Designation"
+                              << "Period/&Group (Instruc...):";
+    }
+
+    void periodLabel()
+    {
+        QFETCH(QString, heading);
+        QFETCH(QString, caption);
+        m->strPeriodHeading = heading;
+        activate();
+        QCOMPARE(w->lblPdGrp->text(), caption);
+    }
+
+    void periodHiddenWhenNotShown()
+    {
+        m->blnShowPeriod = false;
+        activate();
+        QVERIFY(w->lblPdGrp->isHidden());
+        QVERIFY(w->txtPeriod->isHidden());
+        m->blnShowPeriod = true;
+        activate();
+        QVERIFY(!w->lblPdGrp->isHidden());
+        QVERIFY(!w->txtPeriod->isHidden());
+    }
+
+    void closureLabel_data()
+    {
+        QTest::addColumn<QString>("heading");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("default") << "Closing" << "&Assignment (Closing):";
+        QTest::newRow("17 characters") << "ABCDEFGHIJKLMNOPQ" << "&Assignment (ABCDEFGHIJKLMNOPQ):";
+        QTest::newRow("18 characters") << "ABCDEFGHIJKLMNOPQR"
+                                       << "&Assignment (ABCDEFGHIJKLMNOP...):";
+    }
+
+    void closureLabel()
+    {
+        QFETCH(QString, heading);
+        QFETCH(QString, caption);
+        m->strClosureHeading = heading;
+        activate();
+        QCOMPARE(w->lblClosure->text(), caption);
+    }
+
+    void closureHiddenOnlyWhenSwitchedOff()
+    {
+        w->txtClosure->hide();
+        m->blnShowClosure = true;
+        activate();
+        QVERIFY2(w->txtClosure->isHidden(), "a shown closure setting leaves the field as it is");
+        w->txtClosure->show();
+        w->lblClosure->show();
+        m->blnShowClosure = false;
+        activate();
+        QVERIFY(w->txtClosure->isHidden());
+        QVERIFY(w->lblClosure->isHidden());
+    }
+
+    void weeklyOrUnitLabels_data()
+    {
+        QTest::addColumn<bool>("weekly");
+        QTest::addColumn<bool>("showDailyObj");
+        QTest::addColumn<bool>("showTimeline");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<bool>("objectiveShown");
+        QTest::addColumn<QString>("weekOrUnit");
+        QTest::newRow("weekly") << true << true << false << "Daily &Objective (Daily Objective):"
+                                << true << "Week";
+        QTest::newRow("weekly, no objective")
+            << true << false << true << "Daily &Objective (Daily Objective):" << false << "Week";
+        QTest::newRow("unit") << false << false << true << "&Time Frame (Timeline):" << true
+                              << "Unit";
+        QTest::newRow("unit, no timeline")
+            << false << true << false << "&Time Frame (Timeline):" << false << "Unit";
+    }
+
+    void weeklyOrUnitLabels()
+    {
+        QFETCH(bool, weekly);
+        QFETCH(bool, showDailyObj);
+        QFETCH(bool, showTimeline);
+        QFETCH(QString, caption);
+        QFETCH(bool, objectiveShown);
+        QFETCH(QString, weekOrUnit);
+        m->blnWeeklyPlans = weekly;
+        m->blnShowDailyObj = showDailyObj;
+        m->blnShowTimeline = showTimeline;
+        activate();
+        QCOMPARE(w->lblObjective->text(), caption);
+        QCOMPARE(!w->txtObjective->isHidden(), objectiveShown);
+        QCOMPARE(!w->lblObjective->isHidden(), objectiveShown);
+        QCOMPARE(w->strWeekOrUnit, weekOrUnit);
+        QCOMPARE(!w->fraWeeklyPlan->isHidden(), weekly);
+        QCOMPARE(!w->fraUnitPlan->isHidden(), !weekly);
+        QCOMPARE(w->lblSample->text(),
+                 weekly ? QStringLiteral("Materials Listing for  Plan:")
+                        : QStringLiteral("Materials Listing for current Unit Plan:"));
+        QCOMPARE(w->txtObjective->toolTip(),
+                 weekly ? QStringLiteral("Type the day's goal")
+                        : QStringLiteral("Type the expected time frame for completing this Unit's "
+                                         "instruction"));
+    }
+
+    void windowCaptionAndStorageFolder()
+    {
+        m->strTeacherName = QStringLiteral("A. Teacher");
+        m->strSchoolYear = QStringLiteral("2011-2012");
+        m->strStorageFolder = QStringLiteral("/home/teacher/Plans");
+        m->blnShowUnitTopic = false;
+        activate();
+        QCOMPARE(w->windowTitle(), QStringLiteral("Lesson Plans      A. Teacher      2011-2012"));
+        QCOMPARE(w->strOpenDialogFolder, QStringLiteral("/home/teacher/Plans"));
+        QVERIFY(!w->lblTopicNote->isHidden());
+    }
+
+    void dateListsFollowOnlyTheSchoolYear()
+    {
+        int rebuilt = 0;
+        w->schoolYearChanged = [&] { ++rebuilt; };
+        activate();
+        QCOMPARE(rebuilt, 1);
+        m->strTeacherName = QStringLiteral("Someone Else");
+        m->intFirstDay = 0;
+        activate();
+        QCOMPARE(rebuilt, 1);
+        m->strSchoolYear = QStringLiteral("2010-2011");
+        activate();
+        QCOMPARE(rebuilt, 2);
+        QCOMPARE(w->strLastSchoolYear, QStringLiteral("2010-2011"));
+    }
+
+    void stepDriverRunsAtEveryActivation()
+    {
+        QList<int> steps;
+        w->stepDriver = [&] { steps << m->intStep; };
+        m->intStep = 2;
+        activate();
+        // A weekly plan without a chosen date is no plan at all.
+        QCOMPARE(steps, QList<int>({0}));
+        m->blnWeeklyPlans = false;
+        m->intStep = 3;
+        activate();
+        QCOMPARE(steps, QList<int>({0, 3}));
+    }
+
+    void carriedOverObjectiveIsFlagged_data()
+    {
+        QTest::addColumn<QString>("objective");
+        QTest::addColumn<bool>("unchangedShown");
+        QTest::addColumn<bool>("continueShown");
+        QTest::newRow("plain") << "Solve linear equations" << true << true;
+        QTest::newRow("continued") << "Solve linear equations (cont.)" << true << false;
+        QTest::newRow("blank") << "   " << false << false;
+    }
+
+    void carriedOverObjectiveIsFlagged()
+    {
+        QFETCH(QString, objective);
+        QFETCH(bool, unchangedShown);
+        QFETCH(bool, continueShown);
+        w->lblUnchanged->hide();
+        w->cmdContinue->hide();
+        w->cmdNewUnit->show();
+        w->txtObjective->setPlainText(objective);
+        activate();
+        QCOMPARE(!w->lblUnchanged->isHidden(), unchangedShown);
+        QCOMPARE(!w->cmdContinue->isHidden(), continueShown);
+    }
+
+    void stepFramesLieAtFixedPlaces()
+    {
+        activate();
+        QCOMPARE(w->fraPrevious->geometry(), QRect(7, 28, 556, 242));
+        QCOMPARE(w->fraLists->geometry(), QRect(8, 80, 691, 357));
+        QCOMPARE(w->fraStandards->geometry(), w->fraLists->geometry());
+    }
+
+    void enableControls()
+    {
+        const QList<QWidget *> locked = {w->cboCourses, w->txtPeriod, w->txtUnit, w->cboMonth,
+                                         w->imgCal,     w->cboDate,   w->cmdBegin};
+        w->optTask[3]->setChecked(true);
+        w->EnableControls(false);
+        for (QWidget *c : locked)
+            QVERIFY2(!c->isEnabled(), qPrintable(c->objectName()));
+        QVERIFY(w->optTask[3]->isChecked());
+        w->EnableControls(true);
+        for (QWidget *c : locked)
+            QVERIFY2(c->isEnabled(), qPrintable(c->objectName()));
+        for (QRadioButton *option : std::as_const(w->optTask))
+            QVERIFY2(!option->isChecked(), qPrintable(option->objectName()));
+    }
+
+    void focusGoesToTheFirstMissingEntry_data()
+    {
+        QTest::addColumn<bool>("weekly");
+        QTest::addColumn<int>("course");
+        QTest::addColumn<QString>("period");
+        QTest::addColumn<QString>("unit");
+        QTest::addColumn<QString>("focused");
+        QTest::newRow("no course") << true << -1 << "" << "" << "cboCourses";
+        QTest::newRow("no period") << true << 0 << "  " << "" << "txtPeriod";
+        QTest::newRow("no month") << true << 0 << "3" << "" << "cboMonth";
+        QTest::newRow("no unit topic") << false << 1 << "3" << "" << "txtUnit";
+    }
+
+    void focusGoesToTheFirstMissingEntry()
+    {
+        QFETCH(bool, weekly);
+        QFETCH(int, course);
+        QFETCH(QString, period);
+        QFETCH(QString, unit);
+        QFETCH(QString, focused);
+        m->blnWeeklyPlans = weekly;
+        w->showMain();
+        QApplication::setActiveWindow(w.get());
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        w->cboCourses->setCurrentIndex(course);
+        w->txtPeriod->setText(period);
+        w->txtUnit->setText(unit);
+        w->cboMonth->setEnabled(false);
+        w->SetNextFocus();
+        QTRY_COMPARE(QApplication::focusWidget() ? QApplication::focusWidget()->objectName()
+                                                  : QString(),
+                     focused);
+        if (focused == QLatin1String("cboMonth"))
+            QVERIFY(w->cboMonth->isEnabled() && w->imgCal->isEnabled());
+        QVERIFY(!w->cboDay->isEnabled() || !weekly);
+    }
+
+    void beginFollowsTheDocumentOnceTheDayIsKnown()
+    {
+        w->cboCourses->setCurrentIndex(0);
+        w->txtPeriod->setText(QStringLiteral("3"));
+        w->cboMonth->setCurrentIndex(1);
+        w->cboDate->addItem(QStringLiteral("7"));
+        w->cboDay->addItem(QStringLiteral("Monday, September 7"));
+        w->cboDay->setCurrentIndex(0);
+        w->RTxtComposite->setBackColor(ui::white());
+        w->SetNextFocus();
+        QVERIFY2(!w->cmdBegin->isEnabled(), "a plan under way cannot be begun again");
+        QVERIFY(w->cboDay->isEnabled());
+        w->RTxtComposite->setBackColor(ui::buttonFace());
+        w->SetNextFocus();
+        QVERIFY(w->cmdBegin->isEnabled());
+    }
+
+    void hoverHints()
+    {
+        enter(w->cmdHelp);
+        QCOMPARE(ui::backColor(w->cmdHelp), ui::yellow());
+        QCOMPARE(ui::backColor(w->cmdSettings), ui::buttonFace());
+        enter(w->cmdSettings);
+        QCOMPARE(ui::backColor(w->cmdSettings), ui::yellow());
+        QCOMPARE(ui::backColor(w->cmdHelp), ui::buttonFace());
+        enter(w->lblSavePrint);
+        QCOMPARE(ui::backColor(w->cmdSettings), ui::buttonFace());
+
+        enter(w->lstAdd);
+        QVERIFY2(w->lblDblClick->isHidden(), "an empty list offers nothing to edit");
+        w->lstAdd->addItem(QStringLiteral("Lecture: chapter 2"));
+        enter(w->lstAdd);
+        QVERIFY(!w->lblDblClick->isHidden());
+        enter(w->lblDblClick);
+        QVERIFY(w->lblDblClick->isHidden());
+
+        enter(w->imgCal);
+        QCOMPARE(w->imgCal->pixmap().toImage(), w->imgCal2->pixmap().toImage());
+        enter(w->Label2);
+        QCOMPARE(w->imgCal->pixmap().toImage(), w->imgCal1->pixmap().toImage());
+
+        enter(w->cmdHelp);
+        w->lstAdd->addItem(QStringLiteral("x"));
+        enter(w->lstAdd);
+        QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), QPointF(2, 2), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(w.get(), &move);
+        QCOMPARE(ui::backColor(w->cmdHelp), ui::buttonFace());
+        QVERIFY(w->lblDblClick->isHidden());
+    }
+
+    void helpOpensAtTheCurrentTopic()
+    {
+        w->cmdHelp->click();
+        w->setHelpContextId(10004);
+        w->showMain();
+        QApplication::setActiveWindow(w.get());
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        QTest::keyClick(w.get(), Qt::Key_F1);
+        QCOMPARE(platform->helpTopics(), QList<int>({10002, 10004}));
+    }
+
+    void settingsChangesShowOnReturn()
+    {
+        QDialog screen;
+        screen.setObjectName(QStringLiteral("frmPageConfig"));
+        w->settingsScreen = [&] { return &screen; };
+        m->strPlanSaved = QStringLiteral("N");
+        platform->actInDialog(QStringLiteral("frmPageConfig"), [&](QDialog *) {
+            m->strClosureHeading = QStringLiteral("Homework");
+            m->strTeacherName = QStringLiteral("Ms. Rivera");
+        });
+        w->cmdSettings->click();
+        QCOMPARE(m->strSavedBeforeSettings, QStringLiteral("N"));
+        QCOMPARE(w->lblClosure->text(), QStringLiteral("&Assignment (Homework):"));
+        QCOMPARE(w->windowTitle(), QStringLiteral("Lesson Plans      Ms. Rivera      2009-2010"));
+        QCOMPARE(ui::backColor(w->cmdSettings), ui::buttonFace());
+    }
+
+    void exitClosesEveryWindowWithoutAsking()
+    {
+        w->showMain();
+        QWidget other;
+        other.show();
+        QSignalSpy unloaded(w.get(), &frmMain::unloaded);
+        w->RTxtComposite->setText(QStringLiteral("An unsaved plan"));
+        m->strPlanSaved = QStringLiteral("N");
+        w->cmdExit->click();
+        QCOMPARE(unloaded.count(), 1);
+        QVERIFY(w->isHidden());
+        QVERIFY(other.isHidden());
+        QCOMPARE(platform->prompts().size(), 0);
+    }
+};
+
+QTEST_MAIN(TestFrmMain)
+#include "tst_frmmain.moc"
