@@ -23,6 +23,7 @@ frmDedication::frmDedication(frmMain &main, QWidget *parent)
     TimerSplash = new QTimer(this);
     TimerSplash->setObjectName(QStringLiteral("TimerSplash"));
     TimerSplash->setInterval(5000);
+    TimerSplash->setTimerType(Qt::PreciseTimer);
     connect(TimerSplash, &QTimer::timeout, this, &frmDedication::TimerSplash_Timer);
 }
 
@@ -60,7 +61,8 @@ QPixmap frmDedication::picture()
     for (qreal y = page.top() + 22; y < page.bottom() - 6; y += 14)
         p.drawLine(QPointF(page.left() + 6, y), QPointF(page.right() - 6, y));
     p.setPen(QPen(QColor(220, 120, 120), 1));
-    p.drawLine(QPointF(page.left() + 20, page.top() + 4), QPointF(page.left() + 20, page.bottom() - 4));
+    p.drawLine(QPointF(page.left() + 20, page.top() + 4),
+               QPointF(page.left() + 20, page.bottom() - 4));
     p.setPen(QPen(QColor(60, 60, 90), 1.4));
     for (int line = 0; line < 6; ++line) {
         const qreal y = page.top() + 19 + line * 14;

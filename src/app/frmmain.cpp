@@ -19,9 +19,13 @@
 #include <QRadioButton>
 #include <QShortcut>
 
-namespace {
+namespace
+{
 // A control's own Visible flag, whether or not its window is on screen yet.
-bool shown(const QWidget *w) { return w && !w->isHidden(); }
+bool shown(const QWidget *w)
+{
+    return w && !w->isHidden();
+}
 void focus(QWidget *w)
 {
     // Moving the focus to a hidden or disabled control is passed over.
@@ -57,11 +61,11 @@ void frmMain::connectFrame()
 
 void frmMain::Form_Load()
 {
-    cboMonth->addItems({QStringLiteral("August"), QStringLiteral("September"),
-                        QStringLiteral("October"), QStringLiteral("November"),
-                        QStringLiteral("December"), QStringLiteral("January"),
-                        QStringLiteral("February"), QStringLiteral("March"), QStringLiteral("April"),
-                        QStringLiteral("May"), QStringLiteral("June"), QStringLiteral("July")});
+    cboMonth->addItems(
+        {QStringLiteral("August"), QStringLiteral("September"), QStringLiteral("October"),
+         QStringLiteral("November"), QStringLiteral("December"), QStringLiteral("January"),
+         QStringLiteral("February"), QStringLiteral("March"), QStringLiteral("April"),
+         QStringLiteral("May"), QStringLiteral("June"), QStringLiteral("July")});
     cboMonth->setCurrentIndex(-1);
     cboOldPlans->addItem(QStringLiteral("--- Browse for a Lesson Plan Document File ---"));
     lblList->setText(QStringLiteral("Adding to Plan:"));
@@ -100,8 +104,8 @@ void frmMain::FillLists()
             if (copied)
                 text += QStringLiteral(" The file that could not be read was kept as ") + kept +
                         QStringLiteral(".");
-            platform.messageBox(text, QStringLiteral("Settings Not Loaded"),
-                                Platform::Buttons::OK, Platform::Icon::Exclamation);
+            platform.messageBox(text, QStringLiteral("Settings Not Loaded"), Platform::Buttons::OK,
+                                Platform::Icon::Exclamation);
         } else if (!result.message.isEmpty()) {
             platform.messageBox(result.message, QStringLiteral("Settings Reset"),
                                 Platform::Buttons::OK, Platform::Icon::Information);
@@ -114,7 +118,10 @@ void frmMain::FillLists()
     cboCourses->setCurrentIndex(-1);
 }
 
-void frmMain::SetBlnAskUnit(bool b) { blnAskUnit = b; }
+void frmMain::SetBlnAskUnit(bool b)
+{
+    blnAskUnit = b;
+}
 
 void frmMain::showMain()
 {
@@ -272,8 +279,7 @@ void frmMain::SetNextFocus()
             focus(cmdBegin);
     }
     if (m.blnWeeklyPlans)
-        cboDay->setEnabled(!cboMonth->currentText().isEmpty() &&
-                           !cboDate->currentText().isEmpty());
+        cboDay->setEnabled(!cboMonth->currentText().isEmpty() && !cboDate->currentText().isEmpty());
 }
 
 void frmMain::cmdSettings_Click()
@@ -289,9 +295,15 @@ void frmMain::cmdSettings_Click()
     Form_Activate();
 }
 
-void frmMain::cmdHelp_Click() { platform.showHelp(helpContextId_); }
+void frmMain::cmdHelp_Click()
+{
+    platform.showHelp(helpContextId_);
+}
 
-void frmMain::cmdExit_Click() { close(); }
+void frmMain::cmdExit_Click()
+{
+    close();
+}
 
 void frmMain::closeEvent(QCloseEvent *event)
 {

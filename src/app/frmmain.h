@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QList>
-#include <functional>
 #include <QString>
 #include <QVector>
 #include <QWidget>
+#include <functional>
 
 #include "settings/settings.h"
 
@@ -224,6 +224,7 @@ private:
     void createDocumentBand(QWidget *band);
     void createOverlays();
     void createMenus();
+    void setDesignState();
     void connectFrame();
 
     void Form_Unload();

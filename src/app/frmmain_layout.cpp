@@ -20,14 +20,18 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <type_traits>
 
-namespace {
+namespace
+{
 
 template <typename T> T *named(T *widget, const QString &name, const QString &tip = QString())
 {
     widget->setObjectName(name);
-    if (!tip.isEmpty())
-        widget->setToolTip(tip);
+    if constexpr (std::is_base_of_v<QWidget, T>) {
+        if (!tip.isEmpty())
+            widget->setToolTip(tip);
+    }
     return widget;
 }
 
@@ -77,6 +81,9 @@ QPixmap calendarPicture(bool highlighted)
     return pixmap;
 }
 
+// The right-hand column: earlier plans at the top, the document's buttons below.
+constexpr int RightColumnWidth = 164;
+
 } // namespace
 
 void frmMain::createControls()
@@ -108,8 +115,9 @@ void frmMain::createControls()
 
     createOverlays();
     createMenus();
-    setMinimumSize(ui::twips(11400), ui::twips(11400));
-    resize(ui::twips(11400), ui::twips(12000));
+    setDesignState();
+    setMinimumSize(ui::twips(11100), ui::twips(10500));
+    resize(ui::twips(11100), ui::twips(11700));
 }
 
 void frmMain::createTopBand(QWidget *band)
@@ -117,7 +125,7 @@ void frmMain::createTopBand(QWidget *band)
     Label2 = label(band, QStringLiteral("Label2"), QStringLiteral("&Course/Subject:"));
     cboCourses = named(new QComboBox(band), QStringLiteral("cboCourses"),
                        QStringLiteral("Select a Course or Subject"));
-    cboCourses->setMinimumWidth(170);
+    cboCourses->setMinimumWidth(150);
     Label2->setBuddy(cboCourses);
     lblPdGrp = label(band, QStringLiteral("lblPdGrp"), QStringLiteral("Period/&Group:"));
     txtPeriod = named(new QLineEdit(band), QStringLiteral("txtPeriod"),
@@ -132,11 +140,11 @@ void frmMain::createTopBand(QWidget *band)
     Label1 = label(fraWeeklyPlan, QStringLiteral("Label1"), QStringLiteral("&Week of:"));
     cboMonth = named(new QComboBox(fraWeeklyPlan), QStringLiteral("cboMonth"),
                      QStringLiteral("Choose the Month for this Lesson Plan"));
-    cboMonth->setMinimumWidth(100);
+    cboMonth->setMinimumWidth(96);
     Label1->setBuddy(cboMonth);
     cboDate = named(new QComboBox(fraWeeklyPlan), QStringLiteral("cboDate"),
                     QStringLiteral("Choose the starting Date for the Week"));
-    cboDate->setMinimumWidth(50);
+    cboDate->setMinimumWidth(48);
     imgCal = named(new QLabel(fraWeeklyPlan), QStringLiteral("imgCal"),
                    QStringLiteral("Click to view a calendar"));
     imgCal1 = named(new QLabel(fraWeeklyPlan), QStringLiteral("imgCal1"));
@@ -152,17 +160,17 @@ void frmMain::createTopBand(QWidget *band)
     lblYear->setMinimumWidth(36);
     cboDay = named(new QComboBox(fraWeeklyPlan), QStringLiteral("cboDay"),
                    QStringLiteral("Select the next Day to override the automatic setting"));
-    cboDay->setMinimumWidth(180);
+    cboDay->setMinimumWidth(150);
     auto *week = new QHBoxLayout(fraWeeklyPlan);
-    week->setContentsMargins(4, 2, 4, 2);
+    week->setContentsMargins(2, 0, 2, 0);
+    week->setSpacing(3);
     week->addWidget(Label1);
     week->addWidget(cboMonth);
     week->addWidget(cboDate);
     week->addWidget(imgCal);
-    week->addSpacing(6);
+    week->addSpacing(4);
     week->addWidget(Label4);
     week->addWidget(lblYear);
-    week->addSpacing(6);
     week->addWidget(cboDay, 1);
 
     // Topic of a unit plan
@@ -177,7 +185,7 @@ void frmMain::createTopBand(QWidget *band)
     small.setPointSizeF(small.pointSizeF() * 0.85);
     lblTopicNote->setFont(small);
     auto *unit = new QHBoxLayout(fraUnitPlan);
-    unit->setContentsMargins(4, 2, 4, 2);
+    unit->setContentsMargins(2, 0, 2, 0);
     unit->addWidget(lblUnit);
     unit->addWidget(txtUnit, 1);
     unit->addWidget(lblTopicNote);
@@ -185,43 +193,36 @@ void frmMain::createTopBand(QWidget *band)
     cmdBegin = button(band, QStringLiteral("cmdBegin"), QStringLiteral("&Begin Plan"),
                       QStringLiteral("Start constructing the new Lesson Plan Document"));
 
-    // Earlier plans, settings, help, exit
+    // Earlier plans: kept right of the viewer frame, so they stay usable while it is open.
     cboOldPlans = named(new QComboBox(band), QStringLiteral("cboOldPlans"),
                         QStringLiteral("Select a Lesson Plan Document that was created earlier in "
                                        "this session"));
     cboOldPlans->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    cboOldPlans->setMinimumContentsLength(18);
+    cboOldPlans->setMinimumContentsLength(8);
     cmdPrev = button(band, QStringLiteral("cmdPrev"), QStringLiteral("&<<< View Previous"),
                      QStringLiteral("View the previous Plan and/or copy text to the current Plan"));
-    cmdSettings = button(band, QStringLiteral("cmdSettings"), QStringLiteral("Change &Settings"),
-                         QStringLiteral("Change the current program settings"));
-    cmdHelp = button(band, QStringLiteral("cmdHelp"), QStringLiteral("&Help"),
-                     QStringLiteral("Click for Help"));
-    cmdExit = button(band, QStringLiteral("cmdExit"), QStringLiteral("E&xit"),
-                     QStringLiteral("Quit the Program"));
 
+    auto *grid = new QGridLayout(band);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(2);
     auto *row1 = new QHBoxLayout;
     row1->addWidget(Label2);
-    row1->addWidget(cboCourses);
-    row1->addSpacing(10);
+    row1->addWidget(cboCourses, 1);
+    row1->addSpacing(8);
     row1->addWidget(lblPdGrp);
+    row1->addSpacing(ui::twips(50));
     row1->addWidget(txtPeriod);
-    row1->addStretch(1);
-    row1->addWidget(cmdSettings);
-    row1->addWidget(cmdHelp);
-    row1->addWidget(cmdExit);
     auto *row2 = new QHBoxLayout;
     row2->addWidget(fraWeeklyPlan, 1);
     row2->addWidget(fraUnitPlan, 1);
     row2->addWidget(cmdBegin);
-    row2->addSpacing(10);
-    row2->addWidget(cboOldPlans);
-    row2->addWidget(cmdPrev);
-    auto *rows = new QVBoxLayout(band);
-    rows->setContentsMargins(0, 0, 0, 0);
-    rows->setSpacing(2);
-    rows->addLayout(row1);
-    rows->addLayout(row2);
+    grid->addLayout(row1, 0, 0);
+    grid->addLayout(row2, 1, 0);
+    grid->addWidget(cboOldPlans, 0, 1);
+    grid->addWidget(cmdPrev, 1, 1);
+    grid->setColumnMinimumWidth(1, RightColumnWidth);
+    grid->setColumnStretch(0, 1);
 
     NewDayTimer = named(new QTimer(this), QStringLiteral("NewDayTimer"));
     NewDayTimer->setInterval(2500);
@@ -252,36 +253,43 @@ void frmMain::createDayBand(QWidget *band)
     fraDay->setFrameShape(QFrame::StyledPanel);
     fraBlank = named(new QFrame(panel), QStringLiteral("fraBlank"));
     fraBlank->setFrameShape(QFrame::StyledPanel);
+    auto *blankHint = label(fraBlank, QStringLiteral("lblBlankHint"),
+                            QStringLiteral("Choose a course, the period and the week (or the unit "
+                                           "topic),\nthen press Begin Plan."));
+    blankHint->setAlignment(Qt::AlignCenter);
+    blankHint->setEnabled(false);
+    auto *blankLayout = new QVBoxLayout(fraBlank);
+    blankLayout->addWidget(blankHint);
     panelStack->addWidget(fraDay, 0, 0);
     panelStack->addWidget(fraBlank, 0, 0);
 
-    FrameLabel = label(fraDay, QStringLiteral("FrameLabel"),
-                       QStringLiteral(" Instructional Activities:"));
+    FrameLabel =
+        label(fraDay, QStringLiteral("FrameLabel"), QStringLiteral(" Instructional Activities:"));
     FrameLabel->setAutoFillBackground(true);
     QFont heading = FrameLabel->font();
     heading.setBold(true);
     FrameLabel->setFont(heading);
     lblResize = label(fraDay, QStringLiteral("lblResize"), QString());
     lblResize->hide();
-    const QStringList keys = {
-        QStringLiteral("&1."), QStringLiteral("&2."), QStringLiteral("&3."), QStringLiteral("&4."),
-        QStringLiteral("&5."), QStringLiteral("&6."), QStringLiteral("&7."), QStringLiteral("&8."),
-        QStringLiteral("&9."), QStringLiteral("1&0."), QStringLiteral("&I."), QStringLiteral("&J."),
-        QStringLiteral("&M."), QStringLiteral("&Q."), QStringLiteral("&Y.")};
+    const QStringList keys = {QStringLiteral("&1."),  QStringLiteral("&2."), QStringLiteral("&3."),
+                              QStringLiteral("&4."),  QStringLiteral("&5."), QStringLiteral("&6."),
+                              QStringLiteral("&7."),  QStringLiteral("&8."), QStringLiteral("&9."),
+                              QStringLiteral("1&0."), QStringLiteral("&I."), QStringLiteral("&J."),
+                              QStringLiteral("&M."),  QStringLiteral("&Q."), QStringLiteral("&Y.")};
     auto *items = new QGridLayout;
     items->setHorizontalSpacing(2);
     items->setVerticalSpacing(0);
     for (int i = 0; i < 16; ++i) {
         const QString caption = i < 15 ? keys.at(i) : QStringLiteral("( Blank &Line )");
-        auto *option = named(new QRadioButton(caption, fraDay),
-                             QStringLiteral("optTask(%1)").arg(i), QStringLiteral("Select this item"));
+        auto *option =
+            named(new QRadioButton(caption, fraDay), QStringLiteral("optTask(%1)").arg(i),
+                  QStringLiteral("Select this item"));
         optTask.append(option);
         const int row = i % 8;
         const int col = (i / 8) * 2;
         if (i < 15) {
-            auto *name = named(label(fraDay, QStringLiteral("lblTask(%1)").arg(i), QString()),
-                               QStringLiteral("lblTask(%1)").arg(i),
-                               QStringLiteral("Select this item"));
+            auto *name = label(fraDay, QStringLiteral("lblTask(%1)").arg(i), QString());
+            name->setToolTip(QStringLiteral("Select this item"));
             name->setMaximumWidth(ui::twips(2400));
             lblTask.append(name);
             items->addWidget(option, row, col);
@@ -295,13 +303,16 @@ void frmMain::createDayBand(QWidget *band)
     optDummy = named(new QRadioButton(fraDay), QStringLiteral("optDummy"));
     optDummy->hide();
 
-    lblDescription = label(fraDay, QStringLiteral("lblDescription"), QStringLiteral(" D&escription:"));
+    lblDescription =
+        label(fraDay, QStringLiteral("lblDescription"), QStringLiteral(" D&escription:"));
     lblDescription->setAutoFillBackground(true);
-    txtDescription = named(new QPlainTextEdit(fraDay), QStringLiteral("txtDescription"),
-                           QStringLiteral("Hitting the <Enter> key drops to the next line of typing"));
+    txtDescription =
+        named(new QPlainTextEdit(fraDay), QStringLiteral("txtDescription"),
+              QStringLiteral("Hitting the <Enter> key drops to the next line of typing"));
     txtDescription->setTabChangesFocus(true);
     lblDescription->setBuddy(txtDescription);
-    lblTwice = label(fraDay, QStringLiteral("lblTwice"), QStringLiteral("Hit <ENTER> twice or click 'OK '"));
+    lblTwice = label(fraDay, QStringLiteral("lblTwice"),
+                     QStringLiteral("Hit <ENTER> twice or click 'OK '"));
     cmdOK = button(fraDay, QStringLiteral("cmdOK"), QStringLiteral("O&K  >>>"),
                    QStringLiteral("Accept the Description above and add it to the current Plan"));
     auto *accept = new QHBoxLayout;
@@ -346,24 +357,24 @@ void frmMain::createDayBand(QWidget *band)
     auto *tools = new QGridLayout(fraEdit);
     tools->setContentsMargins(4, 4, 4, 4);
     tools->setSpacing(2);
-    const QList<QPushButton *> toolButtons = {cmdCut,        cmdCopy,       cmdPaste,
-                                              cmdBold,       cmdItalic,     cmdUnderline,
-                                              cmdBoldItalic, cmdItalicUnderline, cmdPlainText,
-                                              cmdCloseEdit};
+    const QList<QPushButton *> toolButtons = {
+        cmdCut,       cmdCopy,       cmdPaste,           cmdBold,      cmdItalic,
+        cmdUnderline, cmdBoldItalic, cmdItalicUnderline, cmdPlainText, cmdCloseEdit};
     for (int i = 0; i < toolButtons.size(); ++i)
         tools->addWidget(toolButtons.at(i), i / 2, i % 2);
     fraEdit->hide();
     listStack->addWidget(lstAdd, 0, 0);
     listStack->addWidget(lblCover, 0, 0);
     listStack->addWidget(fraEdit, 0, 0);
-    lblDblClick = label(band, QStringLiteral("lblDblClick"),
-                        QStringLiteral("Double-Click Item to Edit "));
+    lblDblClick =
+        label(band, QStringLiteral("lblDblClick"), QStringLiteral("Double-Click Item to Edit "));
     lblDblClick->setStyleSheet(QStringLiteral("color: rgb(0, 0, 160);"));
     lblDblClick->hide();
     cmdDone1 = button(band, QStringLiteral("cmdDone1"), QStringLiteral("Actvity List &Finished"),
                       QStringLiteral("Accept the list at the right and add the items to the "
                                      "current Plan"));
-    lblClosure = label(band, QStringLiteral("lblClosure"), QStringLiteral("&Assignment (Closing):"));
+    lblClosure =
+        label(band, QStringLiteral("lblClosure"), QStringLiteral("&Assignment (Closing):"));
     txtClosure = named(new QPlainTextEdit(band), QStringLiteral("txtClosure"),
                        QStringLiteral("Include a Closure activity for the current Plan"));
     txtClosure->setTabChangesFocus(true);
@@ -425,9 +436,10 @@ void frmMain::createDocumentBand(QWidget *band)
     Label9->setFont(heading);
     lblDocument = label(fraCurrent, QStringLiteral("lblDocument"), QString());
     RTxtComposite = named(new RichTextBox(fraCurrent), QStringLiteral("RTxtComposite"));
-    lblCurrentDoc = label(fraCurrent, QStringLiteral("lblCurrentDoc"),
-                          QStringLiteral("Click on the Lesson Plan Document above to edit.  ''TAB'' "
-                                         "key indents text."));
+    lblCurrentDoc =
+        label(fraCurrent, QStringLiteral("lblCurrentDoc"),
+              QStringLiteral("Click on the Lesson Plan Document above to edit.  ''TAB'' "
+                             "key indents text."));
     cmdClose = button(fraCurrent, QStringLiteral("cmdClose"), QStringLiteral("&New Plan"),
                       QStringLiteral("Clear the screen and begin a new Plan"));
     cmdStore = button(fraCurrent, QStringLiteral("cmdStore"), QStringLiteral("Sa&ve"),
@@ -436,6 +448,13 @@ void frmMain::createDocumentBand(QWidget *band)
                       QStringLiteral("Print the current Lesson Plan Document"));
     cmdEnlarge = button(fraCurrent, QStringLiteral("cmdEnlarge"), QStringLiteral("Large Edito&r"),
                         QStringLiteral("Open a larger document editor window"));
+    cmdSettings =
+        button(fraCurrent, QStringLiteral("cmdSettings"), QStringLiteral("Change &Settings"),
+               QStringLiteral("Change the current program settings"));
+    cmdHelp = button(fraCurrent, QStringLiteral("cmdHelp"), QStringLiteral("&Help"),
+                     QStringLiteral("Click for Help"));
+    cmdExit = button(fraCurrent, QStringLiteral("cmdExit"), QStringLiteral("E&xit"),
+                     QStringLiteral("Quit the Program"));
     lblSavePrint = label(fraCurrent, QStringLiteral("lblSavePrint"), QStringLiteral(" Saved: OK "));
     lblSavePrint->setFrameShape(QFrame::Box);
     ui::setBackColor(lblSavePrint, QColor(192, 255, 192));
@@ -452,6 +471,11 @@ void frmMain::createDocumentBand(QWidget *band)
     buttons->addWidget(cmdEnlarge);
     buttons->addWidget(lblSavePrint, 0, Qt::AlignHCenter);
     buttons->addStretch(1);
+    buttons->addWidget(cmdSettings);
+    buttons->addWidget(cmdHelp);
+    buttons->addWidget(cmdExit);
+    for (QPushButton *b : {cmdClose, cmdStore, cmdPrint, cmdEnlarge, cmdSettings, cmdHelp, cmdExit})
+        b->setFixedWidth(RightColumnWidth - 12);
     auto *body = new QHBoxLayout;
     body->addWidget(RTxtComposite, 1);
     body->addLayout(buttons);
@@ -464,6 +488,24 @@ void frmMain::createDocumentBand(QWidget *band)
     auto *layout = new QVBoxLayout(band);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(fraCurrent);
+}
+
+// How the window looks before any plan: the entries of a day hidden, the document empty, grey
+// and locked, nothing to save or print yet.
+void frmMain::setDesignState()
+{
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             lblUnchanged, cmdContinue, cmdNewUnit, cmdNote, fraDay, cmdDone1, lblClosure,
+             txtClosure, lblDescription, txtDescription, lblTwice, cmdOK, lblList, lblDblClick,
+             lblCurrentDoc, lblSavePrint, lblNewDay})
+        w->hide();
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             txtObjective, cboMonth, cboDate, cboDay, imgCal, txtUnit, cmdBegin, RTxtComposite,
+             cmdStore, cmdPrint, cmdClose, cmdEnlarge, cmdPrev})
+        w->setEnabled(false);
+    ui::setBackColor(txtObjective, ui::buttonFace());
+    ui::setBackColor(RTxtComposite, ui::buttonFace());
+    ui::setBackColor(lstAdd, ui::buttonFace());
 }
 
 // The frames of the materials and standards steps and the earlier-plan viewer lie over the
@@ -493,9 +535,9 @@ void frmMain::createOverlays()
                         QStringLiteral("Make changes to the above list of Materials"));
     cmdSkip = button(fraLists, QStringLiteral("cmdSkip"), QStringLiteral("S&kip this Step"),
                      QStringLiteral("Don't add Materials to the current Plan at this time"));
-    cmdProceed = button(fraLists, QStringLiteral("cmdProceed"),
-                        QStringLiteral("Proc&eed to Next Step"),
-                        QStringLiteral("Add the Materials to the current Plan and continue"));
+    cmdProceed =
+        button(fraLists, QStringLiteral("cmdProceed"), QStringLiteral("Proc&eed to Next Step"),
+               QStringLiteral("Add the Materials to the current Plan and continue"));
     auto *lists = new QGridLayout;
     lists->addWidget(lblTexts, 0, 0);
     lists->addWidget(lblResources, 0, 1);
@@ -527,8 +569,9 @@ void frmMain::createOverlays()
     lblStandards->setBuddy(lstChooseStandards);
     lblWhen = label(fraStandards, QStringLiteral("lblWhen"), QString());
     lblWhen->setWordWrap(true);
-    cmdAddToPlan = button(fraStandards, QStringLiteral("cmdAddToPlan"), QStringLiteral("&Add to Plan"),
-                          QStringLiteral("Add selected items to the Plan"));
+    cmdAddToPlan =
+        button(fraStandards, QStringLiteral("cmdAddToPlan"), QStringLiteral("&Add to Plan"),
+               QStringLiteral("Add selected items to the Plan"));
     lblEditStandards = label(fraStandards, QStringLiteral("lblEditStandards"), QString());
     auto *columns = new QHBoxLayout;
     columns->addWidget(lblArrows);
@@ -553,8 +596,9 @@ void frmMain::createOverlays()
                     QStringLiteral("Text passages from this document can be copied and pasted into "
                                    "the Lesson Plan under construction below."));
     lblCopy->setWordWrap(true);
-    cmdPrintThis = button(fraPrevious, QStringLiteral("cmdPrintThis"), QStringLiteral("Print This &File"),
-                          QStringLiteral("Print the previous Lesson Plan Document displayed above"));
+    cmdPrintThis =
+        button(fraPrevious, QStringLiteral("cmdPrintThis"), QStringLiteral("Print This &File"),
+               QStringLiteral("Print the previous Lesson Plan Document displayed above"));
     auto *viewerBottom = new QHBoxLayout;
     viewerBottom->addWidget(lblCopy, 1);
     viewerBottom->addWidget(cmdPrintThis);

@@ -2,7 +2,8 @@
 
 #include "settings/settings.h"
 
-namespace calendar {
+namespace calendar
+{
 
 const QStringList &schoolMonths()
 {
@@ -19,9 +20,15 @@ bool isLeapYear(int year)
     return year % 4 == 0 && (year % 400 == 0 || year % 100 != 0);
 }
 
-int firstYear(const QString &schoolYear) { return schoolYear.left(4).toInt(); }
+int firstYear(const QString &schoolYear)
+{
+    return schoolYear.left(4).toInt();
+}
 
-int secondYear(const QString &schoolYear) { return schoolYear.right(4).toInt(); }
+int secondYear(const QString &schoolYear)
+{
+    return schoolYear.right(4).toInt();
+}
 
 int daysInMonth(const QString &month, const QString &schoolYear)
 {
@@ -70,7 +77,8 @@ QStringList schoolDays(int monthIndex, int date, int firstDay, int daysPerWeek,
     QStringList days;
     if (monthIndex < 0 || monthIndex >= months.size())
         return days;
-    QString key = months.at(monthIndex) + QStringLiteral("%1").arg(date - 1, 2, 10, QLatin1Char('0'));
+    QString key =
+        months.at(monthIndex) + QStringLiteral("%1").arg(date - 1, 2, 10, QLatin1Char('0'));
     for (int i = 0; i < daysPerWeek; ++i) {
         const QString month = key.left(key.size() - 2);
         const int day = key.right(2).toInt() + 1;
@@ -106,12 +114,24 @@ QDate calendarStart(const QDate &today, const QString &schoolYear)
     return QDate(year, today.month(), day);
 }
 
-QDate calendarFirst(const QString &schoolYear) { return QDate(firstYear(schoolYear), 8, 1); }
+QDate calendarFirst(const QString &schoolYear)
+{
+    return QDate(firstYear(schoolYear), 8, 1);
+}
 
-QDate calendarLast(const QString &schoolYear) { return QDate(secondYear(schoolYear), 7, 31); }
+QDate calendarLast(const QString &schoolYear)
+{
+    return QDate(secondYear(schoolYear), 7, 31);
+}
 
-int monthListIndex(const QDate &date) { return (date.month() + 4) % 12; }
+int monthListIndex(const QDate &date)
+{
+    return (date.month() + 4) % 12;
+}
 
-int weekdayNumber(const QDate &date) { return date.dayOfWeek() % 7 + 1; }
+int weekdayNumber(const QDate &date)
+{
+    return date.dayOfWeek() % 7 + 1;
+}
 
 } // namespace calendar

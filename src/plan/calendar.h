@@ -8,7 +8,8 @@
 // characters are the year of August to December, its last four the year of January to July.
 // Weeks are worked out from month names and day numbers, not from dates; only the calendar
 // window checks a real weekday.
-namespace calendar {
+namespace calendar
+{
 
 // "August" to "July": the order of the month list, a school year starting in August.
 const QStringList &schoolMonths();

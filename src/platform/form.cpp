@@ -23,7 +23,10 @@ void Form::load()
     Form_Load();
 }
 
-void Form::showContextHelp() { platform.showHelp(helpContextId_); }
+void Form::showContextHelp()
+{
+    platform.showHelp(helpContextId_);
+}
 
 void Form::highlightOnHover(QAbstractButton *button)
 {

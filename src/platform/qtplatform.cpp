@@ -26,8 +26,8 @@ static QWidget *activeParent()
     return parent;
 }
 
-Platform::Answer QtPlatform::messageBox(const QString &text, const QString &title,
-                                        Buttons buttons, Icon icon)
+Platform::Answer QtPlatform::messageBox(const QString &text, const QString &title, Buttons buttons,
+                                        Icon icon)
 {
     QMessageBox box(activeParent());
     box.setWindowTitle(title);
@@ -95,7 +95,8 @@ QString QtPlatform::qtFilter(const QString &filter)
     QStringList entries;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         QString description = parts.at(i);
-        const QString patterns = QString(parts.at(i + 1)).replace(QLatin1Char(';'), QLatin1Char(' '));
+        const QString patterns =
+            QString(parts.at(i + 1)).replace(QLatin1Char(';'), QLatin1Char(' '));
         // Qt reads the patterns from the last parentheses of an entry.
         if (!description.endsWith(QLatin1Char(')')) || !description.contains(patterns))
             description += QStringLiteral(" (") + patterns + QLatin1Char(')');
@@ -134,9 +135,15 @@ void QtPlatform::showHelp(int contextId)
     help_->showTopic(contextId);
 }
 
-QDate QtPlatform::today() { return QDate::currentDate(); }
+QDate QtPlatform::today()
+{
+    return QDate::currentDate();
+}
 
-QString QtPlatform::clipboardText() { return QApplication::clipboard()->text(); }
+QString QtPlatform::clipboardText()
+{
+    return QApplication::clipboard()->text();
+}
 
 void QtPlatform::setClipboardText(const QString &text)
 {

@@ -10,11 +10,21 @@
 #include <QPalette>
 #include <QWidget>
 
-namespace ui {
+namespace ui
+{
 
-QColor buttonFace() { return QApplication::palette().color(QPalette::Button); }
-QColor menuColor() { return QApplication::palette("QMenu").color(QPalette::Window); }
-QColor windowColor() { return QApplication::palette().color(QPalette::Base); }
+QColor buttonFace()
+{
+    return QApplication::palette().color(QPalette::Button);
+}
+QColor menuColor()
+{
+    return QApplication::palette("QMenu").color(QPalette::Window);
+}
+QColor windowColor()
+{
+    return QApplication::palette().color(QPalette::Base);
+}
 
 static QPalette::ColorRole roleFor(const QWidget *widget)
 {

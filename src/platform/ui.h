@@ -6,14 +6,30 @@
 class QWidget;
 
 // Small helpers shared by every screen: colours by their meaning, twips, captions.
-namespace ui {
+namespace ui
+{
 
 // Colours that carry meaning on the screens.
-inline QColor white() { return QColor(255, 255, 255); }
-inline QColor yellow() { return QColor(255, 255, 0); }
-inline QColor lightYellow() { return QColor(255, 255, 192); }
-inline QColor lightCyan() { return QColor(192, 255, 255); }
-inline QColor lightRed() { return QColor(255, 192, 192); }
+inline QColor white()
+{
+    return QColor(255, 255, 255);
+}
+inline QColor yellow()
+{
+    return QColor(255, 255, 0);
+}
+inline QColor lightYellow()
+{
+    return QColor(255, 255, 192);
+}
+inline QColor lightCyan()
+{
+    return QColor(192, 255, 255);
+}
+inline QColor lightRed()
+{
+    return QColor(255, 192, 192);
+}
 // The platform's colours of buttons, menus and windows.
 QColor buttonFace();
 QColor menuColor();
@@ -25,8 +41,14 @@ void setBackColor(QWidget *widget, const QColor &color);
 QColor backColor(const QWidget *widget);
 
 // Window geometry is given in twips (1/1440 inch): 15 twips per pixel at 96 dpi.
-constexpr int twips(int t) { return t / 15; }
-constexpr int toTwips(int px) { return px * 15; }
+constexpr int twips(int t)
+{
+    return t / 15;
+}
+constexpr int toTwips(int px)
+{
+    return px * 15;
+}
 
 // The width of a label's caption as laid out on screen, in twips ('&' access markers are not
 // drawn, so they do not count).

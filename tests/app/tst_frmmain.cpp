@@ -69,9 +69,9 @@ private Q_SLOTS:
         QStringList months;
         for (int i = 0; i < w->cboMonth->count(); ++i)
             months << w->cboMonth->itemText(i);
-        QCOMPARE(months, QStringList({"August", "September", "October", "November", "December",
-                                      "January", "February", "March", "April", "May", "June",
-                                      "July"}));
+        QCOMPARE(months,
+                 QStringList({"August", "September", "October", "November", "December", "January",
+                              "February", "March", "April", "May", "June", "July"}));
         QCOMPARE(w->cboMonth->currentText(), QString());
         QCOMPARE(w->cboOldPlans->count(), 1);
         QCOMPARE(w->cboOldPlans->itemText(0),
@@ -79,8 +79,8 @@ private Q_SLOTS:
         QStringList courses;
         for (int i = 0; i < w->cboCourses->count(); ++i)
             courses << w->cboCourses->itemText(i);
-        QCOMPARE(courses, QStringList({"Course/Subject #1", "Course/Subject #2",
-                                       "Course/Subject #3"}));
+        QCOMPARE(courses,
+                 QStringList({"Course/Subject #1", "Course/Subject #2", "Course/Subject #3"}));
         QCOMPARE(w->cboCourses->currentIndex(), -1);
         QCOMPARE(w->lblTopicNote->text(),
                  QStringLiteral("Excluded from the Lesson Plan but used as part\r\nof the "
@@ -95,26 +95,42 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("tip");
-        QTest::newRow("begin") << "cmdBegin" << "&Begin Plan"
+        QTest::newRow("begin") << "cmdBegin"
+                               << "&Begin Plan"
                                << "Start constructing the new Lesson Plan Document";
-        QTest::newRow("settings") << "cmdSettings" << "Change &Settings"
+        QTest::newRow("settings") << "cmdSettings"
+                                  << "Change &Settings"
                                   << "Change the current program settings";
-        QTest::newRow("help") << "cmdHelp" << "&Help" << "Click for Help";
-        QTest::newRow("exit") << "cmdExit" << "E&xit" << "Quit the Program";
-        QTest::newRow("continue") << "cmdContinue" << " ( con&t.) ?"
+        QTest::newRow("help") << "cmdHelp"
+                              << "&Help"
+                              << "Click for Help";
+        QTest::newRow("exit") << "cmdExit"
+                              << "E&xit"
+                              << "Quit the Program";
+        QTest::newRow("continue") << "cmdContinue"
+                                  << " ( con&t.) ?"
                                   << "Mark the Objective as a continuation";
-        QTest::newRow("prev") << "cmdPrev" << "&<<< View Previous"
+        QTest::newRow("prev") << "cmdPrev"
+                              << "&<<< View Previous"
                               << "View the previous Plan and/or copy text to the current Plan";
-        QTest::newRow("ok") << "cmdOK" << "O&K  >>>"
+        QTest::newRow("ok") << "cmdOK"
+                            << "O&K  >>>"
                             << "Accept the Description above and add it to the current Plan";
-        QTest::newRow("done1") << "cmdDone1" << "Actvity List &Finished"
+        QTest::newRow("done1") << "cmdDone1"
+                               << "Actvity List &Finished"
                                << "Accept the list at the right and add the items to the current "
                                   "Plan";
-        QTest::newRow("free item") << "optTask(15)" << "( Blank &Line )" << "Select this item";
-        QTest::newRow("item 11") << "optTask(10)" << "&I." << "Select this item";
-        QTest::newRow("enlarge") << "cmdEnlarge" << "Large Edito&r"
+        QTest::newRow("free item") << "optTask(15)"
+                                   << "( Blank &Line )"
+                                   << "Select this item";
+        QTest::newRow("item 11") << "optTask(10)"
+                                 << "&I."
+                                 << "Select this item";
+        QTest::newRow("enlarge") << "cmdEnlarge"
+                                 << "Large Edito&r"
                                  << "Open a larger document editor window";
-        QTest::newRow("proceed") << "cmdProceed" << "Proc&eed to Next Step"
+        QTest::newRow("proceed") << "cmdProceed"
+                                 << "Proc&eed to Next Step"
                                  << "Add the Materials to the current Plan and continue";
     }
 
@@ -169,7 +185,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("heading");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("default") << "Period" << "Period/&Group (Period):";
+        QTest::newRow("default") << "Period"
+                                 << "Period/&Group (Period):";
         QTest::newRow("long") << "Instructional Group Designation"
                               << "Period/&Group (Instruc...):";
     }
@@ -199,8 +216,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("heading");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("default") << "Closing" << "&Assignment (Closing):";
-        QTest::newRow("17 characters") << "ABCDEFGHIJKLMNOPQ" << "&Assignment (ABCDEFGHIJKLMNOPQ):";
+        QTest::newRow("default") << "Closing"
+                                 << "&Assignment (Closing):";
+        QTest::newRow("17 characters") << "ABCDEFGHIJKLMNOPQ"
+                                       << "&Assignment (ABCDEFGHIJKLMNOPQ):";
         QTest::newRow("18 characters") << "ABCDEFGHIJKLMNOPQR"
                                        << "&Assignment (ABCDEFGHIJKLMNOP...):";
     }
@@ -236,8 +255,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<bool>("objectiveShown");
         QTest::addColumn<QString>("weekOrUnit");
-        QTest::newRow("weekly") << true << true << false << "Daily &Objective (Daily Objective):"
-                                << true << "Week";
+        QTest::newRow("weekly") << true << true << false
+                                << "Daily &Objective (Daily Objective):" << true << "Week";
         QTest::newRow("weekly, no objective")
             << true << false << true << "Daily &Objective (Daily Objective):" << false << "Week";
         QTest::newRow("unit") << false << false << true << "&Time Frame (Timeline):" << true
@@ -370,10 +389,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("period");
         QTest::addColumn<QString>("unit");
         QTest::addColumn<QString>("focused");
-        QTest::newRow("no course") << true << -1 << "" << "" << "cboCourses";
-        QTest::newRow("no period") << true << 0 << "  " << "" << "txtPeriod";
-        QTest::newRow("no month") << true << 0 << "3" << "" << "cboMonth";
-        QTest::newRow("no unit topic") << false << 1 << "3" << "" << "txtUnit";
+        QTest::newRow("no course") << true << -1 << ""
+                                   << ""
+                                   << "cboCourses";
+        QTest::newRow("no period") << true << 0 << "  "
+                                   << ""
+                                   << "txtPeriod";
+        QTest::newRow("no month") << true << 0 << "3"
+                                  << ""
+                                  << "cboMonth";
+        QTest::newRow("no unit topic") << false << 1 << "3"
+                                       << ""
+                                       << "txtUnit";
     }
 
     void focusGoesToTheFirstMissingEntry()
@@ -390,10 +417,11 @@ private Q_SLOTS:
         w->cboCourses->setCurrentIndex(course);
         w->txtPeriod->setText(period);
         w->txtUnit->setText(unit);
+        w->txtUnit->setEnabled(true); // as choosing the course does
         w->cboMonth->setEnabled(false);
         w->SetNextFocus();
         QTRY_COMPARE(QApplication::focusWidget() ? QApplication::focusWidget()->objectName()
-                                                  : QString(),
+                                                 : QString(),
                      focused);
         if (focused == QLatin1String("cboMonth"))
             QVERIFY(w->cboMonth->isEnabled() && w->imgCal->isEnabled());

@@ -29,9 +29,9 @@ private Q_SLOTS:
     {
         const QList<int> expected = {31, 30, 31, 30, 31, 31, 28, 31, 30, 31, 30, 31};
         for (int i = 0; i < 12; ++i)
-            QCOMPARE(calendar::daysInMonth(calendar::schoolMonths().at(i),
-                                           QStringLiteral("2009-2010")),
-                     expected.at(i));
+            QCOMPARE(
+                calendar::daysInMonth(calendar::schoolMonths().at(i), QStringLiteral("2009-2010")),
+                expected.at(i));
     }
 
     void schoolDays_data()
@@ -61,7 +61,7 @@ private Q_SLOTS:
             << QStringList{"Monday, August 24", "Tuesday, August 25"};
         QTest::newRow("Sunday to Saturday")
             << "August" << 1 << 0 << 7 << "2009-2010"
-            << QStringList{"Sunday, August 1",   "Monday, August 2", "Tuesday, August 3",
+            << QStringList{"Sunday, August 1",    "Monday, August 2",   "Tuesday, August 3",
                            "Wednesday, August 4", "Thursday, August 5", "Friday, August 6",
                            "Saturday, August 7"};
         QTest::newRow("Friday start wraps the day names")
@@ -90,16 +90,17 @@ private Q_SLOTS:
     void julyRollOverWrapsTheMonthIndex()
     {
         int index = 11;
-        QCOMPARE(calendar::rollOverDay(QStringLiteral("July32"), index, QStringLiteral("2009-2010")),
-                 QStringLiteral("August01"));
+        QCOMPARE(
+            calendar::rollOverDay(QStringLiteral("July32"), index, QStringLiteral("2009-2010")),
+            QStringLiteral("August01"));
         QCOMPARE(index, -1);
         index = 3;
-        QCOMPARE(calendar::rollOverDay(QStringLiteral("November30"), index,
-                                       QStringLiteral("2009-2010")),
-                 QStringLiteral("November30"));
-        QCOMPARE(calendar::rollOverDay(QStringLiteral("November31"), index,
-                                       QStringLiteral("2009-2010")),
-                 QStringLiteral("December01"));
+        QCOMPARE(
+            calendar::rollOverDay(QStringLiteral("November30"), index, QStringLiteral("2009-2010")),
+            QStringLiteral("November30"));
+        QCOMPARE(
+            calendar::rollOverDay(QStringLiteral("November31"), index, QStringLiteral("2009-2010")),
+            QStringLiteral("December01"));
         QCOMPARE(index, 3);
     }
 
@@ -108,14 +109,27 @@ private Q_SLOTS:
         QTest::addColumn<QString>("month");
         QTest::addColumn<QString>("day");
         QTest::addColumn<QString>("label");
-        QTest::newRow("no month") << "" << "" << "";
-        QTest::newRow("August") << "August" << "Monday, August 24" << "2009";
-        QTest::newRow("November") << "November" << "" << "2009";
-        QTest::newRow("December") << "December" << "Monday, December 28" << "2009";
-        QTest::newRow("December week reaching January")
-            << "December" << "Friday, January 1" << "2010";
-        QTest::newRow("January") << "January" << "" << "2010";
-        QTest::newRow("July") << "July" << "" << "2010";
+        QTest::newRow("no month") << ""
+                                  << ""
+                                  << "";
+        QTest::newRow("August") << "August"
+                                << "Monday, August 24"
+                                << "2009";
+        QTest::newRow("November") << "November"
+                                  << ""
+                                  << "2009";
+        QTest::newRow("December") << "December"
+                                  << "Monday, December 28"
+                                  << "2009";
+        QTest::newRow("December week reaching January") << "December"
+                                                        << "Friday, January 1"
+                                                        << "2010";
+        QTest::newRow("January") << "January"
+                                 << ""
+                                 << "2010";
+        QTest::newRow("July") << "July"
+                              << ""
+                              << "2010";
     }
 
     void yearLabel()
@@ -132,7 +146,8 @@ private Q_SLOTS:
         QTest::addColumn<QDate>("shown");
         QTest::newRow("autumn") << QDate(2026, 9, 14) << QDate(2009, 9, 14);
         QTest::newRow("spring") << QDate(2026, 3, 2) << QDate(2010, 3, 2);
-        QTest::newRow("July belongs to the second year") << QDate(2026, 7, 31) << QDate(2010, 7, 31);
+        QTest::newRow("July belongs to the second year")
+            << QDate(2026, 7, 31) << QDate(2010, 7, 31);
         QTest::newRow("29 February the school year lacks")
             << QDate(2024, 2, 29) << QDate(2010, 2, 28);
     }

@@ -6,7 +6,7 @@
 void ScriptedPlatform::answerMessage(Answer answer, const QString &expectText,
                                      const QString &expectTitle)
 {
-    Step step{Kind::Message};
+    Step step(Kind::Message);
     step.answer = answer;
     step.expectText = expectText;
     step.expectTitle = expectTitle;
@@ -15,7 +15,7 @@ void ScriptedPlatform::answerMessage(Answer answer, const QString &expectText,
 
 void ScriptedPlatform::answerInput(const QString &text, const QString &expectTitle)
 {
-    Step step{Kind::Input};
+    Step step(Kind::Input);
     step.text = text;
     step.expectTitle = expectTitle;
     queue_.append(step);
@@ -23,37 +23,36 @@ void ScriptedPlatform::answerInput(const QString &text, const QString &expectTit
 
 void ScriptedPlatform::answerOpenFile(const QString &path)
 {
-    Step step{Kind::OpenFile};
+    Step step(Kind::OpenFile);
     step.text = path;
     queue_.append(step);
 }
 
 void ScriptedPlatform::answerSaveFile(const QString &path)
 {
-    Step step{Kind::SaveFile};
+    Step step(Kind::SaveFile);
     step.text = path;
     queue_.append(step);
 }
 
 void ScriptedPlatform::answerFolder(const QString &path)
 {
-    Step step{Kind::Folder};
+    Step step(Kind::Folder);
     step.text = path;
     queue_.append(step);
 }
 
 void ScriptedPlatform::answerPrint(bool accept, std::function<void(QPrinter &)> setup)
 {
-    Step step{Kind::Print};
+    Step step(Kind::Print);
     step.accept = accept;
     step.printerSetup = std::move(setup);
     queue_.append(step);
 }
 
-void ScriptedPlatform::actInDialog(const QString &objectName,
-                                   std::function<void(QDialog *)> action)
+void ScriptedPlatform::actInDialog(const QString &objectName, std::function<void(QDialog *)> action)
 {
-    Step step{Kind::Dialog};
+    Step step(Kind::Dialog);
     step.expectTitle = objectName;
     step.action = std::move(action);
     queue_.append(step);

@@ -15,11 +15,16 @@ public:
     enum class Kind { Message, Input, OpenFile, SaveFile, Folder, Print, Dialog };
 
     struct Prompt {
+        Prompt(Kind k, const QString &title, const QString &text, Buttons buttons = Buttons::OK,
+               Icon icon = Icon::None)
+            : kind(k), title(title), text(text), buttons(buttons), icon(icon)
+        {
+        }
         Kind kind;
         QString title;
         QString text;
-        Buttons buttons = Buttons::OK;
-        Icon icon = Icon::None;
+        Buttons buttons;
+        Icon icon;
     };
 
     // Queue the answer to the next message box. A non-empty expected text or title is checked.
@@ -66,6 +71,7 @@ public:
 
 private:
     struct Step {
+        explicit Step(Kind k = Kind::Message) : kind(k) {}
         Kind kind;
         Answer answer = Answer::OK;
         QString text;
