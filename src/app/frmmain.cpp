@@ -1,5 +1,10 @@
 #include "app/frmmain.h"
 
+#include "document/completion.h"
+#include "document/planfiles.h"
+#include "plan/calendar.h"
+#include "plan/planstart.h"
+#include "plan/schoolcalendar.h"
 #include "platform/platform.h"
 #include "platform/richtextbox.h"
 #include "platform/ui.h"
@@ -39,6 +44,10 @@ frmMain::frmMain(LessonPlanModule &m, Platform &platform, SettingsStore *store, 
     : QWidget(parent), m(m), platform(platform), store_(store)
 {
     createControls();
+    calendar = new SchoolCalendar(*this);
+    plan = new PlanStart(*this);
+    completion = new PlanCompletion(*this);
+    files = new PlanFiles(*this);
     connectFrame();
 }
 
@@ -111,11 +120,11 @@ void frmMain::FillLists()
                                 Platform::Buttons::OK, Platform::Icon::Information);
         }
     }
-    cboCourses->clear();
+    QStringList courses;
     for (int i = 0; i < SettingsRecord::CourseCount && i < m.strCourses.size(); ++i)
         if (!m.strCourses.at(i).isEmpty())
-            cboCourses->addItem(m.strCourses.at(i));
-    cboCourses->setCurrentIndex(-1);
+            courses << m.strCourses.at(i);
+    fillList(cboCourses, courses);
 }
 
 void frmMain::SetBlnAskUnit(bool b)
@@ -143,8 +152,7 @@ void frmMain::Form_Activate()
         m.intStep = 0;
 
     // 2. The calendar never stays open behind the main window.
-    if (frmCal && !frmCal->isHidden())
-        frmCal->hide();
+    calendar->hideCalendar();
 
     // 3. Period label
     QString caption = QStringLiteral("Period/&Group (") + m.strPeriodHeading + QStringLiteral("):");
@@ -202,8 +210,9 @@ void frmMain::Form_Activate()
 
     // 10. The date lists follow the school year.
     if (m.strSchoolYear != strLastSchoolYear) {
-        if (schoolYearChanged)
-            schoolYearChanged();
+        calendar->ShowYear();
+        calendar->SetDayCount();
+        calendar->FillDayList();
         strLastSchoolYear = m.strSchoolYear;
     }
 
@@ -234,8 +243,7 @@ void frmMain::Form_Activate()
 
 void frmMain::PrepareStep()
 {
-    if (stepDriver)
-        stepDriver();
+    plan->PrepareStep();
 }
 
 void frmMain::EnableControls(bool b)
@@ -293,6 +301,16 @@ void frmMain::cmdSettings_Click()
     else
         closeViewer();
     Form_Activate();
+}
+
+void frmMain::cmdNewUnit_Click()
+{
+    // The unit dialog comes with the day's entries; until then a plan begins without a goal.
+}
+
+void frmMain::clearSpecialNote()
+{
+    // The special-note dialog comes with the day's entries; until then there is no note.
 }
 
 void frmMain::cmdHelp_Click()

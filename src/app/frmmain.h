@@ -9,6 +9,10 @@
 #include "settings/settings.h"
 
 class Platform;
+class PlanCompletion;
+class PlanFiles;
+class PlanStart;
+class SchoolCalendar;
 class SettingsStore;
 class RichTextBox;
 class QAction;
@@ -53,6 +57,11 @@ public:
     void SetNextFocus();
     void PrepareStep();
 
+    // Asks for the goal of a new unit of study (weekly plans) or the unit objective (unit
+    // plans); empties the special note kept for the day.
+    void cmdNewUnit_Click();
+    void clearSpecialNote();
+
     void cmdSettings_Click();
     void cmdHelp_Click();
     void cmdExit_Click();
@@ -70,15 +79,16 @@ public:
     QString strLastSchoolYear;
     // The folder the file-open dialog starts in (set at every activation).
     QString strOpenDialogFolder;
-    // Where the components of the plan plug into the frame: the document setup screen shown by
-    // Change Settings, the step driver run at every activation, the rebuilding of the date
-    // lists for a new school year, the closing of the earlier-plan viewer, and the calendar
-    // window that never stays open behind the main window.
+    // Where later screens plug into the frame: the document setup screen shown by Change
+    // Settings, and the closing of the earlier-plan viewer.
     std::function<QDialog *()> settingsScreen;
-    std::function<void()> stepDriver;
-    std::function<void()> schoolYearChanged;
     std::function<void()> closeViewer;
-    QWidget *frmCal = nullptr;
+
+    // The components of the window, one per area; they reach each other through the frame.
+    SchoolCalendar *calendar = nullptr;
+    PlanStart *plan = nullptr;
+    PlanCompletion *completion = nullptr;
+    PlanFiles *files = nullptr;
 
     // --- Plan target: course, period, week or unit -------------------------------------
     QLabel *Label2 = nullptr;

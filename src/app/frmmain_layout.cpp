@@ -54,7 +54,7 @@ QPushButton *button(QWidget *parent, const QString &name, const QString &caption
 QListWidget *checkList(QWidget *parent, const QString &name, const QString &tip)
 {
     auto *list = named(new QListWidget(parent), name, tip);
-    list->setSelectionMode(QAbstractItemView::MultiSelection);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
     return list;
 }
 

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPalette>
 #include <QWidget>
@@ -72,6 +73,25 @@ int captionWidthTwips(const QWidget *label, const QString &caption)
     }
     const QFontMetrics metrics(label ? label->font() : QApplication::font());
     return toTwips(metrics.horizontalAdvance(shown));
+}
+
+void addTickItem(QListWidget *list, const QString &text, bool ticked)
+{
+    auto *item = new QListWidgetItem(text, list);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+    item->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
+}
+
+bool isTicked(const QListWidget *list, int row)
+{
+    const QListWidgetItem *item = list ? list->item(row) : nullptr;
+    return item && item->checkState() == Qt::Checked;
+}
+
+void setTicked(QListWidget *list, int row, bool ticked)
+{
+    if (QListWidgetItem *item = list ? list->item(row) : nullptr)
+        item->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
 }
 
 QString toCrLf(const QString &fieldText)

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QString>
 
+class QListWidget;
 class QWidget;
 
 // Small helpers shared by every screen: colours by their meaning, twips, captions.
@@ -53,6 +54,11 @@ constexpr int toTwips(int px)
 // The width of a label's caption as laid out on screen, in twips ('&' access markers are not
 // drawn, so they do not count).
 int captionWidthTwips(const QWidget *label, const QString &caption);
+
+// Lists with check marks: a ticked line is a chosen line.
+void addTickItem(QListWidget *list, const QString &text, bool ticked);
+bool isTicked(const QListWidget *list, int row);
+void setTicked(QListWidget *list, int row, bool ticked);
 
 // Multi-line fields hold "\n"; the program's own texts use CR LF. These convert.
 QString toCrLf(const QString &fieldText);
