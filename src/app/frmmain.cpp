@@ -3,6 +3,7 @@
 #include "document/completion.h"
 #include "document/planfiles.h"
 #include "plan/calendar.h"
+#include "plan/dayentries.h"
 #include "plan/planstart.h"
 #include "plan/schoolcalendar.h"
 #include "platform/platform.h"
@@ -48,6 +49,7 @@ frmMain::frmMain(LessonPlanModule &m, Platform &platform, SettingsStore *store, 
     plan = new PlanStart(*this);
     completion = new PlanCompletion(*this);
     files = new PlanFiles(*this);
+    entries = new DayEntries(*this);
     connectFrame();
 }
 
@@ -305,12 +307,12 @@ void frmMain::cmdSettings_Click()
 
 void frmMain::cmdNewUnit_Click()
 {
-    // The unit dialog comes with the day's entries; until then a plan begins without a goal.
+    entries->cmdNewUnit_Click();
 }
 
 void frmMain::clearSpecialNote()
 {
-    // The special-note dialog comes with the day's entries; until then there is no note.
+    entries->clearSpecialNote();
 }
 
 void frmMain::cmdHelp_Click()

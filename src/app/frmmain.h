@@ -9,6 +9,7 @@
 #include "settings/settings.h"
 
 class Platform;
+class DayEntries;
 class PlanCompletion;
 class PlanFiles;
 class PlanStart;
@@ -89,6 +90,7 @@ public:
     PlanStart *plan = nullptr;
     PlanCompletion *completion = nullptr;
     PlanFiles *files = nullptr;
+    DayEntries *entries = nullptr;
 
     // --- Plan target: course, period, week or unit -------------------------------------
     QLabel *Label2 = nullptr;

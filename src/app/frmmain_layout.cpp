@@ -269,6 +269,7 @@ void frmMain::createDayBand(QWidget *band)
     QFont heading = FrameLabel->font();
     heading.setBold(true);
     FrameLabel->setFont(heading);
+    FrameLabel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     lblResize = label(fraDay, QStringLiteral("lblResize"), QString());
     lblResize->hide();
     const QStringList keys = {QStringLiteral("&1."),  QStringLiteral("&2."), QStringLiteral("&3."),
@@ -324,8 +325,10 @@ void frmMain::createDayBand(QWidget *band)
     dayLayout->addWidget(FrameLabel);
     dayLayout->addLayout(items);
     dayLayout->addWidget(lblDescription);
-    dayLayout->addWidget(txtDescription, 1);
+    dayLayout->addWidget(txtDescription, 10);
     dayLayout->addLayout(accept);
+    // While no item is being described, the rows above keep their places.
+    dayLayout->addStretch(1);
 
     // The list of items being added, the cover shown in its place, and the editing tools.
     lblList = label(band, QStringLiteral("lblList"), QStringLiteral("Adding to Plan:"));

@@ -3,6 +3,7 @@
 #include "app/frmmain.h"
 #include "document/completion.h"
 #include "document/planfiles.h"
+#include "plan/dayentries.h"
 #include "plan/frmweekly.h"
 #include "platform/platform.h"
 #include "platform/richtextbox.h"
@@ -261,6 +262,7 @@ void PlanStart::prepareItemStep(int step)
     const QString heading = activities ? m.strTasksHeading : m.strAssessHeading;
     const QColor colour = activities ? ui::lightYellow() : ui::lightCyan();
     w.FrameLabel->setText(QStringLiteral("  ") + heading + QStringLiteral(":"));
+    w.entries->FrameLabel_Change();
     ui::setBackColor(w.FrameLabel, colour);
     ui::setBackColor(w.lstAdd, colour);
     ui::setBackColor(w.lblDescription, colour);

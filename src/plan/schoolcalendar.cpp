@@ -199,6 +199,12 @@ void SchoolCalendar::showNewDayBanner()
 {
     w.NewDayTimer->stop();
     w.lblNewDay->setText(QStringLiteral("\r\nSetting Date\r\nto\r\n") + w.cboDay->currentText());
+    // The banner floats over the middle of the day's entries.
+    w.lblNewDay->adjustSize();
+    w.lblNewDay->resize(w.lblNewDay->width() + 40, w.lblNewDay->height() + 12);
+    if (QWidget *band = w.lblNewDay->parentWidget())
+        w.lblNewDay->move((band->width() - w.lblNewDay->width()) / 2,
+                          (band->height() - w.lblNewDay->height()) / 2);
     w.lblNewDay->show();
     w.lblNewDay->raise();
     w.NewDayTimer->start();

@@ -1,0 +1,395 @@
+// The day's entries: the objective, choosing and describing items, time on task, the list and
+// its editor, the unit goal and the special note.
+#include "app/frmmain.h"
+#include "plan/dayentries.h"
+#include "plan/entrydialogs.h"
+#include "platform/richtextbox.h"
+#include "platform/ui.h"
+#include "support/docdump.h"
+#include "support/planfixture.h"
+#include "support/scriptedplatform.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QTest>
+#include <memory>
+
+class TestDayEntries : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<LessonPlanModule> m;
+    std::unique_ptr<ScriptedPlatform> platform;
+    std::unique_ptr<frmMain> w;
+
+    void begin() { planfixture::beginWeeklyPlan(*w, *platform); }
+
+    // Picks an item, types a description after its starting text and accepts it with OK.
+    void addItem(int index, const QString &text)
+    {
+        w->optTask[index]->click();
+        w->txtDescription->moveCursor(QTextCursor::End);
+        w->txtDescription->insertPlainText(text);
+        w->cmdOK->click();
+    }
+
+    QStringList items(QListWidget *list) const
+    {
+        QStringList texts;
+        for (int i = 0; i < list->count(); ++i)
+            texts << list->item(i)->text();
+        return texts;
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void init()
+    {
+        m = std::make_unique<LessonPlanModule>();
+        platform = std::make_unique<ScriptedPlatform>();
+        w = std::make_unique<frmMain>(*m, *platform);
+        w->Form_Load();
+        w->showMain();
+    }
+
+    void cleanup()
+    {
+        platform->verifyAllAnswered();
+        w.reset();
+    }
+
+    void shortForms_data()
+    {
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<QString>("listed");
+        QTest::newRow("21 characters whole") << "Lecture: chapter 2 ab"
+                                             << "Lecture: chapter 2 ab";
+        QTest::newRow("22 characters cut") << "Lecture: chapter 2 abc"
+                                           << "Lecture: chapter 2 ...";
+        QTest::newRow("breaks as two blanks") << "Line one\r\n    two"
+                                              << "Line one      two";
+    }
+
+    void shortForms()
+    {
+        QFETCH(QString, description);
+        QFETCH(QString, listed);
+        QCOMPARE(DayEntries::shortForm(description), listed);
+    }
+
+    void timeTexts_data()
+    {
+        QTest::addColumn<QString>("templ");
+        QTest::addColumn<QString>("time");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("5 in brackets") << "[X] "
+                                       << " 5 min"
+                                       << "[ 5 min]  ";
+        QTest::newRow("15 in brackets") << "[X] "
+                                        << "15 min"
+                                        << "[15 min] ";
+        QTest::newRow("5 in parentheses") << "(X) "
+                                          << " 5 min"
+                                          << "( 5 min)  ";
+        QTest::newRow("15 in parentheses") << "(X) "
+                                           << "15 min"
+                                           << "(15 min) ";
+        QTest::newRow("no time") << "[X] "
+                                 << ""
+                                 << "";
+    }
+
+    void timeTexts()
+    {
+        QFETCH(QString, templ);
+        QFETCH(QString, time);
+        QFETCH(QString, text);
+        QCOMPARE(DayEntries::timeText(templ, time), text);
+    }
+
+    void secondLineClearsTheTimeText()
+    {
+        QCOMPARE(DayEntries::fullEntry(QStringLiteral("[15 min] "), QStringLiteral("15 min"),
+                                       QStringLiteral("Lecture: one\r\ntwo  \r\n")),
+                 QStringLiteral("[15 min] Lecture: one\r\n") + QString(15, QLatin1Char(' ')) +
+                     QStringLiteral("two"));
+        QCOMPARE(DayEntries::fullEntry(QString(), QString(), QStringLiteral("a\r\nb")),
+                 QStringLiteral("a\r\nb"));
+    }
+
+    void choosingAnItemStartsItsDescription()
+    {
+        begin();
+        w->txtObjective->setPlainText(QStringLiteral("Add fractions"));
+        w->optTask[0]->click();
+        QCOMPARE(w->txtDescription->toPlainText(), QStringLiteral("Lecture: "));
+        QVERIFY(!w->txtDescription->isHidden());
+        QVERIFY(!w->cmdOK->isHidden());
+        QCOMPARE(w->optTask[15]->text(), QStringLiteral("( Blank &Line for Free-Form Typing )"));
+        w->cmdOK->click();
+        QVERIFY2(w->lstAdd->count() == 1, "the starting text alone is a description");
+        w->optTask[15]->click();
+        QCOMPARE(w->txtDescription->toPlainText(), QString());
+    }
+
+    void missingObjectiveIsRefused()
+    {
+        begin();
+        platform->answerMessage(
+            Platform::Answer::OK,
+            QStringLiteral("Please fill in an objective for Monday, September 7."),
+            QStringLiteral("Missing Data"));
+        w->optTask[2]->click();
+        QVERIFY(w->txtDescription->isHidden());
+        for (QRadioButton *option : std::as_const(w->optTask))
+            QVERIFY(!option->isChecked());
+    }
+
+    void enterTwiceAcceptsOnlyAtTheEnd()
+    {
+        begin();
+        w->txtObjective->setPlainText(QStringLiteral("Add fractions"));
+        w->optTask[0]->click();
+        QTest::keyClicks(w->txtDescription, QStringLiteral("chapter 2"));
+        QTest::keyClick(w->txtDescription, Qt::Key_Return);
+        QCOMPARE(w->txtDescription->toPlainText(), QStringLiteral("Lecture: chapter 2\n    "));
+        QTest::keyClicks(w->txtDescription, QStringLiteral("pages 4-6"));
+        // Enter twice in the middle only breaks lines.
+        QTextCursor cursor = w->txtDescription->textCursor();
+        cursor.setPosition(3);
+        w->txtDescription->setTextCursor(cursor);
+        QTest::keyClick(w->txtDescription, Qt::Key_Return);
+        QTest::keyClick(w->txtDescription, Qt::Key_Return);
+        QCOMPARE(w->lstAdd->count(), 0);
+        w->txtDescription->setPlainText(QStringLiteral("Lecture: chapter 2\n    pages 4-6"));
+        w->txtDescription->moveCursor(QTextCursor::End);
+        QTest::keyClick(w->txtDescription, Qt::Key_Return);
+        QTest::keyClick(w->txtDescription, Qt::Key_Return);
+        QCOMPARE(items(w->lstAdd), QStringList({"Lecture: chapter 2 ..."}));
+        QCOMPARE(items(w->lstBuild), QStringList({"Lecture: chapter 2\r\n    pages 4-6"}));
+        QVERIFY(w->txtDescription->isHidden());
+        QVERIFY(!w->cmdDone1->isHidden());
+        QVERIFY2(!w->txtClosure->isHidden(), "the activity step offers the closure");
+        QCOMPARE(ui::backColor(w->txtClosure), ui::lightYellow());
+    }
+
+    void editedDescriptionAsksBeforeReplacing()
+    {
+        begin();
+        w->txtObjective->setPlainText(QStringLiteral("Add fractions"));
+        w->optTask[0]->click();
+        QTest::keyClicks(w->txtDescription, QStringLiteral("my notes"));
+        platform->answerMessage(Platform::Answer::Cancel,
+                                QStringLiteral("Selecting this item will replace any text already "
+                                               "added to the Description field."),
+                                QStringLiteral("Edited Content To Be Deleted..."));
+        w->optTask[1]->click();
+        QCOMPARE(w->txtDescription->toPlainText(), QStringLiteral("Lecture: my notes"));
+        for (QRadioButton *option : std::as_const(w->optTask))
+            QVERIFY(!option->isChecked());
+        platform->answerMessage(Platform::Answer::OK);
+        w->optTask[1]->click();
+        QCOMPARE(w->txtDescription->toPlainText(), QStringLiteral("Think-Pair-Share: "));
+    }
+
+    void timeOnTask_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("entry");
+        QTest::newRow("5") << "5"
+                           << "[ 5 min]  Lecture: notes";
+        QTest::newRow("15") << "15"
+                            << "[15 min] Lecture: notes";
+        QTest::newRow("none") << ""
+                              << "Lecture: notes";
+    }
+
+    void timeOnTask()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, entry);
+        m->blnShowTime = true;
+        m->strTimeTemplate = QStringLiteral("[X] ");
+        begin();
+        w->txtObjective->setPlainText(QStringLiteral("Add fractions"));
+        platform->actInDialog(QStringLiteral("frmTimeOnTask"), [&](QDialog *d) {
+            auto *dialog = static_cast<frmTimeOnTask *>(d);
+            QCOMPARE(dialog->lblTime->text(), QStringLiteral("Time on Task ''Lecture: notes'' "));
+            QCOMPARE(dialog->lblMin->text(), QStringLiteral("min."));
+            dialog->txtTime->setText(typed);
+            dialog->cmdUnitDone->click();
+        });
+        addItem(0, QStringLiteral("notes"));
+        QCOMPARE(items(w->lstBuild), QStringList({entry}));
+    }
+
+    void cancelledTimeMeansNoTime()
+    {
+        m->blnShowTime = true;
+        m->strTimeTemplate = QStringLiteral("(X) ");
+        begin();
+        w->txtObjective->setPlainText(QStringLiteral("Add fractions"));
+        platform->actInDialog(QStringLiteral("frmTimeOnTask"), [](QDialog *d) {
+            static_cast<frmTimeOnTask *>(d)->txtTime->setText(QStringLiteral("15"));
+            static_cast<frmTimeOnTask *>(d)->cmdUnitDone->click();
+        });
+        addItem(0, QStringLiteral("one"));
+        platform->actInDialog(QStringLiteral("frmTimeOnTask"), [this](QDialog *d) {
+            platform->answerMessage(Platform::Answer::Yes,
+                                    QStringLiteral("Quit without saving changes?"),
+                                    QStringLiteral("Abandon Changes?"));
+            static_cast<frmTimeOnTask *>(d)->cmdCancel->click();
+        });
+        addItem(1, QStringLiteral("two"));
+        QCOMPARE(items(w->lstBuild),
+                 QStringList({"(15 min) Lecture: one", "Think-Pair-Share: two"}));
+    }
+
+    void assessmentTakesNoTimeAndNoClosure()
+    {
+        m->blnShowTime = true;
+        m->strTimeTemplate = QStringLiteral("[X] ");
+        begin();
+        w->txtObjective->setPlainText(QStringLiteral("Add fractions"));
+        m->intStep = 2;
+        w->PrepareStep();
+        addItem(0, QStringLiteral("on fractions"));
+        QCOMPARE(items(w->lstBuild), QStringList({"Quiz on fractions"}));
+        QVERIFY(w->txtClosure->isHidden());
+    }
+
+    void editingAndDeletingKeepTheOrder()
+    {
+        m->blnShowTime = true;
+        m->strTimeTemplate = QStringLiteral("[X] ");
+        begin();
+        w->txtObjective->setPlainText(QStringLiteral("Add fractions"));
+        for (int i = 0; i < 3; ++i) {
+            platform->actInDialog(QStringLiteral("frmTimeOnTask"), [](QDialog *d) {
+                static_cast<frmTimeOnTask *>(d)->txtTime->setText(QStringLiteral("10"));
+                static_cast<frmTimeOnTask *>(d)->cmdUnitDone->click();
+            });
+            addItem(i, QStringLiteral("item %1").arg(i));
+        }
+
+        // Double-clicking with no entry chosen does nothing.
+        w->lstAdd->setCurrentRow(-1);
+        w->entries->lstAdd_DblClick();
+
+        w->lstAdd->setCurrentRow(1);
+        platform->answerMessage(Platform::Answer::Yes,
+                                QStringLiteral("Edit this entry?\r\n\r\n[10 min] Think-Pair-Share: "
+                                               "item 1"),
+                                QStringLiteral("Data Change"));
+        platform->actInDialog(QStringLiteral("frmEdit"), [](QDialog *d) {
+            auto *editor = static_cast<frmEdit *>(d);
+            editor->setEntryText(QStringLiteral("[10 min] Pairs discuss \"it\""));
+            editor->cmdDone->click();
+        });
+        w->entries->lstAdd_DblClick();
+        QCOMPARE(items(w->lstBuild),
+                 QStringList({"[10 min] Lecture: item 0", "[10 min] Pairs discuss \"it\"",
+                              "[10 min] Classroom Practice: item 2"}));
+        QCOMPARE(w->lstAdd->item(1)->text(), QStringLiteral("Pairs discuss ''it''"));
+
+        w->lstAdd->setCurrentRow(0);
+        platform->answerMessage(Platform::Answer::Yes);
+        platform->actInDialog(QStringLiteral("frmEdit"), [](QDialog *d) {
+            auto *editor = static_cast<frmEdit *>(d);
+            editor->setEntryText(QStringLiteral("  "));
+            editor->cmdDone->click();
+        });
+        w->entries->lstAdd_DblClick();
+        QCOMPARE(items(w->lstBuild), QStringList({"[10 min] Pairs discuss \"it\"",
+                                                  "[10 min] Classroom Practice: item 2"}));
+        QCOMPARE(items(w->lstAdd), QStringList({"Pairs discuss ''it''", "Classroom Practice:..."}));
+    }
+
+    void unitGoalInAWeeklyPlan()
+    {
+        planfixture::beginWeeklyPlan(*w, *platform, 1, 7, QStringLiteral("Fractions\r\n"));
+        const QString dump = dumpDocument(*w->RTxtComposite);
+        QVERIFY2(dump.endsWith(QStringLiteral("Period 3[/B]\n[I]Unit Goal: Fractions[/I]\n")),
+                 qPrintable(dump));
+    }
+
+    void unitObjectiveInAUnitPlan()
+    {
+        planfixture::beginUnitPlan(*w, *platform, QStringLiteral("Fractions"));
+        QCOMPARE(m->strUnitText, QStringLiteral("Add fractions\r\n"));
+        QVERIFY(!dumpDocument(*w->RTxtComposite).contains(QStringLiteral("Add fractions")));
+    }
+
+    void unitGoalAcceptedWithEnterTwice()
+    {
+        platform->actInDialog(QStringLiteral("frmUnit"), [](QDialog *d) {
+            auto *dialog = static_cast<frmUnit *>(d);
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("Unit Goal (Unit Goal)"));
+            dialog->txtUnit->setFocus();
+            QTest::keyClicks(dialog->txtUnit, QStringLiteral("Ratios"));
+            QTest::keyClick(dialog->txtUnit, Qt::Key_Return);
+            QTest::keyClick(dialog->txtUnit, Qt::Key_Return);
+        });
+        w->RTxtComposite->setEnabled(true);
+        w->entries->cmdNewUnit_Click();
+        QCOMPARE(dumpDocument(*w->RTxtComposite), QStringLiteral("\n[I]Unit Goal: Ratios[/I]\n"));
+        QVERIFY(w->entries->unitDialog()->txtUnit->toPlainText().isEmpty());
+    }
+
+    void specialNote()
+    {
+        begin();
+        platform->actInDialog(QStringLiteral("frmSpecialNote"), [](QDialog *d) {
+            auto *dialog = static_cast<frmSpecialNote *>(d);
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("Special Note for Monday, September 7"));
+            dialog->setEntryText(QStringLiteral("Fire drill at 10"));
+            dialog->cmdUnitDone->click();
+        });
+        w->cmdNote->click();
+        QCOMPARE(m->strSpecialNote, QStringLiteral("Fire drill at 10"));
+
+        // Cancelled with Yes: no note for the day, even the one given before.
+        platform->actInDialog(QStringLiteral("frmSpecialNote"), [this](QDialog *d) {
+            platform->answerMessage(Platform::Answer::No);
+            static_cast<frmSpecialNote *>(d)->cmdCancel->click();
+            QVERIFY(d->isVisible());
+            platform->answerMessage(Platform::Answer::Yes);
+            static_cast<frmSpecialNote *>(d)->cmdCancel->click();
+        });
+        w->cmdNote->click();
+        QVERIFY(m->strSpecialNote.isEmpty());
+    }
+
+    void continuedObjective()
+    {
+        begin();
+        w->txtObjective->setPlainText(QStringLiteral("Add fractions"));
+        w->cmdContinue->show();
+        w->cmdContinue->click();
+        QCOMPARE(w->txtObjective->toPlainText(), QStringLiteral("Add fractions (cont.)"));
+        QVERIFY(w->cmdContinue->isHidden());
+        w->entries->cmdContinue_Click();
+        QCOMPARE(w->txtObjective->toPlainText(), QStringLiteral("Add fractions (cont.)"));
+    }
+
+    void longHeadingIsFitted()
+    {
+        m->strTasksHeading = QString(80, QLatin1Char('W'));
+        m->blnShowUnitGoal = false;
+        begin();
+        const QString caption = w->FrameLabel->text();
+        QVERIFY(caption.endsWith(QStringLiteral("... ")));
+        QVERIFY(ui::captionWidthTwips(w->FrameLabel, caption) <= 2750 + 300);
+        QVERIFY(caption.size() < 80);
+    }
+};
+
+QTEST_MAIN(TestDayEntries)
+#include "tst_dayentries.moc"

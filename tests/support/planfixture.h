@@ -1,0 +1,64 @@
+#pragma once
+
+#include "app/frmmain.h"
+#include "plan/entrydialogs.h"
+#include "plan/frmweekly.h"
+#include "support/scriptedplatform.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+// The way a teacher begins a plan, for tests that need one under way: the plan-type question
+// answered, the course, the period and the week (or the unit topic) chosen, Begin Plan pressed.
+namespace planfixture
+{
+
+inline void answerPlanType(ScriptedPlatform &platform, bool weekly)
+{
+    platform.actInDialog(QStringLiteral("frmWeekly"), [=](QDialog *d) {
+        auto *dialog = static_cast<frmWeekly *>(d);
+        (weekly ? dialog->optWeekly : dialog->optUnit)->click();
+        dialog->cmdOK->click();
+    });
+}
+
+// The unit dialog answered with a goal (when the settings ask for one).
+inline void answerUnitGoal(ScriptedPlatform &platform, const QString &goal)
+{
+    platform.actInDialog(QStringLiteral("frmUnit"), [=](QDialog *d) {
+        auto *dialog = static_cast<frmUnit *>(d);
+        dialog->setEntryText(goal);
+        dialog->cmdUnitDone->click();
+    });
+}
+
+// Course 0, period 3, the week of Monday, September 7 (school year 2009-2010 by default); the
+// unit goal, when the settings ask for one, is the given text.
+inline void beginWeeklyPlan(frmMain &w, ScriptedPlatform &platform, int month = 1, int date = 7,
+                            const QString &goal = QStringLiteral("Fractions"))
+{
+    answerPlanType(platform, true);
+    w.cboCourses->setCurrentIndex(0);
+    w.txtPeriod->setText(QStringLiteral("3"));
+    w.cboMonth->setCurrentIndex(month);
+    w.cboDate->setCurrentIndex(date - 1);
+    if (w.m.blnShowUnitGoal)
+        answerUnitGoal(platform, goal);
+    w.cmdBegin->click();
+}
+
+inline void beginUnitPlan(frmMain &w, ScriptedPlatform &platform, const QString &topic)
+{
+    answerPlanType(platform, false);
+    w.cboCourses->setCurrentIndex(0);
+    w.txtPeriod->setText(QStringLiteral("3"));
+    w.txtUnit->setText(topic);
+    if (w.m.blnShowDailyObj)
+        answerUnitGoal(platform, QStringLiteral("Add fractions"));
+    w.cmdBegin->click();
+}
+
+} // namespace planfixture
