@@ -120,6 +120,9 @@ void frmUnit::cmdUnitDone_Click()
     RichTextBox *doc = main_.RTxtComposite;
     doc->MoveToEnd();
     doc->setSelItalic(true);
+    // Only the italics of the goal: nothing carries over from the course line.
+    doc->setSelBold(false);
+    doc->setSelUnderline(false);
     const QString text = withoutOneTrailingBreak(entryText());
     if (m.blnWeeklyPlans)
         doc->setSelText(CrLf + m.strUnitGoalHeading + QStringLiteral(": ") + text + CrLf);

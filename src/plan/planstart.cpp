@@ -402,19 +402,3 @@ void PlanStart::prepareStandards()
     }
     focus(w.cmdAddToPlan);
 }
-
-void PlanStart::EndOfPlan()
-{
-    LessonPlanModule &m = w.m;
-    w.platform.messageBox(QStringLiteral("End of ") + w.strWeekOrUnit +
-                              QStringLiteral(". Save or print the Lesson Plan Document."),
-                          QStringLiteral("End of ") + w.strWeekOrUnit, Platform::Buttons::OK,
-                          Platform::Icon::Information);
-    w.txtObjective->clear();
-    w.txtObjective->setEnabled(false);
-    w.cboDay->setEnabled(false);
-    w.cmdContinue->hide();
-    w.cmdBegin->setEnabled(false);
-    m.blnReadyToBegin = false;
-    w.cmdEnlarge->setEnabled(true);
-}

@@ -17,8 +17,6 @@ public:
 
     void cmdBegin_Click();
     void PrepareStep();
-    // Closes a plan after its last day (weekly) or its steps (unit).
-    void EndOfPlan();
     // The plan-type question, created on first use.
     frmWeekly *weeklyDialog();
 

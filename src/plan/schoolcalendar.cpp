@@ -2,6 +2,7 @@
 
 #include "app/frmmain.h"
 #include "plan/calendar.h"
+#include "plan/daywriter.h"
 #include "plan/frmcal.h"
 #include "plan/frmweekly.h"
 #include "plan/planstart.h"
@@ -349,7 +350,7 @@ void SchoolCalendar::AdvanceDay()
         w.fraBlank->show();
         ui::setBackColor(w.lstAdd, ui::menuColor());
         w.lblCover->show();
-        w.plan->EndOfPlan();
+        w.writer->EndOfPlan();
         return;
     }
     w.NewDayTimer->stop();

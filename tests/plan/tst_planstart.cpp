@@ -63,6 +63,8 @@ private Q_SLOTS:
         platform = std::make_unique<ScriptedPlatform>();
         w = std::make_unique<frmMain>(*m, *platform);
         w->Form_Load();
+        // The unit goal has tests of its own.
+        m->blnShowUnitGoal = false;
         w->showMain();
     }
 
@@ -151,7 +153,6 @@ private Q_SLOTS:
         QFETCH(int, order);
         QFETCH(QString, line);
         m->intDisplayOrder = order;
-        m->blnShowUnitGoal = false;
         chooseWeek(0, QStringLiteral("3"), 1, 7);
         w->cmdBegin->click();
         QCOMPARE(dumpDocument(*w->RTxtComposite),
@@ -219,6 +220,8 @@ private Q_SLOTS:
         QVERIFY(w->txtUnit->isEnabled());
         w->txtUnit->setText(QStringLiteral("Fractions"));
         QVERIFY(w->cmdBegin->isEnabled());
+        if (objective)
+            platform->actInDialog(QStringLiteral("frmUnit"), [](QDialog *d) { d->hide(); });
         w->cmdBegin->click();
         QCOMPARE(dumpDocument(*w->RTxtComposite), dump);
         QCOMPARE(w->optTask[15]->text(), QStringLiteral("( Blank &Line for Free-Form Typing )"));

@@ -1,0 +1,364 @@
+// Whole plans, compared as formatted runs: the day's heading lines, the lists, the closure,
+// the materials and standards, non-instructional days and the end of the plan.
+#include "app/frmmain.h"
+#include "document/materialsstep.h"
+#include "document/standardsstep.h"
+#include "plan/daywriter.h"
+#include "plan/entrydialogs.h"
+#include "plan/planstart.h"
+#include "platform/richtextbox.h"
+#include "platform/ui.h"
+#include "support/docdump.h"
+#include "support/planfixture.h"
+#include "support/scriptedplatform.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QTest>
+#include <memory>
+
+namespace
+{
+const QString Heading = QStringLiteral("[U]Your Name Here...     Week of September 7     2009-2010 "
+                                       "Lesson Plans[/U]\n\n[B]Subject: \"Course/Subject #1\"    "
+                                       "Period 3[/B]\n");
+const QString Goal = QStringLiteral("[I]Unit Goal: Fractions[/I]\n");
+} // namespace
+
+class TestDayWriter : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<LessonPlanModule> m;
+    std::unique_ptr<ScriptedPlatform> platform;
+    std::unique_ptr<frmMain> w;
+
+    void addItem(int index, const QString &text)
+    {
+        w->optTask[index]->click();
+        w->txtDescription->moveCursor(QTextCursor::End);
+        w->txtDescription->insertPlainText(text);
+        w->cmdOK->click();
+    }
+
+    // One ordinary day with the default settings: objective, two activities and a closure,
+    // one assessment, no materials ticked (skipped), the course's standards added.
+    void defaultDay(const QString &objective)
+    {
+        w->txtObjective->setPlainText(objective);
+        addItem(0, QStringLiteral("chapter 2"));
+        addItem(2, QStringLiteral("worksheet"));
+        w->txtClosure->setPlainText(QStringLiteral("Homework p. 12"));
+        w->cmdDone1->click();
+        QCOMPARE(m->intStep, 2);
+        addItem(0, QStringLiteral("on fractions"));
+        w->cmdDone1->click();
+        QCOMPARE(m->intStep, 3);
+        w->cmdSkip->click();
+        QCOMPARE(m->intStep, 4);
+        w->cmdAddToPlan->click();
+    }
+
+    static QString expectedDay(const QString &day, const QString &objective)
+    {
+        return QStringLiteral("\n[B]") + day + QStringLiteral("[/B]\n[I]Daily Objective: ") +
+               objective +
+               QStringLiteral("[/I]\n[I][U]Strategies:[/U][/I]\n1. Lecture: chapter 2\n2. "
+                              "Classroom Practice: worksheet\n[I][U]Closing:[/U][/I]\nHomework "
+                              "p. 12\n[I][U]Assessment:[/U][/I]\n1. Quiz on fractions\n"
+                              "[I][U]Educational Standards:[/U][/I]\nA-1-2C   The full text of "
+                              "another Educational Standard will display here.\nA-2-1A   The full "
+                              "text of a third Educational Standard will display here.\n");
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void init()
+    {
+        m = std::make_unique<LessonPlanModule>();
+        platform = std::make_unique<ScriptedPlatform>();
+        w = std::make_unique<frmMain>(*m, *platform);
+        w->Form_Load();
+        w->showMain();
+    }
+
+    void cleanup()
+    {
+        platform->verifyAllAnswered();
+        w.reset();
+    }
+
+    void wholeWeekWithTheDefaults()
+    {
+        planfixture::beginWeeklyPlan(*w, *platform);
+        const QStringList days = {"Monday, September 7", "Tuesday, September 8",
+                                  "Wednesday, September 9", "Thursday, September 10",
+                                  "Friday, September 11"};
+        QString expected = Heading + Goal;
+        for (int d = 0; d < days.size(); ++d) {
+            QCOMPARE(w->cboDay->currentText(), days.at(d));
+            const QString objective = QStringLiteral("Objective %1").arg(d + 1);
+            if (d == days.size() - 1)
+                platform->answerMessage(Platform::Answer::OK,
+                                        QStringLiteral("End of Week. Save or print the Lesson "
+                                                       "Plan Document."),
+                                        QStringLiteral("End of Week"));
+            defaultDay(objective);
+            expected += expectedDay(days.at(d), objective);
+        }
+        QCOMPARE(dumpDocument(*w->RTxtComposite).split(QLatin1Char('\n')),
+                 expected.split(QLatin1Char('\n')));
+        QCOMPARE(m->intStep, 0);
+        QVERIFY(!w->cmdBegin->isEnabled());
+        QVERIFY(w->cmdEnlarge->isEnabled());
+        // The choice of standards is remembered for the course.
+        QCOMPARE(m->strStdChoices.at(0), QStringLiteral("01100"));
+    }
+
+    void timesAndTheSpecialNoteWrittenOnce()
+    {
+        m->blnShowTime = true;
+        m->strTimeTemplate = QStringLiteral("[X] ");
+        m->blnShowMaterials = false;
+        m->blnShowStandards = false;
+        m->blnShowUnitGoal = false;
+        planfixture::beginWeeklyPlan(*w, *platform);
+        platform->actInDialog(QStringLiteral("frmSpecialNote"), [](QDialog *d) {
+            static_cast<frmSpecialNote *>(d)->setEntryText(QStringLiteral("Assembly"));
+            static_cast<frmSpecialNote *>(d)->cmdUnitDone->click();
+        });
+        w->cmdNote->click();
+        w->txtObjective->setPlainText(QStringLiteral("Ratios"));
+        platform->actInDialog(QStringLiteral("frmTimeOnTask"), [](QDialog *d) {
+            static_cast<frmTimeOnTask *>(d)->txtTime->setText(QStringLiteral("15"));
+            static_cast<frmTimeOnTask *>(d)->cmdUnitDone->click();
+        });
+        addItem(0, QStringLiteral("Chapter 3"));
+        w->cmdDone1->click();
+        addItem(1, QStringLiteral("Ch. 3"));
+        w->cmdDone1->click();
+        QCOMPARE(dumpDocument(*w->RTxtComposite).split(QLatin1Char('\n')),
+                 (Heading + QStringLiteral("\n[B]Monday, September 7[/B]\n[Assembly]\n[I]Daily "
+                                           "Objective: Ratios[/I]\n[I][U]Strategies:[/U][/I]\n1. "
+                                           "[15 min] Lecture: Chapter 3\n[I][U]Assessment:[/U][/I]"
+                                           "\n1. Chapter Test Ch. 3\n"))
+                     .split(QLatin1Char('\n')));
+        QCOMPARE(w->cboDay->currentText(), QStringLiteral("Tuesday, September 8"));
+        QCOMPARE(m->intStep, 1);
+    }
+
+    void everythingHiddenGoesStraightToTheNextDay()
+    {
+        m->blnShowAssessment = false;
+        m->blnShowMaterials = false;
+        m->blnShowStandards = false;
+        m->blnShowUnitGoal = false;
+        m->blnShowClosure = false;
+        m->intDaysPerWeek = 2;
+        planfixture::beginWeeklyPlan(*w, *platform);
+        w->txtObjective->setPlainText(QStringLiteral("One"));
+        addItem(3, QStringLiteral("last night's"));
+        QVERIFY(w->txtClosure->isHidden());
+        w->cmdDone1->click();
+        QCOMPARE(w->cboDay->currentText(), QStringLiteral("Tuesday, September 8"));
+        QCOMPARE(m->intStep, 1);
+        w->txtObjective->setPlainText(QStringLiteral("Two"));
+        addItem(4, QString());
+        platform->answerMessage(Platform::Answer::OK,
+                                QStringLiteral("End of Week. Save or print the Lesson Plan "
+                                               "Document."),
+                                QStringLiteral("End of Week"));
+        w->cmdDone1->click();
+        QCOMPARE(m->intStep, 0);
+        QCOMPARE(dumpDocument(*w->RTxtComposite),
+                 Heading + QStringLiteral("\n[B]Monday, September 7[/B]\n[I]Daily Objective: "
+                                          "One[/I]\n[I][U]Strategies:[/U][/I]\n1. Review Homework: "
+                                          "last night's\n\n[B]Tuesday, September 8[/B]\n[I]Daily "
+                                          "Objective: Two[/I]\n[I][U]Strategies:[/U][/I]\n1. Exit "
+                                          "Cards:\n"));
+    }
+
+    void nonInstructionalDays()
+    {
+        m->blnShowAssessment = false;
+        m->blnShowMaterials = false;
+        m->blnShowStandards = false;
+        m->blnShowUnitGoal = false;
+        m->intDaysPerWeek = 4;
+        planfixture::beginWeeklyPlan(*w, *platform);
+        const QString question =
+            QStringLiteral("Add Monday, September 7, to the Lesson Plan Document\r\nwithout "
+                           "instructional activities for the day?\r\n(A Special Note will be "
+                           "requested if the\r\nPage Configuration has been set up to include "
+                           "one.)");
+
+        // Yes without a note
+        platform->answerMessage(Platform::Answer::Yes, question,
+                                QStringLiteral("Non-Instructional Day"));
+        platform->actInDialog(QStringLiteral("frmSpecialNote"), [](QDialog *d) {
+            auto *note = static_cast<frmSpecialNote *>(d);
+            QVERIFY(!note->lblInstruct->isHidden());
+            note->cmdUnitDone->click();
+        });
+        w->optTask[15]->click();
+        QCOMPARE(w->cboDay->currentText(), QStringLiteral("Tuesday, September 8"));
+
+        // Yes with a note
+        platform->answerMessage(Platform::Answer::Yes);
+        platform->actInDialog(QStringLiteral("frmSpecialNote"), [](QDialog *d) {
+            static_cast<frmSpecialNote *>(d)->setEntryText(QStringLiteral("Field trip"));
+            static_cast<frmSpecialNote *>(d)->cmdUnitDone->click();
+        });
+        w->optTask[15]->click();
+        QCOMPARE(w->cboDay->currentText(), QStringLiteral("Wednesday, September 9"));
+
+        // No: the day stays open for activities.
+        platform->answerMessage(Platform::Answer::No);
+        w->optTask[15]->click();
+        QCOMPARE(w->cboDay->currentText(), QStringLiteral("Wednesday, September 9"));
+        QCOMPARE(w->optTask[15]->text(), QStringLiteral("( Blank &Line for Free-Form Typing )"));
+        QVERIFY(!w->optTask[15]->isChecked());
+
+        QCOMPARE(dumpDocument(*w->RTxtComposite),
+                 Heading + QStringLiteral("\n[B]Monday, September 7[/B]\n\n[B]Tuesday, "
+                                          "September 8[/B]\n[Field trip]\n"));
+    }
+
+    void unitPlan()
+    {
+        m->blnShowMaterials = false;
+        m->blnShowStandards = false;
+        m->blnShowAssessment = false;
+        planfixture::beginUnitPlan(*w, *platform, QStringLiteral("Fractions"));
+        platform->answerMessage(Platform::Answer::OK,
+                                QStringLiteral("Please fill in a Time Frame for this Unit Plan."),
+                                QStringLiteral("Missing Data"));
+        addItem(0, QStringLiteral("adding"));
+        const QString before = dumpDocument(*w->RTxtComposite);
+        w->cmdDone1->click();
+        QCOMPARE(dumpDocument(*w->RTxtComposite), before);
+
+        w->txtObjective->setPlainText(QStringLiteral("Two weeks"));
+        platform->answerMessage(Platform::Answer::OK,
+                                QStringLiteral("End of Unit. Save or print the Lesson Plan "
+                                               "Document."),
+                                QStringLiteral("End of Unit"));
+        w->cmdDone1->click();
+        QCOMPARE(dumpDocument(*w->RTxtComposite),
+                 QStringLiteral("[U]Your Name Here...     Unit Plan     2009-2010 Lesson "
+                                "Plans[/U]\n\n[B]Subject: \"Course/Subject #1\"    Period 3[/B]\n\n"
+                                "[B]Unit Topic: Fractions[/B]\nTimeline: Two weeks\n[B][I]Daily "
+                                "Objective: Add fractions[/I][/B]\n\n[I][U]Strategies:[/U][/I]\n1. "
+                                "Lecture: adding\n"));
+    }
+
+    void standardsBlock_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<bool>("once");
+        QTest::addColumn<bool>("weekly");
+        QTest::addColumn<QList<int>>("ticked");
+        QTest::addColumn<QString>("block");
+        const QString h = QStringLiteral("[I][U]Educational Standards:[/U][/I]\n");
+        QTest::newRow("full text") << "NO PREFIXES" << false << true << QList<int>{0, 1}
+                                   << h + "A-1   First\nB-2   Second\n";
+        QTest::newRow("nothing ticked") << "NO PREFIXES" << false << true << QList<int>{} << h;
+        QTest::newRow("prefixes on one line")
+            << "PREFIXED" << false << true << QList<int>{0, 1, 3} << h + "A-1;   B-2;   \n";
+        QTest::newRow("once in a weekly plan")
+            << "PREFIXED" << true << true << QList<int>{0, 1} << "\n" + h + "A-1;   B-2";
+        QTest::newRow("once in a unit plan")
+            << "NO PREFIXES" << true << false << QList<int>{0} << h + "A-1   First";
+        QTest::newRow("blank and empty prefixes")
+            << "NO PREFIXES" << false << true << QList<int>{2, 3} << h + " Third\nFourth\n";
+        QTest::newRow("unknown mode counts as full text")
+            << "Prefixed" << false << true << QList<int>{1} << h + "B-2   Second\n";
+    }
+
+    void standardsBlock()
+    {
+        QFETCH(QString, mode);
+        QFETCH(bool, once);
+        QFETCH(bool, weekly);
+        QFETCH(QList<int>, ticked);
+        QFETCH(QString, block);
+        m->strStandardsMode = mode;
+        m->blnStandardsOnce = once;
+        m->blnWeeklyPlans = weekly;
+        m->strStdCodes = {QStringLiteral("A-1"), QStringLiteral("B-2"), QStringLiteral(" "),
+                          QString()};
+        m->strStdTexts = {QStringLiteral("First"), QStringLiteral("Second"),
+                          QStringLiteral("Third"), QStringLiteral("Fourth")};
+        w->RTxtComposite->setEnabled(true);
+        m->intStep = 4;
+        w->PrepareStep();
+        for (int i = 0; i < w->lstChooseStandards->count(); ++i)
+            ui::setTicked(w->lstChooseStandards, i, ticked.contains(i));
+        w->standards->WriteStandards();
+        QCOMPARE(dumpDocument(*w->RTxtComposite), block);
+        QVERIFY(w->plan->blnStandardsAdded);
+    }
+
+    void materialsListing_data()
+    {
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QStringList>("resources");
+        QTest::addColumn<QStringList>("materials");
+        QTest::addColumn<QString>("listing");
+        QTest::newRow("nothing") << QStringList() << QStringList() << QStringList() << "";
+        QTest::newRow("only textbooks")
+            << QStringList{"Algebra 1", "Workbook"} << QStringList() << QStringList()
+            << "Text(s): Algebra 1;   Workbook\r\n\r\n";
+        QTest::newRow("all three")
+            << QStringList{"Algebra 1"} << QStringList{"Projector"} << QStringList{"Rulers", "Tape"}
+            << "Text(s): Algebra 1\r\nResource(s): Projector\r\n"
+               "Materials/Supplies/Technology: Rulers;   Tape\r\n";
+    }
+
+    void materialsListing()
+    {
+        QFETCH(QStringList, texts);
+        QFETCH(QStringList, resources);
+        QFETCH(QStringList, materials);
+        QFETCH(QString, listing);
+        QCOMPARE(MaterialsStep::buildListing(texts, resources, materials), listing);
+    }
+
+    void materialsWrittenWithOneTrailingBreak()
+    {
+        m->strMaterials = {QStringLiteral("T1Algebra 1"), QStringLiteral("R0Projector")};
+        m->blnShowStandards = false;
+        m->blnShowAssessment = false;
+        m->blnShowUnitGoal = false;
+        planfixture::beginWeeklyPlan(*w, *platform);
+        w->txtObjective->setPlainText(QStringLiteral("One"));
+        addItem(0, QStringLiteral("x"));
+        w->cmdDone1->click();
+        QCOMPARE(m->intStep, 3);
+        QVERIFY(!w->fraLists->isHidden());
+        QVERIFY(!w->cmdProceed->isEnabled());
+        w->cmdPosition->click();
+        QCOMPARE(w->txtSample->toPlainText(), QStringLiteral("Text(s): Algebra 1\n\n"));
+        // Rebuilding over a listing asks first.
+        platform->answerMessage(Platform::Answer::Cancel, QString(),
+                                QStringLiteral("Possible Loss of Edited Content"));
+        w->cmdPosition->click();
+        w->cmdProceed->click();
+        QVERIFY(dumpDocument(*w->RTxtComposite)
+                    .endsWith(QStringLiteral("1. Lecture: x\n[I][U]Materials/Supplies/Technology:"
+                                             "[/U][/I]\nText(s): Algebra 1\n")));
+        QCOMPARE(w->cboDay->currentText(), QStringLiteral("Tuesday, September 8"));
+        QVERIFY(w->fraLists->isHidden());
+    }
+};
+
+QTEST_MAIN(TestDayWriter)
+#include "tst_daywriter.moc"
