@@ -147,7 +147,9 @@ QString QtPlatform::clipboardText()
 
 void QtPlatform::setClipboardText(const QString &text)
 {
-    QApplication::clipboard()->setText(text);
+    // Other programs on this desktop expect plain line feeds.
+    QString plain = text;
+    QApplication::clipboard()->setText(plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
 int QtPlatform::showModal(QDialog *dialog)

@@ -1,0 +1,303 @@
+#include "document/editing.h"
+
+#include "app/frmmain.h"
+#include "document/frmlarge.h"
+#include "platform/platform.h"
+#include "platform/richtextbox.h"
+#include "settings/settings.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QKeySequence>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QTextDocument>
+#include <utility>
+
+namespace docedit
+{
+
+namespace
+{
+// Line breaks in one form, so that texts compare the same whichever form they came back in.
+QString unifiedBreaks(QString text)
+{
+    text.replace(QLatin1StringView("\r\n"), QLatin1StringView("\n"));
+    text.replace(u'\r', u'\n');
+    return text;
+}
+
+// A length that reaches past the last character: selecting it selects to the end, without
+// writing the document out just to measure it.
+int wholeLength(const RichTextBox *doc)
+{
+    return doc->document()->characterCount();
+}
+} // namespace
+
+void setFormat(RichTextBox *doc, bool bold, bool italic, bool underline)
+{
+    doc->setSelBold(bold);
+    doc->setSelItalic(italic);
+    doc->setSelUnderline(underline);
+}
+
+void copySelection(RichTextBox *doc, LessonPlanModule &m, Platform &platform)
+{
+    // Copying nothing would only wipe what the teacher has on the clipboard.
+    if (doc->SelLength() <= 0)
+        return;
+    m.strClipText = doc->SelText();
+    m.strClipRTF = doc->SelRTF();
+    platform.setClipboardText(m.strClipText);
+}
+
+void cutSelection(RichTextBox *doc, Platform &platform)
+{
+    if (doc->SelLength() <= 0)
+        return;
+    platform.setClipboardText(doc->SelText());
+    doc->setSelText(QString());
+}
+
+bool isOwnCopy(const QString &clipboardText, const LessonPlanModule &m)
+{
+    return !m.strClipText.isEmpty() && !m.strClipRTF.isEmpty() &&
+           unifiedBreaks(clipboardText) == unifiedBreaks(m.strClipText);
+}
+
+void pasteClipboard(RichTextBox *doc, LessonPlanModule &m, Platform &platform)
+{
+    const QString text = platform.clipboardText();
+    // Nothing to paste (an empty clipboard, or a picture): the selection must not be deleted.
+    if (text.isEmpty())
+        return;
+    if (isOwnCopy(text, m))
+        doc->setSelRTF(m.strClipRTF);
+    else
+        doc->setSelText(text);
+}
+
+void resizeDocument(RichTextBox *doc, int points, int start, int length)
+{
+    doc->setSelStart(0);
+    doc->setSelLength(wholeLength(doc));
+    doc->setSelFontSize(points);
+    doc->setSelStart(start);
+    doc->setSelLength(length);
+}
+
+void resizeDocument(RichTextBox *doc, int points)
+{
+    resizeDocument(doc, points, doc->SelStart(), 0);
+}
+
+void collapseToEnd(RichTextBox *doc)
+{
+    const int length = doc->SelLength();
+    if (length > 0)
+        doc->setSelStart(doc->SelStart() + length);
+}
+
+void insertIndent(RichTextBox *doc)
+{
+    doc->setSelLength(0);
+    doc->setSelText(QStringLiteral("    "));
+}
+
+KeyCommand keyCommand(int keyCode, Qt::KeyboardModifiers shift)
+{
+    if (keyCode == Qt::Key_Tab || keyCode == Qt::Key_Backtab)
+        return KeyCommand::Indent;
+    const Qt::KeyboardModifiers modifiers = shift & ~Qt::KeypadModifier;
+    if ((keyCode == Qt::Key_V && modifiers == Qt::ControlModifier) ||
+        (keyCode == Qt::Key_Insert && modifiers == Qt::ShiftModifier))
+        return KeyCommand::Paste;
+    // Any other paste key of the desktop would paste past the copy buffer.
+    if (keyCode <= 0 || keyCode >= Qt::Key_unknown)
+        return KeyCommand::None;
+    const QKeySequence pressed(QKeyCombination(modifiers, Qt::Key(keyCode)));
+    const QList<QKeySequence> pasteKeys = QKeySequence::keyBindings(QKeySequence::Paste);
+    for (const QKeySequence &binding : pasteKeys) {
+        if (pressed.matches(binding) == QKeySequence::ExactMatch)
+            return KeyCommand::Paste;
+    }
+    return KeyCommand::None;
+}
+
+} // namespace docedit
+
+DocumentEditing::DocumentEditing(frmMain &w) : QObject(&w), w(w)
+{
+    RichTextBox *doc = w.RTxtComposite;
+    // The right button opens the program's own menu; the text field's standard one stays shut.
+    doc->setContextMenuPolicy(Qt::PreventContextMenu);
+    connect(doc, &RichTextBox::KeyDown, this, &DocumentEditing::RTxtComposite_KeyDown);
+    connect(doc, &RichTextBox::MouseDown, this, &DocumentEditing::RTxtComposite_MouseDown);
+    connect(doc, &RichTextBox::GotFocus, this, &DocumentEditing::RTxtComposite_GotFocus);
+
+    using Handler = void (DocumentEditing::*)();
+    const std::pair<QAction *, Handler> menu[] = {
+        {w.mnuCut, &DocumentEditing::mnuCut_Click},
+        {w.mnuCopy, &DocumentEditing::mnuCopy_Click},
+        {w.mnuPaste, &DocumentEditing::mnuPaste_Click},
+        {w.mnuBold, &DocumentEditing::mnuBold_Click},
+        {w.mnuItalic, &DocumentEditing::mnuItalic_Click},
+        {w.mnuUnderline, &DocumentEditing::mnuUnderline_Click},
+        {w.mnuBoldItalic, &DocumentEditing::mnuBoldItalic_Click},
+        {w.mnuItalicUnderline, &DocumentEditing::mnuItalicUnderline_Click},
+        {w.mnuPlain, &DocumentEditing::mnuPlain_Click},
+    };
+    for (const auto &[action, handler] : menu)
+        connect(action, &QAction::triggered, this, handler);
+
+    // Each button of the tools runs the menu command of the same meaning.
+    const std::pair<QPushButton *, Handler> buttons[] = {
+        {w.cmdCut, &DocumentEditing::mnuCut_Click},
+        {w.cmdCopy, &DocumentEditing::mnuCopy_Click},
+        {w.cmdPaste, &DocumentEditing::mnuPaste_Click},
+        {w.cmdBold, &DocumentEditing::mnuBold_Click},
+        {w.cmdItalic, &DocumentEditing::mnuItalic_Click},
+        {w.cmdUnderline, &DocumentEditing::mnuUnderline_Click},
+        {w.cmdBoldItalic, &DocumentEditing::mnuBoldItalic_Click},
+        {w.cmdItalicUnderline, &DocumentEditing::mnuItalicUnderline_Click},
+        {w.cmdPlainText, &DocumentEditing::mnuPlain_Click},
+        {w.cmdCloseEdit, &DocumentEditing::cmdCloseEdit_Click},
+    };
+    for (const auto &[button, handler] : buttons)
+        connect(button, &QPushButton::clicked, this, handler);
+
+    connect(w.cmdEnlarge, &QPushButton::clicked, this, &DocumentEditing::cmdEnlarge_Click);
+}
+
+DocumentEditing::~DocumentEditing() = default;
+
+frmLarge *DocumentEditing::largeEditor()
+{
+    if (!large_)
+        large_ = std::make_unique<frmLarge>(w);
+    return large_.get();
+}
+
+void DocumentEditing::CloseEditTools()
+{
+    w.fraEdit->hide();
+    w.lblCover->hide();
+    w.lstAdd->show();
+    docedit::collapseToEnd(w.RTxtComposite);
+    w.RTxtComposite->setFocus(Qt::OtherFocusReason);
+}
+
+void DocumentEditing::format(bool bold, bool italic, bool underline)
+{
+    docedit::setFormat(w.RTxtComposite, bold, italic, underline);
+    CloseEditTools();
+}
+
+void DocumentEditing::mnuBold_Click()
+{
+    format(true, false, false);
+}
+
+void DocumentEditing::mnuItalic_Click()
+{
+    format(false, true, false);
+}
+
+void DocumentEditing::mnuUnderline_Click()
+{
+    format(false, false, true);
+}
+
+void DocumentEditing::mnuBoldItalic_Click()
+{
+    format(true, true, false);
+}
+
+void DocumentEditing::mnuItalicUnderline_Click()
+{
+    format(false, true, true);
+}
+
+void DocumentEditing::mnuPlain_Click()
+{
+    format(false, false, false);
+}
+
+void DocumentEditing::mnuCopy_Click()
+{
+    docedit::copySelection(w.RTxtComposite, w.m, w.platform);
+    CloseEditTools();
+}
+
+void DocumentEditing::mnuCut_Click()
+{
+    docedit::cutSelection(w.RTxtComposite, w.platform);
+    CloseEditTools();
+}
+
+void DocumentEditing::mnuPaste_Click()
+{
+    docedit::pasteClipboard(w.RTxtComposite, w.m, w.platform);
+    CloseEditTools();
+    // Whatever came in, the document keeps one size.
+    docedit::resizeDocument(w.RTxtComposite, docedit::MainFontSize);
+}
+
+void DocumentEditing::cmdCloseEdit_Click()
+{
+    CloseEditTools();
+}
+
+void DocumentEditing::RTxtComposite_KeyDown(int *keyCode, Qt::KeyboardModifiers shift)
+{
+    if (!keyCode)
+        return;
+    switch (docedit::keyCommand(*keyCode, shift)) {
+    case docedit::KeyCommand::Paste:
+        *keyCode = 0;
+        mnuPaste_Click();
+        break;
+    case docedit::KeyCommand::Indent:
+        *keyCode = 0;
+        docedit::insertIndent(w.RTxtComposite);
+        break;
+    case docedit::KeyCommand::None:
+        break;
+    }
+}
+
+void DocumentEditing::RTxtComposite_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift,
+                                              QPoint pos)
+{
+    Q_UNUSED(shift);
+    if (button == Qt::LeftButton) {
+        w.fraEdit->show();
+        w.lblCover->show();
+        w.lstAdd->hide();
+    } else if (button == Qt::RightButton) {
+        w.mnuEdit->popup(w.RTxtComposite->viewport()->mapToGlobal(pos));
+    }
+}
+
+void DocumentEditing::RTxtComposite_GotFocus()
+{
+    w.setHelpContextId(10006);
+}
+
+void DocumentEditing::cmdEnlarge_Click()
+{
+    frmLarge *large = largeEditor();
+    RichTextBox *doc = w.RTxtComposite;
+    large->RTxtComposite->setTextRTF(doc->TextRTF());
+    large->RTxtComposite->setSelStart(doc->SelStart());
+    large->RTxtComposite->setSelLength(doc->SelLength());
+    // Its activation brings the text to the large editor's size.
+    large->show();
+    w.hide();
+    large->raise();
+    large->activateWindow();
+    large->RTxtComposite->setFocus(Qt::OtherFocusReason);
+}

@@ -1,0 +1,607 @@
+// Hand editing of the Lesson Plan Document: the formatting commands, the program's own cut, copy
+// and paste with the copy buffer, the keys the document handles, the editing tools and menu, and
+// the large editor with the document's journey there and back.
+#include "app/frmmain.h"
+#include "document/clipboard.h"
+#include "document/editing.h"
+#include "document/frmlarge.h"
+#include "platform/richtextbox.h"
+#include "platform/rtf/rtfformat.h"
+#include "platform/ui.h"
+#include "support/docdump.h"
+#include "support/scriptedplatform.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTextBlock>
+#include <memory>
+
+namespace
+{
+
+// "alpha [B]beta[/B] gamma" / "[I]second[/I] line", with "gamma" at 16 points.
+//  positions: alpha 0-4, beta 6-9, gamma 11-15, break 16, second 17-22, line 24-27, end 28.
+const QString startDump = QStringLiteral("alpha [B]beta[/B] gamma\n[I]second[/I] line");
+const QString startSizes = QStringLiteral("10 16 10");
+
+void select(RichTextBox *doc, int start, int length)
+{
+    doc->setSelStart(start);
+    doc->setSelLength(length);
+}
+
+void fillDocument(RichTextBox *doc)
+{
+    doc->setText(QStringLiteral("alpha beta gamma\r\nsecond line"));
+    select(doc, 6, 4);
+    doc->setSelBold(true);
+    select(doc, 11, 5);
+    doc->setSelFontSize(16);
+    select(doc, 17, 6);
+    doc->setSelItalic(true);
+    select(doc, 0, 0);
+}
+
+// The point sizes of the document's text in reading order, runs of one size written once.
+QString sizes(const RichTextBox *doc)
+{
+    QStringList runs;
+    for (QTextBlock block = doc->document()->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const int halfPoints =
+                rtf::attributesOf(it.fragment().charFormat(), doc->document()->defaultFont())
+                    .halfPoints;
+            const QString size = QString::number(halfPoints / 2);
+            if (runs.isEmpty() || runs.last() != size)
+                runs << size;
+        }
+    }
+    return runs.join(u' ');
+}
+
+// The markers a run carries in the document dump.
+QString marked(const QString &text, bool bold, bool italic, bool underline)
+{
+    QString out = text;
+    if (underline)
+        out = QStringLiteral("[U]") + out + QStringLiteral("[/U]");
+    if (italic)
+        out = QStringLiteral("[I]") + out + QStringLiteral("[/I]");
+    if (bold)
+        out = QStringLiteral("[B]") + out + QStringLiteral("[/B]");
+    return out;
+}
+
+} // namespace
+
+class TestEditing : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<LessonPlanModule> m;
+    std::unique_ptr<ScriptedPlatform> platform;
+    std::unique_ptr<frmMain> w;
+
+    // A plan under way: the document white, editable and filled.
+    void prepareDocument(RichTextBox *doc)
+    {
+        doc->setEnabled(true);
+        doc->setBackColor(ui::white());
+        fillDocument(doc);
+    }
+
+    frmLarge *openLarge()
+    {
+        frmLarge *large = w->editing->largeEditor();
+        large->show();
+        large->activateWindow();
+        if (!QTest::qWaitForWindowActive(large))
+            qWarning("the large editor did not become active");
+        return large;
+    }
+
+    // The window a row runs in: the main window, or the large editor (shown on its own).
+    QWidget *window(const QString &name)
+    {
+        if (name == QLatin1String("large"))
+            return openLarge();
+        return w.get();
+    }
+    RichTextBox *documentOf(QWidget *window)
+    {
+        return window->findChild<RichTextBox *>(QStringLiteral("RTxtComposite"));
+    }
+    int sizeOf(QWidget *window)
+    {
+        auto *large = qobject_cast<frmLarge *>(window);
+        return large ? large->fontSize() : 10;
+    }
+
+    // Runs a script of teacher's actions, separated by ';':
+    //   sel S L | end | menu NAME | button NAME | key ctrl+v|shift+insert|tab|backtab
+    //   clip TEXT (another program puts TEXT on the clipboard) | lfclip (the clipboard hands
+    //   line breaks back as LF)
+    void run(QWidget *window, const QString &script)
+    {
+        RichTextBox *doc = documentOf(window);
+        const QStringList steps = script.split(u';', Qt::SkipEmptyParts);
+        for (const QString &raw : steps) {
+            const QString step = raw.trimmed();
+            const QString op = step.section(u' ', 0, 0);
+            const QString arg = step.section(u' ', 1);
+            if (op == QLatin1String("sel")) {
+                select(doc, arg.section(u' ', 0, 0).toInt(), arg.section(u' ', 1, 1).toInt());
+            } else if (op == QLatin1String("end")) {
+                doc->setSelStart(1000);
+            } else if (op == QLatin1String("menu")) {
+                auto *action = window->findChild<QAction *>(arg);
+                QVERIFY2(action, qPrintable(arg));
+                action->trigger();
+            } else if (op == QLatin1String("button")) {
+                auto *button = window->findChild<QPushButton *>(arg);
+                QVERIFY2(button, qPrintable(arg));
+                button->click();
+            } else if (op == QLatin1String("key")) {
+                if (arg == QLatin1String("ctrl+v"))
+                    QTest::keyClick(doc, Qt::Key_V, Qt::ControlModifier);
+                else if (arg == QLatin1String("shift+insert"))
+                    QTest::keyClick(doc, Qt::Key_Insert, Qt::ShiftModifier);
+                else if (arg == QLatin1String("tab"))
+                    QTest::keyClick(doc, Qt::Key_Tab);
+                else if (arg == QLatin1String("backtab"))
+                    QTest::keyClick(doc, Qt::Key_Backtab, Qt::ShiftModifier);
+                else
+                    QFAIL(qPrintable(QStringLiteral("unknown key ") + arg));
+            } else if (op == QLatin1String("clip")) {
+                platform->clipboard = arg;
+            } else if (op == QLatin1String("lfclip")) {
+                platform->clipboard.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+            } else {
+                QFAIL(qPrintable(QStringLiteral("unknown step ") + step));
+            }
+        }
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void init()
+    {
+        m = std::make_unique<LessonPlanModule>();
+        platform = std::make_unique<ScriptedPlatform>();
+        w = std::make_unique<frmMain>(*m, *platform);
+        w->Form_Load();
+        w->showMain();
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        prepareDocument(w->RTxtComposite);
+        QCOMPARE(dumpDocument(*w->RTxtComposite), startDump);
+        QCOMPARE(sizes(w->RTxtComposite), startSizes);
+    }
+
+    void cleanup()
+    {
+        platform->verifyAllAnswered();
+        w.reset();
+    }
+
+    // Each command of the table on a selection, from the menu and from the tools, starting
+    // from plain text and from text with every attribute on.
+    void formatting_data()
+    {
+        QTest::addColumn<QString>("windowName");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<bool>("fromFull");
+        QTest::addColumn<QString>("expected");
+        struct Row {
+            const char *menu;
+            const char *button;
+            bool bold, italic, underline;
+        };
+        const Row table[] = {
+            {"mnuBold", "cmdBold", true, false, false},
+            {"mnuItalic", "cmdItalic", false, true, false},
+            {"mnuUnderline", "cmdUnderline", false, false, true},
+            {"mnuBoldItalic", "cmdBoldItalic", true, true, false},
+            {"mnuItalicUnderline", "cmdItalicUnderline", false, true, true},
+            {"mnuPlain", "cmdPlainText", false, false, false},
+        };
+        for (const char *windowName : {"main", "large"}) {
+            for (const Row &row : table) {
+                const QString expected =
+                    QStringLiteral("alpha ") +
+                    marked(QStringLiteral("beta"), row.bold, row.italic, row.underline) +
+                    QStringLiteral(" gamma\n[I]second[/I] line");
+                for (const char *control : {row.menu, row.button}) {
+                    for (bool full : {false, true}) {
+                        QTest::addRow("%s %s from %s", windowName, control,
+                                      full ? "all on" : "plain")
+                            << windowName << control << full << expected;
+                    }
+                }
+            }
+        }
+    }
+
+    void formatting()
+    {
+        QFETCH(QString, windowName);
+        QFETCH(QString, control);
+        QFETCH(bool, fromFull);
+        QFETCH(QString, expected);
+        QWidget *win = window(windowName);
+        RichTextBox *doc = documentOf(win);
+        if (win != w.get())
+            fillDocument(doc);
+        select(doc, 6, 4);
+        docedit::setFormat(doc, fromFull, fromFull, fromFull);
+        select(doc, 6, 4);
+        if (win == w.get())
+            QTest::mouseClick(doc->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+        select(doc, 6, 4);
+
+        run(win, (control.startsWith(QLatin1String("mnu")) ? QStringLiteral("menu ")
+                                                           : QStringLiteral("button ")) +
+                     control);
+
+        QCOMPARE(dumpDocument(*doc), expected);
+        // The command ends the editing: selection collapsed to its end, the document focused.
+        QCOMPARE(doc->SelStart(), 10);
+        QCOMPARE(doc->SelLength(), 0);
+        QTRY_VERIFY(doc->hasFocus());
+        if (win == w.get()) {
+            QVERIFY(w->fraEdit->isHidden());
+            QVERIFY(w->lblCover->isHidden());
+            QVERIFY(!w->lstAdd->isHidden());
+        }
+    }
+
+    // Bold pressed with nothing selected makes the text typed next bold.
+    void formatAtCaretAppliesToTyping()
+    {
+        RichTextBox *doc = w->RTxtComposite;
+        doc->setSelStart(28);
+        w->mnuBold->trigger();
+        QTest::keyClicks(doc, QStringLiteral("!!"));
+        QCOMPARE(dumpDocument(*doc), startDump + QStringLiteral("[B]!![/B]"));
+    }
+
+    void clipboardCommands_data()
+    {
+        QTest::addColumn<QString>("windowName");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<QString>("clipboard");
+        QTest::addColumn<QString>("clipText");
+        QTest::addColumn<bool>("pasted");
+        const QString tail = QStringLiteral("alpha [B]beta[/B] gamma\n[I]second[/I] line");
+        for (const char *win : {"main", "large"}) {
+            auto row = [win](const char *name) -> QTestData & {
+                return QTest::addRow("%s: %s", win, name);
+            };
+            row("copy and paste keeps bold")
+                << win << "sel 6 4; menu mnuCopy; end; menu mnuPaste" << tail + "[B]beta[/B]"
+                << "beta"
+                << "beta" << true;
+            row("tool buttons") << win << "sel 6 4; button cmdCopy; end; button cmdPaste"
+                                << tail + "[B]beta[/B]"
+                                << "beta"
+                                << "beta" << true;
+            row("ctrl+v runs the program's paste")
+                << win << "sel 6 4; menu mnuCopy; end; key ctrl+v" << tail + "[B]beta[/B]"
+                << "beta"
+                << "beta" << true;
+            row("shift+insert runs the program's paste")
+                << win << "sel 6 4; menu mnuCopy; end; key shift+insert" << tail + "[B]beta[/B]"
+                << "beta"
+                << "beta" << true;
+            row("another program's text goes in plain")
+                << win << "sel 6 4; menu mnuCopy; clip Beta!; end; menu mnuPaste" << tail + "Beta!"
+                << "Beta!"
+                << "beta" << true;
+            row("RTF source from another program is text")
+                << win << "clip {\\rtf1 {\\b x}}; end; key ctrl+v" << tail + "{\\rtf1 {\\b x}}"
+                << "{\\rtf1 {\\b x}}" << QString() << true;
+            row("cut comes back plain") << win << "sel 6 4; menu mnuCut; menu mnuPaste"
+                                        << "alpha beta gamma\n[I]second[/I] line"
+                                        << "beta" << QString() << true;
+            row("cut leaves the copy buffer")
+                << win << "sel 0 5; menu mnuCopy; sel 6 4; button cmdCut"
+                << "alpha  gamma\n[I]second[/I] line"
+                << "beta"
+                << "alpha" << false;
+            row("paste replaces the selection")
+                << win << "sel 6 4; menu mnuCopy; sel 0 5; menu mnuPaste"
+                << "[B]beta[/B] [B]beta[/B] gamma\n[I]second[/I] line"
+                << "beta"
+                << "beta" << true;
+            row("lines copied keep their form")
+                << win << "sel 11 12; menu mnuCopy; end; menu mnuPaste"
+                << tail + "gamma\n[I]second[/I]"
+                << "gamma\r\nsecond"
+                << "gamma\r\nsecond" << true;
+            row("line breaks handed back as LF")
+                << win << "sel 11 12; menu mnuCopy; lfclip; end; menu mnuPaste"
+                << tail + "gamma\n[I]second[/I]"
+                << "gamma\nsecond"
+                << "gamma\r\nsecond" << true;
+            row("empty clipboard keeps the selection")
+                << win << "clip ; sel 6 4; menu mnuPaste" << tail << QString() << QString() << true;
+            row("copy of nothing keeps the clipboard")
+                << win << "clip elsewhere; sel 3 0; menu mnuCopy" << tail << "elsewhere"
+                << QString() << false;
+            row("cut of nothing keeps the clipboard")
+                << win << "clip elsewhere; sel 3 0; menu mnuCut" << tail << "elsewhere" << QString()
+                << false;
+            row("tab indents with four blanks") << win << "sel 6 4; key tab"
+                                                << "alpha     [B]beta[/B] gamma\n[I]second[/I] line"
+                                                << QString() << QString() << false;
+            row("shift+tab indents too") << win << "sel 0 0; key backtab"
+                                         << "    " + tail << QString() << QString() << false;
+        }
+    }
+
+    void clipboardCommands()
+    {
+        QFETCH(QString, windowName);
+        QFETCH(QString, script);
+        QFETCH(QString, expected);
+        QFETCH(QString, clipboard);
+        QFETCH(QString, clipText);
+        QFETCH(bool, pasted);
+        QWidget *win = window(windowName);
+        RichTextBox *doc = documentOf(win);
+        if (win != w.get()) {
+            fillDocument(doc);
+            QCOMPARE(sizes(doc), startSizes);
+        }
+        doc->setFocus();
+
+        run(win, script);
+
+        QCOMPARE(dumpDocument(*doc), expected);
+        QVERIFY2(!doc->Text().contains(u'\t'), "a tab character went into the document");
+        QCOMPARE(platform->clipboard, clipboard);
+        QCOMPARE(m->strClipText, clipText);
+        QCOMPARE(m->strClipRTF.isEmpty(), clipText.isEmpty());
+        // A paste brings the whole document to the window's size; nothing else resizes.
+        QCOMPARE(sizes(doc), pasted ? QString::number(sizeOf(win)) : startSizes);
+    }
+
+    // The caret stays where the paste left it, although the whole document was resized.
+    void pasteLeavesTheCaretAfterTheInsert()
+    {
+        RichTextBox *doc = w->RTxtComposite;
+        platform->clipboard = QStringLiteral("XYZ");
+        select(doc, 6, 4);
+        w->mnuPaste->trigger();
+        QCOMPARE(doc->SelStart(), 9);
+        QCOMPARE(doc->SelLength(), 0);
+    }
+
+    void mouseInDocument_data()
+    {
+        QTest::addColumn<QString>("windowName");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<bool>("toolsShown");
+        QTest::addColumn<bool>("menuShown");
+        QTest::newRow("main left") << "main" << int(Qt::LeftButton) << true << false;
+        QTest::newRow("main right") << "main" << int(Qt::RightButton) << false << true;
+        QTest::newRow("large left") << "large" << int(Qt::LeftButton) << false << false;
+        QTest::newRow("large right") << "large" << int(Qt::RightButton) << false << true;
+    }
+
+    void mouseInDocument()
+    {
+        QFETCH(QString, windowName);
+        QFETCH(int, button);
+        QFETCH(bool, toolsShown);
+        QFETCH(bool, menuShown);
+        QWidget *win = window(windowName);
+        RichTextBox *doc = documentOf(win);
+        auto *menu = win->findChild<QMenu *>(QStringLiteral("mnuEdit"));
+        QVERIFY(menu);
+
+        QTest::mouseClick(doc->viewport(), Qt::MouseButton(button), {}, QPoint(10, 10));
+
+        QCOMPARE(!w->fraEdit->isHidden(), toolsShown);
+        QCOMPARE(!w->lblCover->isHidden(), toolsShown);
+        QCOMPARE(w->lstAdd->isHidden(), toolsShown);
+        if (menuShown)
+            QTRY_VERIFY(menu->isVisible());
+        else
+            QVERIFY(!menu->isVisible());
+        menu->hide();
+
+        // Close ends the editing mode.
+        if (toolsShown) {
+            w->cmdCloseEdit->click();
+            QVERIFY(w->fraEdit->isHidden());
+            QVERIFY(w->lblCover->isHidden());
+            QVERIFY(!w->lstAdd->isHidden());
+        }
+    }
+
+    void focusSetsTheHelpTopic_data()
+    {
+        QTest::addColumn<QString>("windowName");
+        QTest::newRow("main") << "main";
+        QTest::newRow("large") << "large";
+    }
+
+    void focusSetsTheHelpTopic()
+    {
+        QFETCH(QString, windowName);
+        QWidget *win = window(windowName);
+        auto *large = qobject_cast<frmLarge *>(win);
+        auto topic = [&] { return large ? large->helpContextId() : w->helpContextId(); };
+        if (large) {
+            large->setHelpContextId(0);
+            large->cmdReturn->setFocus();
+        } else {
+            w->setHelpContextId(10004);
+            w->cmdHelp->setFocus();
+        }
+        QTRY_VERIFY(!documentOf(win)->hasFocus());
+        documentOf(win)->setFocus();
+        QTRY_COMPARE(topic(), 10006);
+    }
+
+    void largeEditorSize_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<int>("points");
+        QTest::newRow("800x600") << QSize(800, 600) << 11;
+        QTest::newRow("1024x675") << QSize(1024, 675) << 11;
+        QTest::newRow("1024x676") << QSize(1024, 676) << 12;
+        QTest::newRow("1920x1080") << QSize(1920, 1080) << 12;
+    }
+
+    void largeEditorSize()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(int, points);
+        QCOMPARE(frmLarge::fontSizeFor(screen), points);
+    }
+
+    void largeEditorControls_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("return") << "cmdReturn"
+                                << "&Return to Design Screen";
+        QTest::newRow("indents") << "lblIndents"
+                                 << "''TAB'' key indents text.";
+        QTest::newRow("plain") << "mnuPlain"
+                               << "Reset &Text Formatting";
+        QTest::newRow("bold italic") << "mnuBoldItalic"
+                                     << "Bold/It&alic";
+        QTest::newRow("cut") << "mnuCut"
+                             << "Cu&t";
+        QTest::newRow("tool plain") << "cmdPlainText"
+                                    << "Reset Text Formatting";
+        QTest::newRow("tool italic underline") << "cmdItalicUnderline"
+                                               << "Italic/Underline";
+    }
+
+    void largeEditorControls()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        frmLarge *large = w->editing->largeEditor();
+        QCOMPARE(large->windowTitle(), QStringLiteral("CURRENT PLAN UNDER CONSTRUCTION"));
+        QString text;
+        if (auto *action = large->findChild<QAction *>(name))
+            text = action->text();
+        else if (auto *button = large->findChild<QPushButton *>(name))
+            text = button->text();
+        else if (auto *label = large->findChild<QLabel *>(name))
+            text = label->text();
+        else
+            QFAIL(qPrintable(name));
+        QCOMPARE(text, caption);
+    }
+
+    // To the large editor and back, with edits there: the edits and the selection come back,
+    // and the document is at 10 points again. Each way back hands the document over.
+    void largeEditorRoundTrip_data()
+    {
+        QTest::addColumn<QString>("wayBack");
+        QTest::newRow("return button") << "button";
+        QTest::newRow("escape key") << "escape";
+        QTest::newRow("close box") << "close";
+    }
+
+    void largeEditorRoundTrip()
+    {
+        QFETCH(QString, wayBack);
+        RichTextBox *doc = w->RTxtComposite;
+        w->cmdEnlarge->setEnabled(true);
+        select(doc, 6, 4);
+
+        w->cmdEnlarge->click();
+
+        frmLarge *large = w->editing->largeEditor();
+        RichTextBox *big = large->RTxtComposite;
+        QVERIFY(large->isVisible());
+        QVERIFY(w->isHidden());
+        QVERIFY2(!large->isModal(), "the large editor is shown, not run modally");
+        QCOMPARE(dumpDocument(*big), startDump);
+        QCOMPARE(big->SelStart(), 6);
+        QCOMPARE(big->SelLength(), 4);
+        QCOMPARE(sizes(big), QString::number(large->fontSize()));
+        QTRY_VERIFY(big->hasFocus());
+
+        // Edits in the large editor: a word typed at the end, a word underlined, a selection.
+        big->setSelStart(1000);
+        QTest::keyClicks(big, QStringLiteral(" more"));
+        select(big, 0, 5);
+        large->mnuUnderline->trigger();
+        select(big, 11, 5);
+
+        if (wayBack == QLatin1String("button"))
+            large->cmdReturn->click();
+        else if (wayBack == QLatin1String("escape"))
+            QTest::keyClick(big, Qt::Key_Escape);
+        else
+            large->close();
+
+        QVERIFY(large->isHidden());
+        QVERIFY(w->isVisible());
+        QCOMPARE(dumpDocument(*doc),
+                 QStringLiteral("[U]alpha[/U] [B]beta[/B] gamma\n[I]second[/I] line more"));
+        QCOMPARE(doc->SelStart(), 11);
+        QCOMPARE(doc->SelLength(), 5);
+        QCOMPARE(sizes(doc), QStringLiteral("10"));
+        QTRY_VERIFY(doc->hasFocus());
+
+        // The second journey finds the document as it is now.
+        doc->setSelStart(0);
+        doc->setSelText(QStringLiteral("Note: "));
+        w->cmdEnlarge->click();
+        QVERIFY(large == w->editing->largeEditor());
+        QVERIFY(big->Text().startsWith(QLatin1String("Note: alpha")));
+        large->cmdReturn->click();
+        QCOMPARE(doc->Text(), QStringLiteral("Note: alpha beta gamma\r\nsecond line more"));
+    }
+
+    // What the single-entry fields do when they get the focus.
+    void clipboardNormalisation_data()
+    {
+        QTest::addColumn<QString>("clipText");
+        QTest::addColumn<QString>("clipRTF");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        const QString rtf = QStringLiteral("{\\rtf1\\ansi {\\b beta}}");
+        QTest::newRow("rich form on the clipboard") << "beta" << rtf << rtf << "beta";
+        QTest::newRow("plain text stays") << "beta" << rtf << "beta"
+                                          << "beta";
+        QTest::newRow("another program's text stays") << "beta" << rtf << "other"
+                                                      << "other";
+        QTest::newRow("empty buffer, empty clipboard")
+            << QString() << QString() << QString() << QString();
+    }
+
+    void clipboardNormalisation()
+    {
+        QFETCH(QString, clipText);
+        QFETCH(QString, clipRTF);
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        m->strClipText = clipText;
+        m->strClipRTF = clipRTF;
+        platform->clipboard = before;
+        normaliseClipboard(*m, *platform);
+        QCOMPARE(platform->clipboard, after);
+    }
+};
+
+QTEST_MAIN(TestEditing)
+#include "tst_editing.moc"
