@@ -1,0 +1,587 @@
+// The instructor, school year and plan type dialog: heading orders and the sample line, the
+// school-year list, when Done and Cancel may be used, the plan type and the instructional week,
+// the file-name check of the name and abbreviation, and what Done stores.
+#include "app/frmmain.h"
+#include "platform/ui.h"
+#include "screens/frmsetupnamecourses.h"
+#include "settings/settingsstore.h"
+#include "support/scriptedplatform.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+using Answer = Platform::Answer;
+Q_DECLARE_METATYPE(Platform::Answer)
+
+class TestFrmSetupNameCourses : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<LessonPlanModule> m;
+    std::unique_ptr<ScriptedPlatform> platform;
+    std::unique_ptr<frmMain> main;
+    std::unique_ptr<ScreenContext> ctx;
+    std::unique_ptr<frmSetupNameCourses> dlg;
+
+    void makeDialog(SettingsStore *store = nullptr)
+    {
+        ctx = std::make_unique<ScreenContext>(ScreenContext{*m, *platform, store, main.get()});
+        dlg = std::make_unique<frmSetupNameCourses>(*ctx);
+    }
+
+    // Shows the dialog as the setup screen does and acts inside it.
+    void open(const std::function<void(frmSetupNameCourses &)> &action)
+    {
+        platform->actInDialog(QStringLiteral("frmSetupNameCourses"),
+                              [this, action](QDialog *) { action(*dlg); });
+        platform->showModal(dlg.get());
+    }
+
+    // The teacher picks an entry of a drop-down list.
+    static void pick(QComboBox *list, int index)
+    {
+        list->setCurrentIndex(index);
+        Q_EMIT list->activated(index);
+    }
+
+    static void leave(QWidget *field)
+    {
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(field, &out);
+    }
+
+    static QStringList items(const QComboBox *list)
+    {
+        QStringList texts;
+        for (int i = 0; i < list->count(); ++i)
+            texts << list->itemText(i);
+        return texts;
+    }
+
+    static const QString &illegal()
+    {
+        static const QString text = QStringLiteral(
+            "The entry you made will be used as part of the File Name if the Lesson Plan Document "
+            "is saved. One or more characters that are not legal in Windows file names are being "
+            "replaced by ''_''.");
+        return text;
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void init()
+    {
+        m = std::make_unique<LessonPlanModule>();
+        platform = std::make_unique<ScriptedPlatform>();
+        main = std::make_unique<frmMain>(*m, *platform);
+        main->Form_Load();
+        makeDialog();
+    }
+
+    void cleanup()
+    {
+        platform->verifyAllAnswered();
+        dlg.reset();
+        main.reset();
+    }
+
+    void orderCaptionsFollowThePlanType_data()
+    {
+        QTest::addColumn<bool>("weekly");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("caption");
+        const QString g = QStringLiteral("     ---     ");
+        QTest::newRow("week 0") << true << 0 << "   &Teacher" + g + "Week" + g + "School Year";
+        QTest::newRow("week 1") << true << 1 << "   &Week" + g + "Teacher" + g + "School Year";
+        QTest::newRow("week 2") << true << 2 << "   &School Year" + g + "Week" + g + "Teacher";
+        QTest::newRow("week 3") << true << 3 << "   T&eacher" + g + "School Year" + g + "Week";
+        QTest::newRow("unit 0") << false << 0 << "   &Teacher" + g + "Unit" + g + "School Year";
+        QTest::newRow("unit 1") << false << 1 << "   &Unit" + g + "Teacher" + g + "School Year";
+        QTest::newRow("unit 3") << false << 3 << "   T&eacher" + g + "School Year" + g + "Unit";
+    }
+
+    void orderCaptionsFollowThePlanType()
+    {
+        QFETCH(bool, weekly);
+        QFETCH(int, index);
+        QFETCH(QString, caption);
+        open([&](frmSetupNameCourses &d) {
+            // Switching the plan type relabels the choices at once.
+            (weekly ? d.optUnit : d.optWeekly)->click();
+            (weekly ? d.optWeekly : d.optUnit)->click();
+            auto *option = d.findChild<QRadioButton *>(QStringLiteral("optOrder(%1)").arg(index));
+            QVERIFY(option);
+            QCOMPARE(option->text(), caption);
+        });
+    }
+
+    void sampleLine_data()
+    {
+        QTest::addColumn<int>("order");
+        QTest::addColumn<bool>("weekly");
+        QTest::addColumn<QString>("school");
+        QTest::addColumn<QString>("sample");
+        const QString s3(3, ' '), s8(8, ' ');
+        const QString n = "Ann Lee", y = "2009-2010 Lesson Plans", w = "Week of October 20";
+        QTest::newRow("0 weekly") << 0 << true << "" << s3 + n + s8 + w + s8 + y + s3;
+        QTest::newRow("1 weekly") << 1 << true << "" << s3 + w + s8 + n + s8 + y + s3;
+        QTest::newRow("2 weekly") << 2 << true << "" << s3 + y + s8 + w + s8 + n + s3;
+        QTest::newRow("3 unit") << 3 << false << "" << s3 + n + s8 + y + s8 + "Unit Plan" + s3;
+        QTest::newRow("school in capitals") << 0 << true << "Elm School"
+                                            << "  ELM SCHOOL\r\n" + s3 + n + s8 + w + s8 + y + s3;
+    }
+
+    void sampleLine()
+    {
+        QFETCH(int, order);
+        QFETCH(bool, weekly);
+        QFETCH(QString, school);
+        QFETCH(QString, sample);
+        m->blnWeeklyPlans = weekly;
+        open([&](frmSetupNameCourses &d) {
+            d.txtTName->setText(QStringLiteral("Ann Lee"));
+            if (!school.isEmpty()) {
+                d.chkUseFull->click();
+                d.txtFull->setText(school);
+            }
+            d.optOrder.at(order)->click();
+            QCOMPARE(m->strSampleHeading, sample);
+            QCOMPARE(d.lblSample->text(), ui::fromCrLf(sample));
+            // The sample shows the saved year, whatever is picked in the open dialog.
+            pick(d.cboYr, 5);
+            QCOMPARE(m->strSampleHeading, sample);
+        });
+    }
+
+    void yearList_data()
+    {
+        QTest::addColumn<QDate>("today");
+        QTest::addColumn<QString>("saved");
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<QString>("last");
+        QTest::newRow("default year is not in the list") << QDate(2009, 9, 8) << "2009-2010"
+                                                         << "2009 - 2010"
+                                                         << "2025 - 2026";
+        QTest::newRow("this year can be chosen in 2026") << QDate(2026, 8, 20) << "2026 - 2027"
+                                                         << "2026 - 2027"
+                                                         << "2031 - 2032";
+        QTest::newRow("years ahead") << QDate(2030, 1, 5) << "2034 - 2035"
+                                     << "2034 - 2035"
+                                     << "2035 - 2036";
+    }
+
+    void yearList()
+    {
+        QFETCH(QDate, today);
+        QFETCH(QString, saved);
+        QFETCH(QString, selected);
+        QFETCH(QString, last);
+        platform->todayDate = today;
+        m->strSchoolYear = saved;
+        open([&](frmSetupNameCourses &d) {
+            QCOMPARE(d.cboYr->itemText(0), QStringLiteral("2008 - 2009"));
+            QCOMPARE(d.cboYr->itemText(d.cboYr->count() - 1), last);
+            QCOMPARE(d.cboYr->currentText(), selected);
+            d.cmdDone->click();
+        });
+        QVERIFY(dlg->isHidden());
+        QCOMPARE(m->strSchoolYear, selected);
+    }
+
+    void doneAndCancelNeedANameAndAYear_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("name") << "Ann Lee" << true;
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("blanks only") << "   " << false;
+    }
+
+    void doneAndCancelNeedANameAndAYear()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, enabled);
+        open([&](frmSetupNameCourses &d) {
+            d.txtTName->setText(typed);
+            QCOMPARE(d.cmdDone->isEnabled(), enabled);
+            QCOMPARE(d.cmdCancel->isEnabled(), enabled);
+            // Emptying the box keeps the last name typed.
+            QCOMPARE(d.strNameEntry, typed.isEmpty() ? QStringLiteral("Your Name Here...") : typed);
+        });
+    }
+
+    void cancelWithoutSavedNameOrYear_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("year");
+        QTest::newRow("no name") << ""
+                                 << "2009-2010";
+        QTest::newRow("no year") << "Ann Lee"
+                                 << "";
+    }
+
+    void cancelWithoutSavedNameOrYear()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, year);
+        m->strTeacherName = name;
+        m->strSchoolYear = year;
+        open([&](frmSetupNameCourses &d) {
+            platform->answerMessage(Answer::OK,
+                                    "You cannot quit this screen without saving the Instructor's "
+                                    "Name\r\nand the Academic Year.",
+                                    "Information Required.");
+            d.txtTName->setText(QStringLiteral("Bo"));
+            d.cmdCancel->click();
+            QVERIFY(d.isVisible());
+            QVERIFY(!d.cmdCancel->isEnabled());
+            // Esc cannot get round it either.
+            QTest::keyClick(&d, Qt::Key_Escape);
+            QVERIFY(d.isVisible());
+        });
+        QCOMPARE(platform->lastPrompt().icon, Platform::Icon::Exclamation);
+        QCOMPARE(m->strTeacherName, name);
+    }
+
+    void cancelAsks_data()
+    {
+        QTest::addColumn<Answer>("answer");
+        QTest::addColumn<bool>("closed");
+        QTest::newRow("yes") << Answer::Yes << true;
+        QTest::newRow("no") << Answer::No << false;
+    }
+
+    void cancelAsks()
+    {
+        QFETCH(Answer, answer);
+        QFETCH(bool, closed);
+        open([&](frmSetupNameCourses &d) {
+            platform->answerMessage(answer, "Quit without saving changes?", "Abandon Changes?");
+            d.txtTName->setText(QStringLiteral("Bo"));
+            d.optUnit->click();
+            d.cmdCancel->click();
+            QCOMPARE(d.isHidden(), closed);
+        });
+        QCOMPARE(platform->lastPrompt().buttons, Platform::Buttons::YesNo);
+        QCOMPARE(m->strTeacherName, QStringLiteral("Your Name Here..."));
+        QVERIFY(m->blnWeeklyPlans);
+    }
+
+    void weekControlsChooseWeeklyPlans_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::newRow("start day") << "cboStartDay";
+        QTest::newRow("end day") << "cboEndDay";
+        QTest::newRow("week label") << "lblWk1";
+    }
+
+    void weekControlsChooseWeeklyPlans()
+    {
+        QFETCH(QString, control);
+        m->blnWeeklyPlans = false;
+        open([&](frmSetupNameCourses &d) {
+            QVERIFY(d.optUnit->isChecked());
+            QCOMPARE(d.strPlanWord, QStringLiteral("Unit"));
+            QVERIFY(m->strSampleHeading.contains(QStringLiteral("Unit Plan")));
+            if (auto *list = d.findChild<QComboBox *>(control))
+                pick(list, 2);
+            else
+                QTest::mouseClick(d.lblWk1, Qt::LeftButton);
+            QVERIFY(d.optWeekly->isChecked());
+            QCOMPARE(d.strPlanWord, QStringLiteral("Week"));
+            QVERIFY(m->strSampleHeading.contains(QStringLiteral("Week of October 20")));
+            d.cmdDone->click();
+        });
+        QVERIFY(m->blnWeeklyPlans);
+    }
+
+    void endDayListKeepsTheDaysPerWeek_data()
+    {
+        QTest::addColumn<int>("firstDay");
+        QTest::addColumn<int>("days");
+        QTest::addColumn<int>("newStart");
+        QTest::addColumn<QStringList>("endDays");
+        QTest::addColumn<QString>("endDay");
+        QTest::newRow("Mon-Fri to Tue")
+            << 1 << 5 << 2 << QStringList{"Wed", "Thu", "Fri", "Sat", "Sun", "Mon"} << "Sat";
+        QTest::newRow("wraps past Saturday")
+            << 6 << 2 << 5 << QStringList{"Sat", "Sun", "Mon", "Tue", "Wed", "Thu"} << "Sat";
+        QTest::newRow("seven days")
+            << 0 << 7 << 3 << QStringList{"Thu", "Fri", "Sat", "Sun", "Mon", "Tue"} << "Tue";
+    }
+
+    void endDayListKeepsTheDaysPerWeek()
+    {
+        QFETCH(int, firstDay);
+        QFETCH(int, days);
+        QFETCH(int, newStart);
+        QFETCH(QStringList, endDays);
+        QFETCH(QString, endDay);
+        m->intFirstDay = firstDay;
+        m->intDaysPerWeek = days;
+        open([&](frmSetupNameCourses &d) {
+            QCOMPARE(items(d.cboStartDay),
+                     QStringList({"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"}));
+            QCOMPARE(d.cboStartDay->currentIndex(), firstDay);
+            QCOMPARE(d.cboEndDay->currentIndex(), days - 2);
+            pick(d.cboStartDay, newStart);
+            QCOMPARE(items(d.cboEndDay), endDays);
+            QCOMPARE(d.cboEndDay->currentText(), endDay);
+            d.cmdDone->click();
+        });
+        QCOMPARE(m->intFirstDay, newStart);
+        QCOMPARE(m->intDaysPerWeek, days);
+    }
+
+    void changedWeekResetsTheMainWindowsDate_data()
+    {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("end");
+        QTest::addColumn<bool>("reset");
+        QTest::newRow("same week") << 1 << 3 << false;
+        QTest::newRow("other start day") << 0 << 3 << true;
+        QTest::newRow("fewer days") << 1 << 2 << true;
+    }
+
+    void changedWeekResetsTheMainWindowsDate()
+    {
+        QFETCH(int, start);
+        QFETCH(int, end);
+        QFETCH(bool, reset);
+        main->cboDate->addItems({"7", "14"});
+        main->cboDate->setCurrentIndex(1);
+        main->cboDay->addItems({"Monday, September 14", "Tuesday, September 15"});
+        main->cmdBegin->setEnabled(true);
+        open([&](frmSetupNameCourses &d) {
+            pick(d.cboStartDay, start);
+            pick(d.cboEndDay, end);
+            d.cmdDone->click();
+        });
+        QCOMPARE(main->cboDate->currentIndex(), reset ? -1 : 1);
+        QCOMPARE(main->cboDay->count(), reset ? 0 : 2);
+        QCOMPARE(main->cmdBegin->isEnabled(), !reset);
+        QCOMPARE(m->intDaysPerWeek, end + 2);
+    }
+
+    void anotherYearEmptiesTheMainDayListAtOnce_data()
+    {
+        QTest::addColumn<int>("year");
+        QTest::addColumn<int>("days");
+        QTest::newRow("year shown at opening") << 1 << 2;
+        QTest::newRow("another year") << 4 << 0;
+    }
+
+    void anotherYearEmptiesTheMainDayListAtOnce()
+    {
+        QFETCH(int, year);
+        QFETCH(int, days);
+        main->cboDay->addItems({"Monday, September 14", "Tuesday, September 15"});
+        open([&](frmSetupNameCourses &d) {
+            platform->answerMessage(Answer::Yes, "Quit without saving changes?");
+            pick(d.cboYr, year);
+            QCOMPARE(main->cboDay->count(), days);
+            d.cmdCancel->click();
+        });
+        QCOMPARE(main->cboDay->count(), days);
+        QCOMPARE(m->strSchoolYear, QStringLiteral("2009-2010"));
+    }
+
+    void nameAndAbbreviationMadeSafeWhenLeft_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("safe");
+        QTest::addColumn<bool>("warned");
+        QTest::newRow("slash in name") << "txtTName"
+                                       << "A/B Lee"
+                                       << "A_B Lee" << true;
+        QTest::newRow("quote in name") << "txtTName"
+                                       << "Ann \"Al\""
+                                       << "Ann ''Al''" << false;
+        QTest::newRow("plain name") << "txtTName"
+                                    << "Ann Lee"
+                                    << "Ann Lee" << false;
+        QTest::newRow("abbreviation") << "txtAbbrev"
+                                      << "E*S?"
+                                      << "E_S_" << true;
+        // The quote rule makes it longer than the box allows; nothing may be cut off.
+        QTest::newRow("long abbreviation") << "txtAbbrev"
+                                           << "ABCDEF\"G"
+                                           << "ABCDEF''G" << false;
+    }
+
+    void nameAndAbbreviationMadeSafeWhenLeft()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, safe);
+        QFETCH(bool, warned);
+        open([&](frmSetupNameCourses &d) {
+            if (warned)
+                platform->answerMessage(Answer::OK, illegal(), "Illegal Characters");
+            d.chkUseAbb->click();
+            auto *box = d.findChild<QLineEdit *>(field);
+            box->setText(typed);
+            leave(box);
+            QCOMPARE(box->text(), safe);
+            d.cmdDone->click();
+        });
+        QCOMPARE(field == "txtTName" ? m->strTeacherName : m->strSchoolAbbrev, safe);
+    }
+
+    void doneByAccessKeyChecksTheFieldStillFocused()
+    {
+        open([&](frmSetupNameCourses &d) {
+            platform->answerMessage(Answer::OK, illegal(), "Illegal Characters");
+            d.txtTName->setFocus();
+            d.txtTName->setText(QStringLiteral("Ann|Lee"));
+            d.cmdDone->click();
+        });
+        QCOMPARE(m->strTeacherName, QStringLiteral("Ann_Lee"));
+    }
+
+    void schoolBoxesTakeEffectAtOnce_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("school name") << "chkUseFull"
+                                     << "txtFull";
+        QTest::newRow("abbreviation") << "chkUseAbb"
+                                      << "txtAbbrev";
+    }
+
+    void schoolBoxesTakeEffectAtOnce()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, field);
+        const bool SettingsRecord::*flag = box == "chkUseFull"
+                                               ? &SettingsRecord::blnUseSchoolName
+                                               : &SettingsRecord::blnUseSchoolAbbrev;
+        open([&](frmSetupNameCourses &d) {
+            platform->answerMessage(Answer::Yes, "Quit without saving changes?");
+            auto *edit = d.findChild<QLineEdit *>(field);
+            QVERIFY(!edit->isEnabled());
+            QCOMPARE(ui::backColor(edit), ui::buttonFace());
+            QCOMPARE(d.lblSample->y(), ui::twips(1650));
+            d.findChild<QCheckBox *>(box)->click();
+            QVERIFY(edit->isEnabled());
+            QCOMPARE(ui::backColor(edit), ui::windowColor());
+            QVERIFY((*m).*flag);
+            QCOMPARE(d.lblSample->y(), ui::twips(box == "chkUseFull" ? 1590 : 1650));
+            d.cmdCancel->click();
+        });
+        // Cancel does not undo the box.
+        QVERIFY((*m).*flag);
+    }
+
+    void doneStoresTheSettings()
+    {
+        QTemporaryDir dir;
+        SettingsStore store(dir.filePath(QStringLiteral("quillmark.ini")));
+        makeDialog(&store);
+        open([&](frmSetupNameCourses &d) {
+            d.txtTName->setText(QStringLiteral("Ann Lee"));
+            pick(d.cboYr, 3);
+            d.chkUseFull->click();
+            d.txtFull->setText(QStringLiteral("Elm \"North\" School"));
+            d.chkUseAbb->click();
+            d.txtAbbrev->setText(QStringLiteral("ENS"));
+            d.optUnit->click();
+            d.optOrder.at(2)->click();
+            d.cmdDone->click();
+            QVERIFY(d.isHidden());
+        });
+        SettingsRecord read;
+        QVERIFY(store.load(read).ok);
+        QCOMPARE(read, m->record());
+        QCOMPARE(read.strTeacherName, QStringLiteral("Ann Lee"));
+        QCOMPARE(read.strSchoolYear, QStringLiteral("2011 - 2012"));
+        QCOMPARE(read.strSchoolName, QStringLiteral("Elm ''North'' School"));
+        QCOMPARE(read.strSchoolAbbrev, QStringLiteral("ENS"));
+        QVERIFY(read.blnUseSchoolName && read.blnUseSchoolAbbrev && !read.blnWeeklyPlans);
+        QCOMPARE(read.intDisplayOrder, 2);
+
+        // Opening again shows what was stored, the abbreviation included.
+        open([&](frmSetupNameCourses &d) {
+            QCOMPARE(d.txtAbbrev->text(), QStringLiteral("ENS"));
+            QVERIFY(d.optOrder.at(2)->isChecked());
+            d.cmdDone->click();
+        });
+        QCOMPARE(m->strSchoolAbbrev, QStringLiteral("ENS"));
+    }
+
+    void doneWithoutChangesKeepsEverySetting_data()
+    {
+        QTest::addColumn<bool>("useBoxes");
+        QTest::newRow("school boxes ticked") << true;
+        QTest::newRow("school boxes clear") << false;
+    }
+
+    void doneWithoutChangesKeepsEverySetting()
+    {
+        QFETCH(bool, useBoxes);
+        m->strTeacherName = QStringLiteral("Ann Lee");
+        m->strSchoolYear = QStringLiteral("2012 - 2013");
+        m->strSchoolName = QStringLiteral("Elm School");
+        m->strSchoolAbbrev = QStringLiteral("ELM");
+        m->blnUseSchoolName = useBoxes;
+        m->blnUseSchoolAbbrev = useBoxes;
+        m->blnWeeklyPlans = false;
+        m->intDisplayOrder = 3;
+        m->intFirstDay = 0;
+        m->intDaysPerWeek = 6;
+        const SettingsRecord before = m->record();
+        open([](frmSetupNameCourses &d) { d.cmdDone->click(); });
+        QVERIFY(dlg->isHidden());
+        QCOMPARE(m->record(), before);
+    }
+
+    void failingStoreKeepsTheDialogOpen()
+    {
+        QTemporaryDir dir;
+        QFile blocker(dir.filePath(QStringLiteral("blocker")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        SettingsStore store(dir.filePath(QStringLiteral("blocker/quillmark.ini")));
+        makeDialog(&store);
+        open([&](frmSetupNameCourses &d) {
+            platform->answerMessage(Answer::OK);
+            d.txtTName->setText(QStringLiteral("Ann Lee"));
+            d.cmdDone->click();
+            QVERIFY(d.isVisible());
+            QCOMPARE(d.txtTName->text(), QStringLiteral("Ann Lee"));
+        });
+        const auto &prompt = platform->lastPrompt();
+        QVERIFY2(prompt.text.startsWith(QStringLiteral("Error ''")), qPrintable(prompt.text));
+        QVERIFY(prompt.text.endsWith(
+            QStringLiteral("'' occurred while storing data. The settings have not been saved.")));
+        QVERIFY(prompt.text.size() > 75); // the system's description is in between
+        QCOMPARE(prompt.buttons, Platform::Buttons::OK);
+        // What was not stored is not in effect either.
+        QCOMPARE(m->strTeacherName, QStringLiteral("Your Name Here..."));
+        QVERIFY(!QFile::exists(store.path()));
+    }
+
+    void helpButton()
+    {
+        open([&](frmSetupNameCourses &d) { d.cmdHelp->click(); });
+        QCOMPARE(platform->helpTopics(), QList<int>({frmSetupNameCourses::HelpContext}));
+        QCOMPARE(dlg->windowTitle(),
+                 QStringLiteral("  INSTRUCTOR, SCHOOL, YEAR, AND PLAN TYPE SETUP"));
+    }
+};
+
+QTEST_MAIN(TestFrmSetupNameCourses)
+#include "tst_frmsetupnamecourses.moc"
