@@ -1,6 +1,8 @@
 #include "app/frmdedication.h"
 #include "app/frmmain.h"
 #include "platform/qtplatform.h"
+#include "screens/frmpageconfig.h"
+#include "screens/screencontext.h"
 #include "settings/settings.h"
 #include "settings/settingsstore.h"
 
@@ -26,6 +28,15 @@ int main(int argc, char *argv[])
     SettingsStore store;
     frmMain mainWindow(module, platform, &store);
     QObject::connect(&mainWindow, &frmMain::unloaded, &app, &QApplication::quit);
+
+    // The document setup screen is made the first time Change Settings is pressed and kept.
+    ScreenContext screens{module, platform, &store, &mainWindow};
+    frmPageConfig *pageConfig = nullptr;
+    mainWindow.settingsScreen = [&screens, &pageConfig, &mainWindow]() -> QDialog * {
+        if (!pageConfig)
+            pageConfig = new frmPageConfig(screens, &mainWindow);
+        return pageConfig;
+    };
 
     frmDedication splash(mainWindow);
     splash.show();

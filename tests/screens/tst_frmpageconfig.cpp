@@ -1,0 +1,781 @@
+// The document setup screen: the sample page for the settings, pointing at and clicking its
+// regions, the section dialogs, the instructor check, the standards question, the storage
+// folder and settings import/export.
+#include "app/frmmain.h"
+#include "platform/richtextbox.h"
+#include "platform/ui.h"
+#include "screens/frmpageconfig.h"
+#include "screens/frmstandardswizard.h"
+#include "screens/screencontext.h"
+#include "settings/settingsstore.h"
+#include "support/scriptedplatform.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+using Answer = Platform::Answer;
+
+namespace
+{
+const QString Blank = QString(20, QLatin1Char(' '));
+enum Style { Plain = 0, B = 1, I = 2, U = 4 };
+
+int styleOf(const QLabel *label)
+{
+    const QFont f = label->font();
+    return (f.bold() ? B : 0) | (f.italic() ? I : 0) | (f.underline() ? U : 0);
+}
+
+// The pointer as the teacher moves it: through the application, so event filters see it.
+void pointAt(QWidget *widget)
+{
+    const QPointF at(3, 3);
+    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+void clickOn(QWidget *widget)
+{
+    const QPointF at(3, 3);
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, at, widget->mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(widget, &event);
+    }
+}
+} // namespace
+
+class TestFrmPageConfig : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<SettingsStore> store;
+    std::unique_ptr<LessonPlanModule> m;
+    std::unique_ptr<ScriptedPlatform> platform;
+    std::unique_ptr<ScreenContext> ctx;
+    std::unique_ptr<frmMain> main;
+    std::unique_ptr<frmPageConfig> w;
+
+    void makeScreen(bool withMain = false)
+    {
+        w.reset();
+        if (withMain && !main) {
+            main = std::make_unique<frmMain>(*m, *platform);
+            main->Form_Load();
+        }
+        ctx = std::make_unique<ScreenContext>(
+            ScreenContext{*m, *platform, store.get(), withMain ? main.get() : nullptr});
+        w = std::make_unique<frmPageConfig>(*ctx);
+        w->show();
+    }
+
+    void activateScreen()
+    {
+        QApplication::setActiveWindow(w.get());
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    }
+
+    QLabel *label(const QString &name) const { return w->findChild<QLabel *>(name); }
+
+    void setPlanInProgress(bool inProgress)
+    {
+        main->RTxtComposite->setBackColor(inProgress ? ui::white() : ui::buttonFace());
+    }
+
+    static void applySetup(LessonPlanModule &m, const QString &setup)
+    {
+        if (setup.startsWith(QLatin1String("unit")))
+            m.blnWeeklyPlans = false;
+        // "template:<t>" and "mode:<m>" set the time template and the standards mode.
+        if (setup.startsWith(QLatin1String("template:")))
+            m.strTimeTemplate = setup.mid(9);
+        if (setup.startsWith(QLatin1String("mode:")))
+            m.strStandardsMode = setup.mid(5);
+        if (setup.contains(QLatin1String("long"))) {
+            m.strUnitGoalHeading =
+                QStringLiteral("Long-Range Unit Goal for the Third Marking Period");
+            m.strDailyObjHeading = QStringLiteral("Daily Objective for the Lesson of the Day");
+            m.strUnitTopicHeading = QStringLiteral("Unit Topic and Focus of Instruction");
+            m.strTimelineHeading = QStringLiteral("Projected Time Frame for This Unit of Study");
+        }
+        if (setup.endsWith(QLatin1String("hidden"))) {
+            for (bool *flag :
+                 {&m.blnShowPeriod, &m.blnShowUnitGoal, &m.blnShowUnitTopic, &m.blnShowTimeline,
+                  &m.blnShowNote, &m.blnShowDailyObj, &m.blnShowClosure, &m.blnShowAssessment,
+                  &m.blnShowMaterials, &m.blnShowStandards})
+                *flag = false;
+        }
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void init()
+    {
+        dir = std::make_unique<QTemporaryDir>();
+        store = std::make_unique<SettingsStore>(dir->filePath(QStringLiteral("quillmark.ini")));
+        m = std::make_unique<LessonPlanModule>();
+        platform = std::make_unique<ScriptedPlatform>();
+        makeScreen();
+    }
+
+    void cleanup()
+    {
+        platform->verifyAllAnswered();
+        w.reset();
+        main.reset();
+    }
+
+    void preview_data()
+    {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("style");
+        const QString weeklyHeading =
+            QStringLiteral("Ms. Quorrel      Week of October 19       2009-2010 Lesson Plans");
+        const QString unitHeading =
+            QStringLiteral("Ms. Quorrel      Unit Plan       2009-2010 Lesson Plans");
+        const QString objective =
+            QStringLiteral("Daily Objective: Students will factor perfect square trinomials.");
+        const QString task2 = QStringLiteral("2.  Teacher Lecture: Topic... Perfect Square "
+                                             "Trinomials");
+        auto row = [](const char *setup, const char *name, const QString &text, int style) {
+            QTest::addRow("%s %s", setup, name) << setup << name << text << style;
+        };
+        row("weekly", "HeadingLabel", weeklyHeading, Plain);
+        row("weekly", "CourseLabel", "Subject: ''Algebra 1''", B);
+        row("weekly", "PeriodLabel", "Period 3", B);
+        row("weekly", "OverviewLabel", "Unit Goal: Methods of Factoring", I);
+        row("weekly", "DayLabel", "Monday, October 19", B);
+        row("weekly", "NoteLabel", "[Short Session - Assembly Day]", Plain);
+        row("weekly", "ObjectiveLabel", objective, I);
+        row("weekly", "TasksHeadingLabel", "Strategies:", I | U);
+        row("weekly", "Task1Label", "1.  Review Homework", Plain);
+        row("weekly", "Task2Label", task2, Plain);
+        row("weekly", "Task3Label", "3.  Student Practice: Workbook Pg. 107 #1-10", Plain);
+        row("weekly", "ClosureHeadingLabel", "Closing:", I | U);
+        row("weekly", "ClosureLabel", "Review for Test", Plain);
+        row("weekly", "AssessmentHeadingLabel", "Assessment:", I | U);
+        row("weekly", "AssessmentLabel1", "1. Teacher Observation", Plain);
+        row("weekly", "AssessmentLabel2", "2. Quiz Factoring Polynomials", Plain);
+        row("weekly", "MaterialsHeadingLabel", "Materials/Supplies/Technology:", I | U);
+        row("weekly", "MaterialsLabel",
+            "Text(s): Algebra For Starters, 2008; Resource(s): Starters Workbook", Plain);
+        row("weekly", "StateHLabel", "Educational Standards:", I | U);
+        row("weekly", "StateLabel",
+            "Standard 23A-2  The student will factor perfect square trinomials.", Plain);
+        row("weekly", "lblType", "Word Document", B);
+        row("weekly", "lblTypeCompletion", " (doc) files", Plain);
+        row("weekly", "lblFileLocation", " in folder C:\\Plans", Plain);
+
+        row("unit", "HeadingLabel", unitHeading, Plain);
+        row("unit", "OverviewLabel", "Unit Topic: Factoring Perfect Square Trinomials", B);
+        row("unit", "DayLabel", "Timeline: 4 sessions... October 19-22", Plain);
+        row("unit", "NoteLabel", "[Short Session October 21- Assembly Day]", Plain);
+        row("unit", "ObjectiveLabel", objective, B | I);
+
+        // Long headings are cut with their sample text: at 60 characters, the objective at 68.
+        row("weekly long", "OverviewLabel",
+            "Long-Range Unit Goal for the Third Marking Period: Methods o", I);
+        row("weekly long", "ObjectiveLabel",
+            "Daily Objective for the Lesson of the Day: Students will factor perf", I);
+        row("unit long", "OverviewLabel",
+            "Unit Topic and Focus of Instruction: Factoring Perfect Squar", B);
+        row("unit long", "DayLabel", "Projected Time Frame for This Unit of Study: 4 sessions... O",
+            Plain);
+        // Every "X" of the time template (and only the capital) becomes the time on task.
+        row("template:(X) ", "Task1Label", "1. (15 min)  Review Homework", Plain);
+        row("template:(X) ", "Task3Label", "3. (20 min)  Student Practice: Workbook Pg. 107 #1-10",
+            Plain);
+        row("template:X/X", "Task2Label",
+            "2. 25 min/25 min Teacher Lecture: Topic... Perfect Square Trinomials", Plain);
+        row("template:x:", "Task1Label", "1. x: Review Homework", Plain);
+        row("mode:PREFIXED", "StateLabel", "3A-1, 4B, 2C", Plain);
+        row("mode:", "StateLabel", Blank, Plain);
+
+        // Every section hidden: the places stay, only the fixed lines remain.
+        for (const char *setup : {"weekly hidden", "unit hidden"}) {
+            const bool weekly = QByteArray(setup).startsWith("weekly");
+            row(setup, "HeadingLabel", weekly ? weeklyHeading : unitHeading, Plain);
+            row(setup, "CourseLabel", "Subject: ''Algebra 1''", B);
+            row(setup, "PeriodLabel", Blank, B);
+            row(setup, "OverviewLabel", Blank, weekly ? I : B);
+            row(setup, "DayLabel", weekly ? QStringLiteral("Monday, October 19") : Blank,
+                weekly ? B : Plain);
+            row(setup, "NoteLabel", Blank, Plain);
+            row(setup, "ObjectiveLabel", Blank, weekly ? I : B | I);
+            row(setup, "TasksHeadingLabel", "Strategies:", I | U);
+            row(setup, "Task1Label", "1.  Review Homework", Plain);
+            row(setup, "Task2Label", task2, Plain);
+            row(setup, "Task3Label", "3.  Student Practice: Workbook Pg. 107 #1-10", Plain);
+            for (const char *name : {"ClosureHeadingLabel", "AssessmentHeadingLabel",
+                                     "MaterialsHeadingLabel", "StateHLabel"})
+                row(setup, name, Blank, I);
+            for (const char *name : {"ClosureLabel", "AssessmentLabel1", "AssessmentLabel2",
+                                     "MaterialsLabel", "StateLabel"})
+                row(setup, name, Blank, Plain);
+        }
+    }
+
+    void preview()
+    {
+        QFETCH(QString, setup);
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        QFETCH(int, style);
+        applySetup(*m, setup);
+        m->strStorageFolder = QStringLiteral("C:\\Plans");
+        w->Form_Activate();
+        QLabel *l = label(name);
+        QVERIFY2(l, qPrintable(name));
+        QCOMPARE(l->text(), text);
+        QCOMPARE(styleOf(l), style);
+    }
+
+    void headingOrder_data()
+    {
+        QTest::addColumn<int>("order");
+        QTest::addColumn<bool>("school");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("top");
+        QTest::addColumn<int>("rule");
+        QTest::newRow("0") << 0 << false
+                           << "Ms. Quorrel      Week of October 19       2009-2010 Lesson Plans"
+                           << 750 << 930;
+        QTest::newRow("1") << 1 << false
+                           << "Week of October 19        Ms. Quorrel     2009-2010 Lesson Plans"
+                           << 750 << 930;
+        QTest::newRow("2") << 2 << false
+                           << "2009-2010 Lesson Plans      Week of October 19       Ms. Quorrel"
+                           << 750 << 930;
+        QTest::newRow("3 with school")
+            << 3 << true
+            << "BRINDLEWOOD SCHOOL\r\nMs. Quorrel        2009-2010 Lesson Plans     Week of "
+               "October 19"
+            << 630 << 1035;
+        // An order that does not exist leaves the line as it was.
+        QTest::newRow("out of range")
+            << 7 << false << "Ms. Quorrel      Week of October 19       2009-2010 Lesson Plans"
+            << 750 << 930;
+    }
+
+    void headingOrder()
+    {
+        QFETCH(int, order);
+        QFETCH(bool, school);
+        QFETCH(QString, text);
+        QFETCH(int, top);
+        QFETCH(int, rule);
+        m->intDisplayOrder = order;
+        m->blnUseSchoolName = school;
+        w->Form_Activate();
+        QCOMPARE(w->HeadingLabel->text(), text);
+        QCOMPARE(w->HeadingLabel->y(), ui::twips(top));
+        QCOMPARE(w->Line1->y(), ui::twips(rule));
+        QCOMPARE(w->Line1->x(), ui::twips(3240));
+    }
+
+    void storageFolder_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("49 characters") << "/home/teacher/Documents/Lesson Plans/Algebra Ones"
+                                       << " in folder /home/teacher/Documents/Lesson Plans/"
+                                          "Algebra Ones";
+        QTest::newRow("50 characters") << "/home/teacher/Documents/Lesson Plans/Algebra Ones2"
+                                       << " in folder /home/teac...r/Documents/Lesson Plans/"
+                                          "Algebra Ones2";
+    }
+
+    void storageFolder()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QString, shown);
+        m->strStorageFolder = folder;
+        w->Form_Activate();
+        QCOMPARE(w->lblFileLocation->text(), shown);
+        // The three parts of the first line read as one sentence.
+        QCOMPARE(w->lblType->x(), w->lblLocationHeading->x() + w->lblLocationHeading->width());
+        QCOMPARE(w->lblTypeCompletion->x(), w->lblType->x() + w->lblType->width());
+    }
+
+    void planTypeSwitch_data()
+    {
+        QTest::addColumn<bool>("toWeekly");
+        QTest::newRow("weekly to unit") << false;
+        QTest::newRow("unit to weekly") << true;
+    }
+
+    void planTypeSwitch()
+    {
+        QFETCH(bool, toWeekly);
+        m->blnWeeklyPlans = !toWeekly;
+        w->Form_Activate();
+        platform->actInDialog(QStringLiteral("frmSetupNameCourses"),
+                              [&](QDialog *) { m->blnWeeklyPlans = toWeekly; });
+        w->TeacherYearButton->click();
+
+        QCOMPARE(w->OverviewButton->text(), toWeekly ? QStringLiteral("&Unit Goal")
+                                                     : QStringLiteral("&Unit Topic / Time Frame"));
+        QCOMPARE(w->ObjectiveButton->text(),
+                 toWeekly ? QStringLiteral("Daily &Objective") : QStringLiteral("Unit &Objective"));
+        QCOMPARE(w->HighlightLabel[3]->height(), ui::twips(toWeekly ? 255 : 470));
+        QCOMPARE(w->Line1->width(), ui::twips((toWeekly ? 7685 : 8125) - 3240));
+        QVERIFY(w->HeadingLabel->text().contains(toWeekly ? QStringLiteral("Week of October 19")
+                                                          : QStringLiteral("Unit Plan")));
+        QCOMPARE(styleOf(w->OverviewLabel), toWeekly ? int(I) : int(B));
+        QCOMPARE(styleOf(w->DayLabel), toWeekly ? int(B) : int(Plain));
+        QCOMPARE(styleOf(w->ObjectiveLabel), toWeekly ? int(I) : B | I);
+
+        platform->actInDialog(
+            toWeekly ? QStringLiteral("frmUnitGoal") : QStringLiteral("frmUnitTopic"), {});
+        w->OverviewButton->click();
+    }
+
+    void regionClickOpensItsDialog_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("dialog");
+        const char *dialogs[] = {"frmSetupNameCourses",
+                                 "frmSetupCourseList",
+                                 "frmPeriodGroup",
+                                 "frmUnitGoal",
+                                 "frmNote",
+                                 "frmDailyObj",
+                                 "frmTasks",
+                                 "frmSetupTasks",
+                                 "frmSetupClosure",
+                                 "frmSetUpAssess",
+                                 "frmMaterials",
+                                 "frmStandards"};
+        for (int i = 0; i < 12; ++i)
+            QTest::addRow("%d %s", i, dialogs[i]) << i << dialogs[i];
+    }
+
+    void regionClickOpensItsDialog()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, dialog);
+        QDialog materials(w.get());
+        materials.setObjectName(QStringLiteral("frmMaterials"));
+        QDialog standards(w.get());
+        standards.setObjectName(QStringLiteral("frmStandards"));
+        w->materialsDialog = [&materials] { return &materials; };
+        w->standardsDialog = [&standards] { return &standards; };
+
+        bool doneWasEnabled = true;
+        platform->actInDialog(dialog,
+                              [&](QDialog *) { doneWasEnabled = w->DoneButton->isEnabled(); });
+        clickOn(w->HighlightLabel[index]);
+        QVERIFY(!doneWasEnabled);
+        QVERIFY(w->DoneButton->isEnabled());
+        QVERIFY(w->blnBusy);
+        QVERIFY(w->DelayTimer->isActive());
+        // A second click opens the same kept dialog.
+        QDialog *first = w->findChild<QDialog *>(dialog);
+        QTRY_VERIFY(!w->blnBusy);
+        platform->actInDialog(dialog, {});
+        w->sectionButton(index)->click();
+        QCOMPARE(w->findChildren<QDialog *>(dialog).size(), 1);
+        QCOMPARE(w->findChild<QDialog *>(dialog), first);
+    }
+
+    void pointingRightAfterADialogDoesNothing()
+    {
+        activateScreen();
+        platform->actInDialog(QStringLiteral("frmNote"), {});
+        w->NoteButton->click();
+        QVERIFY(w->DelayTimer->isActive());
+
+        pointAt(w->HighlightLabel[5]);
+        QVERIFY(w->SettingsLabel[1]->isHidden());
+        QCOMPARE(w->HighlightLabel[5]->frameShape(), QFrame::NoFrame);
+        QVERIFY(QApplication::focusWidget() != w->ObjectiveButton);
+
+        QTRY_VERIFY(!w->blnBusy);
+        QVERIFY(!w->DelayTimer->isActive());
+        pointAt(w->HighlightLabel[5]);
+        QVERIFY(!w->SettingsLabel[1]->isHidden());
+        QCOMPARE(w->SettingsLabel[1]->text(), QStringLiteral("Click to Select"));
+        QCOMPARE(w->HighlightLabel[5]->frameShape(), QFrame::Box);
+        QCOMPARE(QApplication::focusWidget(), w->ObjectiveButton);
+        QCOMPARE(w->objFocusButton, w->ObjectiveButton);
+        QCOMPARE(ui::backColor(w->ObjectiveLabel), ui::yellow());
+
+        // Moving on to the tasks whitens the objective and frames only the tasks.
+        pointAt(w->HighlightLabel[7]);
+        QCOMPARE(ui::backColor(w->ObjectiveLabel), ui::white());
+        QCOMPARE(ui::backColor(w->Task2Label), ui::yellow());
+        QCOMPARE(w->HighlightLabel[5]->frameShape(), QFrame::NoFrame);
+        QCOMPARE(w->HighlightLabel[7]->frameShape(), QFrame::Box);
+
+        // The bare screen takes the frame and the hint away.
+        pointAt(w.get());
+        QVERIFY(w->SettingsLabel[1]->isHidden());
+        QCOMPARE(w->HighlightLabel[7]->frameShape(), QFrame::NoFrame);
+    }
+
+    void focusPaintsItsSection_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("weekly");
+        QTest::addColumn<QStringList>("painted");
+        QTest::newRow("instructor") << "TeacherYearButton" << true << QStringList{"HeadingLabel"};
+        QTest::newRow("overview weekly")
+            << "OverviewButton" << true << QStringList{"OverviewLabel"};
+        QTest::newRow("overview unit")
+            << "OverviewButton" << false << QStringList{"OverviewLabel", "DayLabel"};
+        QTest::newRow("tasks") << "TaskButton" << true
+                               << QStringList{"Task1Label", "Task2Label", "Task3Label"};
+        QTest::newRow("assessment")
+            << "AssessmentButton" << true
+            << QStringList{"AssessmentHeadingLabel", "AssessmentLabel1", "AssessmentLabel2"};
+        QTest::newRow("standards")
+            << "StateButton" << true << QStringList{"StateHLabel", "StateLabel"};
+    }
+
+    void focusPaintsItsSection()
+    {
+        QFETCH(QString, button);
+        QFETCH(bool, weekly);
+        QFETCH(QStringList, painted);
+        m->blnWeeklyPlans = weekly;
+        w->Form_Activate();
+        activateScreen();
+        w->DoneButton->setFocus();
+        w->findChild<QPushButton *>(button)->setFocus();
+        const QStringList page = {"HeadingLabel",     "CourseLabel",      "OverviewLabel",
+                                  "DayLabel",         "ObjectiveLabel",   "Task1Label",
+                                  "Task2Label",       "Task3Label",       "AssessmentHeadingLabel",
+                                  "AssessmentLabel1", "AssessmentLabel2", "StateHLabel",
+                                  "StateLabel"};
+        for (const QString &name : page)
+            QCOMPARE(ui::backColor(label(name)),
+                     painted.contains(name) ? ui::yellow() : ui::white());
+        w->DoneButton->setFocus();
+        for (const QString &name : page)
+            QCOMPARE(ui::backColor(label(name)), ui::white());
+    }
+
+    void instructorWaitsForThePlan()
+    {
+        makeScreen(true);
+        setPlanInProgress(true);
+        platform->answerMessage(
+            Answer::OK,
+            QStringLiteral("There is a Lesson Plan Document in progress.\r\n\r\nYou will not be "
+                           "able to change these particular settings at this time.\r\n\r\nEditing "
+                           "changes can be made directly to the document in the\r\n'Current Plan "
+                           "Document Under Construction' field."),
+            QStringLiteral("Warning"));
+        w->TeacherYearButton->click();
+        QCOMPARE(platform->lastPrompt().icon, Platform::Icon::Exclamation);
+        QCOMPARE(platform->lastPrompt().buttons, Platform::Buttons::OK);
+        QVERIFY(w->DelayTimer->isActive());
+        // Other sections stay open to changes during a plan.
+        platform->actInDialog(QStringLiteral("frmSetupCourseList"), {});
+        w->CourseButton->click();
+
+        setPlanInProgress(false);
+        platform->actInDialog(QStringLiteral("frmSetupNameCourses"), {});
+        w->TeacherYearButton->click();
+    }
+
+    void doneNeedsTheInstructor_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("closes");
+        QTest::addColumn<bool>("escape");
+        QTest::newRow("named") << "Ms. Quorrel" << false << "" << true << false;
+        QTest::newRow("empty, then named") << "" << true << "Mr. Brindle" << true << false;
+        QTest::newRow("blanks, then named") << "   " << true << "Mr. Brindle" << true << false;
+        QTest::newRow("still empty") << "" << true << "" << false << false;
+        // Escape and the close box act as Done.
+        QTest::newRow("escape, empty, then named") << "" << true << "Ms. Q" << true << true;
+    }
+
+    void doneNeedsTheInstructor()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, asked);
+        QFETCH(QString, typed);
+        QFETCH(bool, closes);
+        QFETCH(bool, escape);
+        m->strTeacherName = name;
+        if (asked)
+            platform->actInDialog(QStringLiteral("frmSetupNameCourses"),
+                                  [&](QDialog *) { m->strTeacherName = typed; });
+        if (escape)
+            QTest::keyClick(w.get(), Qt::Key_Escape);
+        else
+            w->DoneButton->click();
+        QCOMPARE(w->isHidden(), closes);
+    }
+
+    void exportThenImportGivesTheSameSettings()
+    {
+        m->strTeacherName = QStringLiteral("Ms. Quorrel");
+        m->blnWeeklyPlans = false;
+        m->intDisplayOrder = 2;
+        m->strCourses[0] = QStringLiteral("Algebra 1");
+        m->strCourses[4] = QStringLiteral("Geometry, Honors");
+        m->blnShowTime = true;
+        m->strTimeTemplate = QStringLiteral("[X] ");
+        m->strStdCodes.append(QString());
+        m->strStdTexts.append(QStringLiteral("A standard without a code"));
+        m->strStorageFolder = dir->path();
+        const SettingsRecord exported = m->record();
+        const QString path = dir->filePath(QStringLiteral("export/my settings.ini"));
+        platform->answerMessage(Answer::Yes, QString(), QStringLiteral("Import/Export Settings"));
+        platform->answerSaveFile(path);
+        platform->answerMessage(Answer::OK, QString(), QStringLiteral("Settings Exported"));
+        w->cmdImport->click();
+        QVERIFY(QFile::exists(path));
+        QVERIFY(!store->exists()); // exporting stores nothing
+
+        w.reset();
+        m = std::make_unique<LessonPlanModule>();
+        makeScreen(true);
+        QCOMPARE(main->cboCourses->count(), 3);
+        platform->answerMessage(Answer::No, QString(), QStringLiteral("Import/Export Settings"));
+        platform->answerOpenFile(path);
+        platform->answerMessage(Answer::OK, QString(), QStringLiteral("Settings Imported"));
+        w->cmdImport->click();
+        QVERIFY(m->record() == exported);
+        SettingsRecord stored;
+        QVERIFY(store->load(stored).ok);
+        QVERIFY(stored == exported);
+        // What shows the settings follows them.
+        QCOMPARE(w->ObjectiveButton->text(), QStringLiteral("Unit &Objective"));
+        QCOMPARE(w->Task1Label->text(), QStringLiteral("1. [15 min]  Review Homework"));
+        QStringList courses;
+        for (int i = 0; i < main->cboCourses->count(); ++i)
+            courses << main->cboCourses->itemText(i);
+        QCOMPARE(courses, QStringList({"Algebra 1", "Course/Subject #2", "Course/Subject #3",
+                                       "Geometry, Honors"}));
+    }
+
+    void refusedImportChangesNothing_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing") << "gone.ini" << QByteArray() << "was not found";
+        QTest::newRow("not ours") << "other.ini" << QByteArray("[General]\nfoo=bar\n")
+                                  << "is not a Quillmark settings file";
+        QTest::newRow("binary") << "photo.jpg" << QByteArray("\xff\xd8\xff\xe0\x00\x10JFIF", 10)
+                                << "is not a Quillmark settings file";
+        QTest::newRow("newer") << "newer.ini"
+                               << QByteArray("[Quillmark]\nFormatVersion=99\n[Settings]\n")
+                               << "newer version";
+    }
+
+    void refusedImportChangesNothing()
+    {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, contents);
+        QFETCH(QString, reason);
+        makeScreen(true);
+        const QString path = dir->filePath(file);
+        if (!contents.isEmpty()) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(contents);
+        }
+        m->strTeacherName = QStringLiteral("Ms. Quorrel");
+        m->strCourses[0] = QStringLiteral("Algebra 1");
+        main->cboCourses->setItemText(0, QStringLiteral("Algebra 1"));
+        const SettingsRecord before = m->record();
+        platform->answerMessage(Answer::No);
+        platform->answerOpenFile(path);
+        platform->answerMessage(Answer::OK, QString(), QStringLiteral("Settings Not Imported"));
+        w->cmdImport->click();
+        QVERIFY2(platform->lastPrompt().text.contains(reason),
+                 qPrintable(platform->lastPrompt().text));
+        QVERIFY(platform->lastPrompt().text.endsWith(QStringLiteral("No settings were changed.")));
+        QVERIFY(m->record() == before);
+        QVERIFY(!store->exists());
+        QCOMPARE(main->cboCourses->itemText(0), QStringLiteral("Algebra 1"));
+    }
+
+    void importWaitsForThePlan()
+    {
+        makeScreen(true);
+        setPlanInProgress(true);
+        const SettingsRecord before = m->record();
+        platform->answerMessage(Answer::No);
+        platform->answerMessage(Answer::OK, QString(), QStringLiteral("Warning"));
+        w->cmdImport->click();
+        QVERIFY(m->record() == before);
+        // Exporting is harmless during a plan; Cancel does nothing at all.
+        platform->answerMessage(Answer::Cancel);
+        w->cmdImport->click();
+        platform->answerMessage(Answer::Yes);
+        platform->answerSaveFile(QString());
+        w->cmdImport->click();
+    }
+
+    void failedExportIsReported()
+    {
+        platform->answerMessage(Answer::Yes);
+        platform->answerSaveFile(dir->path()); // a folder, not a file
+        platform->answerMessage(Answer::OK, QString(), QStringLiteral("Settings Not Exported"));
+        w->cmdImport->click();
+        QVERIFY(platform->lastPrompt().text.contains(QStringLiteral("it is a folder.")));
+    }
+
+    void storageFolderChooser_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("changes");
+        QTest::newRow("chosen") << "plans" << true;
+        QTest::newRow("chosen with separator") << "plans/" << true;
+        QTest::newRow("cancel") << "" << false;
+        QTest::newRow("missing folder") << "no such folder" << false;
+    }
+
+    void storageFolderChooser()
+    {
+        QFETCH(QString, answer);
+        QFETCH(bool, changes);
+        QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("plans")));
+        const QString chosen = answer.isEmpty() ? QString() : dir->filePath(answer);
+        platform->answerFolder(chosen);
+        if (!answer.isEmpty() && !changes)
+            platform->answerMessage(Answer::OK, QString(), QStringLiteral("Storage Folder"));
+        w->cmdNewLocation->click();
+        const QString before = SettingsRecord().strStorageFolder;
+        QCOMPARE(platform->prompts().first().text, before);
+        const QString expected =
+            changes ? QDir::toNativeSeparators(dir->filePath(QStringLiteral("plans"))) : before;
+        QCOMPARE(m->strStorageFolder, expected);
+        if (changes)
+            QCOMPARE(w->lblFileLocation->text(), QStringLiteral(" in folder ") + expected);
+        QCOMPARE(store->exists(), changes);
+        if (changes) {
+            SettingsRecord stored;
+            QVERIFY(store->load(stored).ok);
+            QCOMPARE(stored.strStorageFolder, expected);
+        }
+    }
+
+    void standardsQuestion_data()
+    {
+        QTest::addColumn<Answer>("answer");
+        QTest::addColumn<bool>("wizardDone");
+        QTest::addColumn<bool>("shown");
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QString>("heading");
+        QTest::newRow("yes, list made") << Answer::Yes << true << true << "PREFIXED"
+                                        << "Educational Standards:";
+        QTest::newRow("yes, wizard cancelled") << Answer::Yes << false << false << "" << Blank;
+        QTest::newRow("no") << Answer::No << false << false << "" << Blank;
+    }
+
+    void standardsQuestion()
+    {
+        QFETCH(Answer, answer);
+        QFETCH(bool, wizardDone);
+        QFETCH(bool, shown);
+        QFETCH(QString, mode);
+        QFETCH(QString, heading);
+        m->strStandardsMode.clear();
+        platform->answerMessage(
+            answer,
+            QStringLiteral("There are no state or local standards recorded for use in your Lesson "
+                           "Plan Documents.\r\nA wizard is available to assist you in setting "
+                           "these up.\r\n\r\nDo you want to set up a standards list?"),
+            QStringLiteral("State/Local Standards"));
+        if (answer == Answer::Yes) {
+            platform->actInDialog(QStringLiteral("frmStandardsWizard"), [&](QDialog *d) {
+                auto *wizard = qobject_cast<frmStandardsWizard *>(d);
+                QVERIFY(wizard);
+                QVERIFY(m->blnShowStandards);
+                if (wizardDone) {
+                    wizard->txtCode->setText(QStringLiteral("4.A"));
+                    wizard->txtText->setText(QStringLiteral("Factor \"perfect\" squares"));
+                    wizard->optPrefix->setChecked(true);
+                    wizard->cmdDone->click();
+                } else {
+                    platform->answerMessage(Answer::Yes, QString(),
+                                            QStringLiteral("Abandon Changes?"));
+                    wizard->cmdCancel->click();
+                }
+            });
+        }
+        w->StateButton->click();
+        QCOMPARE(m->blnShowStandards, shown);
+        QCOMPARE(m->strStandardsMode, mode);
+        QCOMPARE(w->StateHLabel->text(), heading);
+        QVERIFY(w->DelayTimer->isActive());
+        SettingsRecord stored;
+        QVERIFY(store->load(stored).ok);
+        QCOMPARE(stored.blnShowStandards, shown);
+        if (wizardDone) {
+            QCOMPARE(m->strStdCodes.last(), QStringLiteral("4.A"));
+            QCOMPARE(m->strStdTexts.last(), QStringLiteral("Factor ''perfect'' squares"));
+            QCOMPARE(w->StateLabel->text(), QStringLiteral("3A-1, 4B, 2C"));
+        }
+    }
+
+    void wizardNeedsAStandard()
+    {
+        m->strStdCodes.clear();
+        m->strStdTexts.clear();
+        m->strStdChoices[0] = QStringLiteral("0110");
+        frmStandardsWizard wizard(*ctx);
+        wizard.show();
+        QCOMPARE(wizard.lstStandards->count(), 0);
+        QVERIFY(!wizard.cmdAdd->isEnabled());
+        platform->answerMessage(Answer::OK, QString(), QStringLiteral("Missing Data"));
+        wizard.cmdDone->click();
+        QVERIFY(wizard.isVisible());
+        QVERIFY(m->strStandardsMode == QLatin1String("NO PREFIXES"));
+
+        wizard.txtCode->setText(QStringLiteral("1.A"));
+        wizard.cmdAdd->click();
+        wizard.txtText->setText(QStringLiteral("Typed but not added"));
+        wizard.optFullText->setChecked(true);
+        wizard.cmdDone->click();
+        QVERIFY(wizard.isHidden());
+        QCOMPARE(m->strStdCodes, QStringList({"1.A", ""}));
+        QCOMPARE(m->strStdTexts, QStringList({"", "Typed but not added"}));
+        QCOMPARE(m->strStandardsMode, QStringLiteral("NO PREFIXES"));
+        // Choices counted positions in the old list.
+        QCOMPARE(m->strStdChoices, SettingsRecord::padded({}, SettingsRecord::StdChoiceCount));
+    }
+
+    void helpTopics()
+    {
+        activateScreen();
+        w->cmdHelp->click();
+        w->cmdNewLocation->setFocus();
+        w->cmdHelp->click();
+        w->DoneButton->setFocus();
+        QTest::keyClick(w.get(), Qt::Key_F1);
+        QCOMPARE(platform->helpTopics(), QList<int>({10010, 10037, 10010}));
+    }
+};
+
+QTEST_MAIN(TestFrmPageConfig)
+#include "tst_frmpageconfig.moc"
