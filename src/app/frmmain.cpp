@@ -1,9 +1,14 @@
 #include "app/frmmain.h"
 
 #include "document/completion.h"
+#include "document/editing.h"
+#include "document/materialsstep.h"
 #include "document/planfiles.h"
+#include "document/standardsstep.h"
+#include "document/viewer.h"
 #include "plan/calendar.h"
 #include "plan/dayentries.h"
+#include "plan/daywriter.h"
 #include "plan/planstart.h"
 #include "plan/schoolcalendar.h"
 #include "platform/platform.h"
@@ -23,7 +28,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QShortcut>
+#include <QStandardPaths>
+#include <utility>
 
 namespace
 {
@@ -49,7 +57,12 @@ frmMain::frmMain(LessonPlanModule &m, Platform &platform, SettingsStore *store, 
     plan = new PlanStart(*this);
     completion = new PlanCompletion(*this);
     files = new PlanFiles(*this);
+    viewer = new PlanViewer(*this);
     entries = new DayEntries(*this);
+    writer = new DayWriter(*this);
+    materials = new MaterialsStep(*this);
+    standards = new StandardsStep(*this);
+    editing = new DocumentEditing(*this);
     connectFrame();
 }
 
@@ -62,6 +75,15 @@ void frmMain::connectFrame()
     connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
     auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(f1, &QShortcut::activated, this, &frmMain::cmdHelp_Click);
+    // The desktop's usual keys for saving and printing, beside the access keys.
+    for (const auto &[keys, button] : {std::pair{QKeySequence::Save, cmdStore},
+                                       std::pair{QKeySequence::Print, cmdPrint}}) {
+        auto *shortcut = new QShortcut(QKeySequence(keys), this);
+        connect(shortcut, &QShortcut::activated, button, [b = button] {
+            if (b->isEnabled() && !b->isHidden())
+                b->click();
+        });
+    }
 
     for (QWidget *w : {static_cast<QWidget *>(cmdHelp), static_cast<QWidget *>(cmdSettings),
                        static_cast<QWidget *>(lblSavePrint), static_cast<QWidget *>(lstAdd),
@@ -72,12 +94,7 @@ void frmMain::connectFrame()
 
 void frmMain::Form_Load()
 {
-    cboMonth->addItems(
-        {QStringLiteral("August"), QStringLiteral("September"), QStringLiteral("October"),
-         QStringLiteral("November"), QStringLiteral("December"), QStringLiteral("January"),
-         QStringLiteral("February"), QStringLiteral("March"), QStringLiteral("April"),
-         QStringLiteral("May"), QStringLiteral("June"), QStringLiteral("July")});
-    cboMonth->setCurrentIndex(-1);
+    fillList(cboMonth, calendar::schoolMonths());
     cboOldPlans->addItem(QStringLiteral("--- Browse for a Lesson Plan Document File ---"));
     lblList->setText(QStringLiteral("Adding to Plan:"));
     lblEditStandards->setText(QStringLiteral("To Add, Edit, or Delete listed items, click the") +
@@ -134,8 +151,19 @@ void frmMain::SetBlnAskUnit(bool b)
     blnAskUnit = b;
 }
 
+QString frmMain::windowStatePath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
+           QStringLiteral("/window.ini");
+}
+
 void frmMain::showMain()
 {
+    // The window opens where the teacher left it, as long as that is still on a screen.
+    const QSettings state(windowStatePath(), QSettings::IniFormat);
+    const QByteArray geometry = state.value(QStringLiteral("MainWindow/geometry")).toByteArray();
+    if (!geometry.isEmpty())
+        restoreGeometry(geometry);
     show();
     Form_Activate();
 }
@@ -298,10 +326,10 @@ void frmMain::cmdSettings_Click()
     if (settingsScreen)
         platform.showModal(settingsScreen());
     ui::setBackColor(cmdSettings, ui::buttonFace());
-    if (cmdPrev->text() == ViewPreviousCaption || !closeViewer)
+    if (cmdPrev->text() == ViewPreviousCaption)
         SetNextFocus();
     else
-        closeViewer();
+        viewer->cmdPrev_Click();
     Form_Activate();
 }
 
@@ -336,6 +364,8 @@ void frmMain::Form_Unload()
     if (unloading_)
         return;
     unloading_ = true;
+    QSettings state(windowStatePath(), QSettings::IniFormat);
+    state.setValue(QStringLiteral("MainWindow/geometry"), saveGeometry());
     // Every other window of the program closes with the main window.
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (QWidget *w : windows)

@@ -10,9 +10,14 @@
 
 class Platform;
 class DayEntries;
+class DocumentEditing;
+class DayWriter;
+class MaterialsStep;
+class StandardsStep;
 class PlanCompletion;
 class PlanFiles;
 class PlanStart;
+class PlanViewer;
 class SchoolCalendar;
 class SettingsStore;
 class RichTextBox;
@@ -81,16 +86,20 @@ public:
     // The folder the file-open dialog starts in (set at every activation).
     QString strOpenDialogFolder;
     // Where later screens plug into the frame: the document setup screen shown by Change
-    // Settings, and the closing of the earlier-plan viewer.
+    // Settings.
     std::function<QDialog *()> settingsScreen;
-    std::function<void()> closeViewer;
 
     // The components of the window, one per area; they reach each other through the frame.
     SchoolCalendar *calendar = nullptr;
     PlanStart *plan = nullptr;
     PlanCompletion *completion = nullptr;
     PlanFiles *files = nullptr;
+    PlanViewer *viewer = nullptr;
     DayEntries *entries = nullptr;
+    DayWriter *writer = nullptr;
+    MaterialsStep *materials = nullptr;
+    StandardsStep *standards = nullptr;
+    DocumentEditing *editing = nullptr;
 
     // --- Plan target: course, period, week or unit -------------------------------------
     QLabel *Label2 = nullptr;
@@ -240,6 +249,8 @@ private:
     void connectFrame();
 
     void Form_Unload();
+    // Where the window's size and place are kept between runs.
+    static QString windowStatePath();
     // Hover hints: the Help and Settings buttons light up under the pointer.
     void hoverOver(QObject *watched);
     void resetHoverColors();

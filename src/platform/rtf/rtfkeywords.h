@@ -1,0 +1,49 @@
+#pragma once
+
+#include <string_view>
+
+namespace rtf
+{
+
+// What the reader does with a control word.
+enum class Keyword : unsigned char {
+    Unknown,
+    SkipDestination, // a group whose content is not document text
+    FontTable,
+    ColorTable,
+    TextDestination, // a destination whose text belongs to the document (e.g. \fldrslt)
+    Bold,
+    Italic,
+    Underline,
+    UnderlineNone,
+    Hidden,
+    Plain,
+    Font,
+    FontSize,
+    Color,
+    UnicodeSkip, // \ucN
+    Unicode,     // \uN
+    Ansi,
+    Mac,
+    Pc,
+    Pca,
+    AnsiCodepage,
+    DefaultFont,
+    FontCharset,
+    FontCodepage,
+    Red,
+    Green,
+    Blue,
+    Paragraph,
+    Character, // a word that stands for one character (\tab, \line, \emdash ...)
+    Binary,
+};
+
+struct KeywordInfo {
+    Keyword keyword = Keyword::Unknown;
+    char16_t character = 0; // for Keyword::Character
+};
+
+KeywordInfo lookupKeyword(std::string_view word);
+
+} // namespace rtf
