@@ -1,18 +1,28 @@
 #include "document/completion.h"
 
 #include "app/frmmain.h"
+#include "document/frmnew.h"
+#include "document/standardsstep.h"
+#include "plan/planstart.h"
 #include "platform/platform.h"
 #include "platform/richtextbox.h"
 #include "platform/ui.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
 
-PlanCompletion::PlanCompletion(frmMain &w) : QObject(&w), w(w) {}
+PlanCompletion::PlanCompletion(frmMain &w) : QObject(&w), w(w)
+{
+    connect(w.RTxtComposite, &RichTextBox::Change, this, &PlanCompletion::RTxtComposite_Change);
+    connect(w.cmdPrint, &QPushButton::clicked, this, &PlanCompletion::cmdPrint_Click);
+    connect(w.cmdClose, &QPushButton::clicked, this, &PlanCompletion::cmdClose_Click);
+}
 
 QString PlanCompletion::GetSavePrintStatus(const QString &saved, const QString &printed)
 {
@@ -27,11 +37,16 @@ QString PlanCompletion::GetSavePrintStatus(const QString &saved, const QString &
     return QString();
 }
 
+QString PlanCompletion::GetSavePrintStatus() const
+{
+    return GetSavePrintStatus(w.m.strPlanSaved, w.m.strPlanPrinted);
+}
+
 void PlanCompletion::ClearScreen(bool ask)
 {
     LessonPlanModule &m = w.m;
     if (ask) {
-        const QString status = GetSavePrintStatus(m.strPlanSaved, m.strPlanPrinted);
+        const QString status = GetSavePrintStatus();
         if (!status.isEmpty()) {
             const auto answer = w.platform.messageBox(
                 status + QStringLiteral("\r\nProceed with clearing the Lesson Plan Document "
@@ -68,4 +83,59 @@ void PlanCompletion::ClearScreen(bool ask)
     w.cmdClose->setEnabled(false);
     w.fraCurrent->setEnabled(true);
     m.intStep = 0;
+}
+
+bool PlanCompletion::DoPrint(Document which)
+{
+    const bool current = which == Document::Current;
+    RichTextBox *doc = current ? w.RTxtComposite : w.rtfPrevious;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(current ? QStringLiteral("Lesson Plan Document")
+                               : QStringLiteral("Earlier Lesson Plan Document"));
+    if (!w.platform.printDialog(printer, &w))
+        return false;
+    doc->document()->print(&printer);
+    if (printer.printerState() == QPrinter::Error) {
+        QString text = QStringLiteral("The Lesson Plan Document could not be printed.");
+        if (!printer.outputFileName().isEmpty())
+            text += QStringLiteral("\r\n\r\nThe file \"") +
+                    QDir::toNativeSeparators(printer.outputFileName()) +
+                    QStringLiteral("\" could not be written.");
+        w.platform.messageBox(text, QStringLiteral("Printing"), Platform::Buttons::OK,
+                              Platform::Icon::Critical);
+        return false;
+    }
+    if (current)
+        w.m.strPlanPrinted = QStringLiteral("Y");
+    return true;
+}
+
+void PlanCompletion::cmdPrint_Click()
+{
+    w.standards->CheckMissingStandards(QStringLiteral("printing"));
+    DoPrint(Document::Current);
+}
+
+void PlanCompletion::cmdClose_Click()
+{
+    w.plan->blnNewPlanRequested = true;
+    w.showDialog(newPlanDialog());
+}
+
+void PlanCompletion::RTxtComposite_Change()
+{
+    w.cmdStore->setEnabled(true);
+    w.cmdPrint->setEnabled(true);
+    w.cmdClose->setEnabled(true);
+    w.fraCurrent->setEnabled(true);
+    w.m.strPlanSaved = QStringLiteral("N");
+    w.m.strPlanPrinted = QStringLiteral("N");
+    w.lblSavePrint->hide();
+}
+
+frmNew *PlanCompletion::newPlanDialog()
+{
+    if (!frmNew_)
+        frmNew_ = new frmNew(w);
+    return frmNew_;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 class Platform;
@@ -12,3 +13,38 @@ QString fileNameSafe(const QString &text, bool *replaced = nullptr);
 // fileNameSafe, telling the teacher with the "Illegal Characters" message when characters
 // had to be replaced. Used when an entry field that feeds the file name is left.
 QString MakeFileNameSafe(const QString &text, Platform &platform);
+
+// What a plan's file name is built from.
+struct PlanNameParts {
+    bool useSchoolAbbrev = false;
+    QString schoolAbbrev;
+    QString teacher;
+    QString course;
+    bool showPeriod = false;
+    QString periodHeading;
+    QString period;
+    bool weekly = true;
+    QString month; // the month's full name; its first three letters are used
+    QString date;
+    QString year;
+    QString unitTopic;
+    QString extension; // without the dot
+};
+
+// "LPlans-- " + [abbreviation "  "] + teacher "  " course + ["  " heading " " period] + the week
+// or unit part + "." extension. Every entry is made safe on its own (silently), so a course name
+// holding a slash still gives a name the file system takes; entries that were safe already come
+// out unchanged, so earlier files keep their names.
+QString planFileName(const PlanNameParts &parts);
+
+// The file at the folder under the name, joined with the platform's separator.
+QString pathInFolder(const QString &folder, const QString &name);
+// The folder as the teacher reads it in messages: native separators, ending in one.
+QString folderForDisplay(const QString &folder);
+// The path as the teacher reads it, relative to the folder when it lies inside it.
+QString nameInFolder(const QString &path, const QString &folder);
+// Whether two paths name the same file (ignoring case where the file system does).
+bool samePlanPath(const QString &a, const QString &b);
+
+// Whether the first bytes of a file are those of a rich-text document ("{\rtf").
+bool beginsAsRtf(const QByteArray &head);

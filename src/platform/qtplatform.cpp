@@ -114,7 +114,9 @@ QString QtPlatform::openFileName(const QString &title, const QString &filter,
 QString QtPlatform::saveFileName(const QString &title, const QString &filter,
                                  const QString &suggestedPath)
 {
-    return QFileDialog::getSaveFileName(activeParent(), title, suggestedPath, qtFilter(filter));
+    // The program asks its own overwrite question.
+    return QFileDialog::getSaveFileName(activeParent(), title, suggestedPath, qtFilter(filter),
+                                        nullptr, QFileDialog::DontConfirmOverwrite);
 }
 
 QString QtPlatform::chooseFolder(const QString &title, const QString &initialFolder)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStandardPaths>
 #include <QString>
 #include <QStringList>
 
@@ -85,7 +86,13 @@ struct SettingsRecord {
         padded({QStringLiteral("0110"), QStringLiteral("1010"), QStringLiteral("0011")}, 10);
 
     // Storage
+    // "Plans" in the teacher's documents folder; the folder is made when a plan is first saved.
+#ifdef Q_OS_WIN
     QString strStorageFolder = QStringLiteral("C:\\Plans");
+#else
+    QString strStorageFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
+                               QStringLiteral("/Plans");
+#endif
     QString strFileExt = QStringLiteral("doc");
     QString strFileTypeName = QStringLiteral("Word Document");
 

@@ -1,0 +1,406 @@
+// Finishing a plan: the saved and printed state, printing, clearing the screen, and the New
+// Plan dialog that prints, saves and clears in that order.
+#include "document/frmnew.h"
+#include "documentkit.h"
+#include "plan/planstart.h"
+#include "platform/ui.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QStandardPaths>
+
+using Answer = Platform::Answer;
+using Kind = ScriptedPlatform::Kind;
+
+class TestCompletion : public QObject
+{
+    Q_OBJECT
+
+    DocumentKit kit;
+    LessonPlanModule *m = nullptr;
+    ScriptedPlatform *platform = nullptr;
+    frmMain *w = nullptr;
+
+    QString pdfPath() const { return kit.dir->filePath(QStringLiteral("plan.pdf")); }
+
+    void answerPrintToPdf(const QString &path)
+    {
+        platform->answerPrint(true, [path](QPrinter &printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(path);
+        });
+    }
+
+    static bool isPdf(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) && file.size() > 1000 &&
+               file.read(5) == QByteArray("%PDF-");
+    }
+
+    QList<Kind> promptKinds() const
+    {
+        QList<Kind> kinds;
+        for (const auto &p : platform->prompts())
+            kinds << p.kind;
+        return kinds;
+    }
+
+    // Opens New Plan and, inside the dialog, ticks the boxes and presses Done.
+    void newPlan(bool print, bool save, bool clear)
+    {
+        platform->actInDialog(QStringLiteral("frmNew"), [=, this](QDialog *d) {
+            auto *dialog = static_cast<frmNew *>(d);
+            QVERIFY(w->plan->blnNewPlanRequested);
+            dialog->chkPrint->setChecked(print);
+            dialog->chkSave->setChecked(save);
+            dialog->chkClear->setChecked(clear);
+            dialog->cmdDone->click();
+            QVERIFY(dialog->isHidden());
+        });
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void init()
+    {
+        kit = DocumentKit();
+        kit.open();
+        m = kit.m.get();
+        platform = kit.platform.get();
+        w = kit.w.get();
+    }
+
+    void cleanup()
+    {
+        platform->verifyAllAnswered();
+        kit.w.reset();
+    }
+
+    void reminder_data()
+    {
+        QTest::addColumn<QString>("saved");
+        QTest::addColumn<QString>("printed");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("neither") << "N"
+                                 << "N"
+                                 << "The current Lesson Plan has not been printed or saved.";
+        QTest::newRow("saved") << "Y"
+                               << "N"
+                               << "The current Lesson Plan has been saved but not printed.";
+        QTest::newRow("printed") << "N"
+                                 << "Y"
+                                 << "The current Lesson Plan has been printed but not saved.";
+        QTest::newRow("both") << "Y"
+                              << "Y"
+                              << "";
+    }
+
+    void reminder()
+    {
+        QFETCH(QString, saved);
+        QFETCH(QString, printed);
+        QFETCH(QString, status);
+        m->strPlanSaved = saved;
+        m->strPlanPrinted = printed;
+        QCOMPARE(w->completion->GetSavePrintStatus(), status);
+        QCOMPARE(PlanCompletion::GetSavePrintStatus(saved, printed), status);
+    }
+
+    void clearingAsksWhileSomethingIsNotDone_data()
+    {
+        QTest::addColumn<QString>("saved");
+        QTest::addColumn<QString>("printed");
+        QTest::addColumn<Answer>("answer");
+        QTest::addColumn<bool>("cleared");
+        QTest::newRow("both done, nothing asked") << "Y"
+                                                  << "Y" << Answer::OK << true;
+        QTest::newRow("only saved, No") << "Y"
+                                        << "N" << Answer::No << false;
+        QTest::newRow("only saved, Yes") << "Y"
+                                         << "N" << Answer::Yes << true;
+        QTest::newRow("neither, No") << "N"
+                                     << "N" << Answer::No << false;
+        QTest::newRow("only printed, Yes") << "N"
+                                           << "Y" << Answer::Yes << true;
+    }
+
+    void clearingAsksWhileSomethingIsNotDone()
+    {
+        QFETCH(QString, saved);
+        QFETCH(QString, printed);
+        QFETCH(Answer, answer);
+        QFETCH(bool, cleared);
+        kit.beginWeek();
+        const QString before = dumpDocument(*w->RTxtComposite);
+        m->strPlanSaved = saved;
+        m->strPlanPrinted = printed;
+        m->strSavedBeforeSettings = QStringLiteral("Y");
+        const QString status = PlanCompletion::GetSavePrintStatus(saved, printed);
+        if (!status.isEmpty())
+            platform->answerMessage(answer,
+                                    status + QStringLiteral("\r\nProceed with clearing the Lesson "
+                                                            "Plan Document anyway?"),
+                                    QStringLiteral("Reminder..."));
+        w->completion->ClearScreen(true);
+        QCOMPARE(platform->prompts().size(), 1 + (status.isEmpty() ? 0 : 1));
+        if (cleared) {
+            QCOMPARE(w->RTxtComposite->Text(), QString());
+            QVERIFY(!w->RTxtComposite->isEnabled());
+            QCOMPARE(w->RTxtComposite->BackColor(), ui::buttonFace());
+            QCOMPARE(m->intStep, 0);
+            QVERIFY(!w->cmdStore->isEnabled());
+            QVERIFY(!w->cmdPrint->isEnabled());
+            QVERIFY(!w->cmdClose->isEnabled());
+            QVERIFY(w->fraDay->isHidden());
+            QVERIFY(!w->fraBlank->isHidden());
+            QVERIFY(w->txtPeriod->text().isEmpty());
+            QCOMPARE(m->strSavedBeforeSettings,
+                     status.isEmpty() ? QStringLiteral("Y") : QStringLiteral("N"));
+        } else {
+            QCOMPARE(dumpDocument(*w->RTxtComposite), before);
+            QCOMPARE(m->intStep, 1);
+            QVERIFY(w->cmdStore->isEnabled());
+            QVERIFY(!w->fraDay->isHidden());
+            QCOMPARE(w->txtPeriod->text(), QStringLiteral("3"));
+            QCOMPARE(m->strPlanSaved, saved);
+        }
+    }
+
+    void typingAfterASaveMarksThePlanUnsaved()
+    {
+        kit.beginWeek();
+        platform->answerSaveFile(pathInFolder(kit.folder(), QStringLiteral("week.doc")));
+        w->cmdStore->click();
+        m->strPlanPrinted = QStringLiteral("Y");
+        QVERIFY(!w->lblSavePrint->isHidden());
+        w->RTxtComposite->setFocus();
+        w->RTxtComposite->MoveToEnd();
+        QTest::keyClick(w->RTxtComposite, Qt::Key_X);
+        QVERIFY(w->RTxtComposite->Text().endsWith(QLatin1Char('x')));
+        QVERIFY(w->lblSavePrint->isHidden());
+        QCOMPARE(m->strPlanSaved, QStringLiteral("N"));
+        QCOMPARE(m->strPlanPrinted, QStringLiteral("N"));
+        QCOMPARE(w->completion->GetSavePrintStatus(),
+                 QStringLiteral("The current Lesson Plan has not been printed or saved."));
+        for (QWidget *b : {static_cast<QWidget *>(w->cmdStore), static_cast<QWidget *>(w->cmdPrint),
+                           static_cast<QWidget *>(w->cmdClose)})
+            QVERIFY2(b->isEnabled(), qPrintable(b->objectName()));
+    }
+
+    void printingTheCurrentPlan_data()
+    {
+        QTest::addColumn<bool>("accept");
+        QTest::newRow("printed to a PDF file") << true;
+        QTest::newRow("print dialog cancelled") << false;
+    }
+
+    void printingTheCurrentPlan()
+    {
+        QFETCH(bool, accept);
+        kit.beginWeek();
+        if (accept)
+            answerPrintToPdf(pdfPath());
+        else
+            platform->answerPrint(false);
+        w->cmdPrint->click();
+        QCOMPARE(isPdf(pdfPath()), accept);
+        QCOMPARE(m->strPlanPrinted, accept ? QStringLiteral("Y") : QStringLiteral("N"));
+        QCOMPARE(m->strPlanSaved, QStringLiteral("N"));
+    }
+
+    void printingThatFailsIsReported()
+    {
+        kit.beginWeek();
+        const QString blocked = kit.dir->filePath(QStringLiteral("no-such-folder/plan.pdf"));
+        answerPrintToPdf(blocked);
+        QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+        platform->answerMessage(Answer::OK,
+                                QStringLiteral("The Lesson Plan Document could not be "
+                                               "printed.\r\n\r\nThe file \"") +
+                                    QDir::toNativeSeparators(blocked) +
+                                    QStringLiteral("\" could not be written."),
+                                QStringLiteral("Printing"));
+        w->cmdPrint->click();
+        QCOMPARE(m->strPlanPrinted, QStringLiteral("N"));
+    }
+
+    void newPlanDialogLooksAsItShould()
+    {
+        kit.beginWeek();
+        platform->actInDialog(QStringLiteral("frmNew"), [this](QDialog *d) {
+            auto *dialog = static_cast<frmNew *>(d);
+            QCOMPARE(dialog->windowTitle(),
+                     QStringLiteral(" CURRENT PLAN COMPLETE... START NEW PLAN?"));
+            QCOMPARE(dialog->lblInstructions->text(),
+                     QStringLiteral("Select one or more of the instructions below.\r\nThey will "
+                                    "be processed in order from the top of the list."));
+            QCOMPARE(dialog->chkPrint->text(), QStringLiteral("&Print the Lesson Plan Document"));
+            QCOMPARE(dialog->chkSave->text(), QStringLiteral("Sa&ve the Lesson Plan Document"));
+            QCOMPARE(dialog->chkClear->text(),
+                     QStringLiteral("Clear the Form and Begin a &New Lesson Plan Document"));
+            QVERIFY(!dialog->chkPrint->isChecked());
+            QVERIFY(!dialog->chkSave->isChecked());
+            QVERIFY(dialog->chkClear->isChecked());
+            QVERIFY(dialog->chkPrint->y() < dialog->chkSave->y());
+            QVERIFY(dialog->chkSave->y() < dialog->chkClear->y());
+            // Ticks left from the last time are reset at every showing.
+            dialog->chkPrint->setChecked(true);
+            dialog->chkClear->setChecked(false);
+            dialog->hide();
+        });
+        w->cmdClose->click();
+        QVERIFY2(!w->plan->blnNewPlanRequested, "the step driver clears the request");
+        auto *dialog = w->completion->newPlanDialog();
+        platform->actInDialog(QStringLiteral("frmNew"), [dialog](QDialog *) {
+            QVERIFY(!dialog->chkPrint->isChecked());
+            QVERIFY(dialog->chkClear->isChecked());
+            dialog->hide();
+        });
+        w->cmdClose->click();
+    }
+
+    void newPlanRunsPrintSaveClearInOrder_data()
+    {
+        QTest::addColumn<bool>("print");
+        QTest::addColumn<bool>("save");
+        QTest::addColumn<bool>("clear");
+        QTest::addColumn<QString>("reminder");
+        QTest::addColumn<bool>("cleared");
+        QTest::newRow("all three: nothing to remind") << true << true << true << QString() << true;
+        QTest::newRow("print and clear")
+            << true << false << true << "The current Lesson Plan has been printed but not saved."
+            << true;
+        QTest::newRow("save and clear")
+            << false << true << true << "The current Lesson Plan has been saved but not printed."
+            << true;
+        QTest::newRow("clear only")
+            << false << false << true << "The current Lesson Plan has not been printed or saved."
+            << true;
+        QTest::newRow("print and save, no clearing") << true << true << false << QString() << false;
+    }
+
+    void newPlanRunsPrintSaveClearInOrder()
+    {
+        QFETCH(bool, print);
+        QFETCH(bool, save);
+        QFETCH(bool, clear);
+        QFETCH(QString, reminder);
+        QFETCH(bool, cleared);
+        kit.beginWeek();
+        const qsizetype before = platform->prompts().size();
+        newPlan(print, save, clear);
+        QList<Kind> expected{Kind::Dialog};
+        if (print) {
+            answerPrintToPdf(pdfPath());
+            expected << Kind::Print;
+        }
+        if (save) {
+            platform->answerSaveFile(pathInFolder(kit.folder(), QStringLiteral("week.doc")));
+            expected << Kind::SaveFile;
+        }
+        if (!reminder.isEmpty()) {
+            platform->answerMessage(Answer::Yes,
+                                    reminder + QStringLiteral("\r\nProceed with clearing the "
+                                                              "Lesson Plan Document anyway?"),
+                                    QStringLiteral("Reminder..."));
+            expected << Kind::Message;
+        }
+        w->cmdClose->click();
+        QCOMPARE(promptKinds().mid(before), expected);
+        QCOMPARE(isPdf(pdfPath()), print);
+        QCOMPARE(QFileInfo::exists(pathInFolder(kit.folder(), QStringLiteral("week.doc"))), save);
+        QCOMPARE(w->RTxtComposite->Text().isEmpty(), cleared);
+        QCOMPARE(m->intStep, cleared ? 0 : 1);
+        // Leaving the dialog unlocks the plan's target for the next plan.
+        QVERIFY(w->cboCourses->isEnabled());
+        QVERIFY(!w->txtObjective->isEnabled());
+    }
+
+    void failedSaveInNewPlanStillRemindsBeforeClearing()
+    {
+        kit.beginWeek();
+        const QString file = kit.dir->filePath(QStringLiteral("blocker"));
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.close();
+        m->strStorageFolder = file;
+        newPlan(false, true, true);
+        platform->answerSaveFile(file + QStringLiteral("/week.doc"));
+        platform->answerMessage(Answer::OK, QString(), QStringLiteral("ERROR"));
+        platform->answerMessage(Answer::No,
+                                QStringLiteral("The current Lesson Plan has not been printed or "
+                                               "saved.\r\nProceed with clearing the Lesson Plan "
+                                               "Document anyway?"),
+                                QStringLiteral("Reminder..."));
+        w->cmdClose->click();
+        QVERIFY(!w->RTxtComposite->Text().isEmpty());
+        QCOMPARE(m->strPlanSaved, QStringLiteral("N"));
+    }
+
+    void newPlanWithoutPeriodForgetsTheCourse()
+    {
+        m->blnShowPeriod = false;
+        kit.beginWeek();
+        m->strPlanSaved = QStringLiteral("Y");
+        m->strPlanPrinted = QStringLiteral("Y");
+        m->blnReadyToBegin = true;
+        newPlan(false, false, true);
+        w->cmdClose->click();
+        QCOMPARE(w->cboCourses->currentIndex(), -1);
+        QVERIFY(!m->blnReadyToBegin);
+    }
+
+    void newPlanCancel_data()
+    {
+        QTest::addColumn<Answer>("answer");
+        QTest::newRow("Yes returns to the plan") << Answer::Yes;
+        QTest::newRow("No stays in the dialog") << Answer::No;
+    }
+
+    void newPlanCancel()
+    {
+        QFETCH(Answer, answer);
+        kit.beginWeek();
+        const QString before = dumpDocument(*w->RTxtComposite);
+        platform->actInDialog(QStringLiteral("frmNew"), [=, this](QDialog *d) {
+            auto *dialog = static_cast<frmNew *>(d);
+            platform->answerMessage(
+                answer,
+                QStringLiteral("Take no action and return to the Lesson Plan under construction?"),
+                QStringLiteral("Cancel Actions?"));
+            dialog->cmdCancel->click();
+            QCOMPARE(platform->lastPrompt().icon, Platform::Icon::Question);
+            QCOMPARE(dialog->isVisible(), answer == Answer::No);
+        });
+        w->cmdClose->click();
+        QCOMPARE(dumpDocument(*w->RTxtComposite), before);
+        QCOMPARE(m->intStep, 1);
+        QVERIFY(!w->cboCourses->isEnabled());
+    }
+
+    void missingStandardsAreOfferedOnceForAllTickedActions()
+    {
+        m->blnStandardsOnce = true;
+        kit.beginWeek();
+        newPlan(true, true, false);
+        platform->answerMessage(Answer::No,
+                                QStringLiteral("Your settings specify that the Standards "
+                                               "(Educational Standards) should be printed at the "
+                                               "end of the Lesson Plan Document. This step has "
+                                               "not yet been completed.\r\n\r\nAdd the current "
+                                               "selections to the Plan before printing and "
+                                               "saving?"),
+                                QStringLiteral("Missing Standards (Educational Standards)"));
+        platform->answerPrint(false);
+        platform->answerSaveFile(QString());
+        w->cmdClose->click();
+    }
+};
+
+QTEST_MAIN(TestCompletion)
+#include "tst_completion.moc"

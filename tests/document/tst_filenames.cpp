@@ -1,0 +1,207 @@
+// The names plans are saved under, and the small path rules around them.
+#include "document/filenames.h"
+
+#include <QDir>
+#include <QTest>
+
+class TestFileNames : public QObject
+{
+    Q_OBJECT
+
+    static PlanNameParts teacherAlgebra()
+    {
+        PlanNameParts p;
+        p.teacher = QStringLiteral("A. Teacher");
+        p.course = QStringLiteral("Algebra 1");
+        p.showPeriod = true;
+        p.periodHeading = QStringLiteral("Period");
+        p.period = QStringLiteral("3");
+        p.weekly = true;
+        p.month = QStringLiteral("September");
+        p.date = QStringLiteral("14");
+        p.year = QStringLiteral("2009");
+        p.unitTopic = QStringLiteral("Fractions");
+        p.extension = QStringLiteral("doc");
+        return p;
+    }
+
+private Q_SLOTS:
+    void planName_data()
+    {
+        QTest::addColumn<bool>("weekly");
+        QTest::addColumn<bool>("abbrev");
+        QTest::addColumn<bool>("period");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("weekly, period") << true << false << true
+                                        << "LPlans-- A. Teacher  Algebra 1  Period 3  Week of Sep "
+                                           "14 2009.doc";
+        QTest::newRow("weekly, no period")
+            << true << false << false << "LPlans-- A. Teacher  Algebra 1  Week of Sep 14 2009.doc";
+        QTest::newRow("weekly, school and period")
+            << true << true << true
+            << "LPlans-- LHS  A. Teacher  Algebra 1  Period 3  Week of Sep 14 2009.doc";
+        QTest::newRow("unit, no period")
+            << false << false << false
+            << "LPlans-- A. Teacher  Algebra 1  Unit Plan 'Fractions'.doc";
+        QTest::newRow("unit, school and period")
+            << false << true << true
+            << "LPlans-- LHS  A. Teacher  Algebra 1  Period 3  Unit Plan 'Fractions'.doc";
+    }
+
+    void planName()
+    {
+        QFETCH(bool, weekly);
+        QFETCH(bool, abbrev);
+        QFETCH(bool, period);
+        QFETCH(QString, name);
+        PlanNameParts p = teacherAlgebra();
+        p.weekly = weekly;
+        p.useSchoolAbbrev = abbrev;
+        p.schoolAbbrev = QStringLiteral("LHS");
+        p.showPeriod = period;
+        QCOMPARE(planFileName(p), name);
+    }
+
+    void entriesAreMadeSafe_data()
+    {
+        QTest::addColumn<QString>("course");
+        QTest::addColumn<QString>("period");
+        QTest::addColumn<QString>("topic");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("default course name")
+            << "Course/Subject #1"
+            << "3"
+            << "x"
+            << "LPlans-- A. Teacher  Course_Subject #1  Period 3  Unit Plan 'x'.doc";
+        QTest::newRow("all nine characters")
+            << "a/b\\c*d:e<f>g|h`i?j"
+            << "3"
+            << "x"
+            << "LPlans-- A. Teacher  a_b_c_d_e_f_g_h_i_j  Period 3  Unit Plan 'x'.doc";
+        QTest::newRow("period and topic")
+            << "Algebra 1"
+            << "3/4"
+            << "Ratios: \"parts\""
+            << "LPlans-- A. Teacher  Algebra 1  Period 3_4  Unit Plan 'Ratios_ ''parts'''.doc";
+        QTest::newRow("already safe stays as it was")
+            << "Course_Subject #1"
+            << "3_4"
+            << "Ratios_ ''parts''"
+            << "LPlans-- A. Teacher  Course_Subject #1  Period 3_4  Unit Plan 'Ratios_ "
+               "''parts'''.doc";
+    }
+
+    void entriesAreMadeSafe()
+    {
+        QFETCH(QString, course);
+        QFETCH(QString, period);
+        QFETCH(QString, topic);
+        QFETCH(QString, name);
+        PlanNameParts p = teacherAlgebra();
+        p.weekly = false;
+        p.course = course;
+        p.period = period;
+        p.unitTopic = topic;
+        const QString built = planFileName(p);
+        QCOMPARE(built, name);
+        QVERIFY2(!built.contains(QLatin1Char('/')), "a slash would make the name a folder");
+    }
+
+    void fileNameSafe_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("safe");
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("plain") << "Algebra 1"
+                               << "Algebra 1" << false;
+        QTest::newRow("quote only") << "The \"best\""
+                                    << "The ''best''" << false;
+        QTest::newRow("slash") << "Mr./Ms. Teacher"
+                               << "Mr._Ms. Teacher" << true;
+        QTest::newRow("empty") << ""
+                               << "" << false;
+    }
+
+    void fileNameSafe()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, safe);
+        QFETCH(bool, replaced);
+        bool any = !replaced;
+        QCOMPARE(::fileNameSafe(text, &any), safe);
+        QCOMPARE(any, replaced);
+        // Safe once is safe for good: names built again come out the same.
+        QCOMPARE(::fileNameSafe(safe, &any), safe);
+        QVERIFY(!any);
+    }
+
+    void folderJoining_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("path");
+        QTest::newRow("no trailing separator") << "/home/t/Plans"
+                                               << "/home/t/Plans/x.doc";
+        QTest::newRow("trailing separator") << "/home/t/Plans/"
+                                            << "/home/t/Plans/x.doc";
+    }
+
+    void folderJoining()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QString, path);
+        QCOMPARE(pathInFolder(folder, QStringLiteral("x.doc")), path);
+        QCOMPARE(folderForDisplay(folder),
+                 QDir::toNativeSeparators(QStringLiteral("/home/t/Plans/")));
+        QCOMPARE(nameInFolder(path, folder), QStringLiteral("x.doc"));
+    }
+
+    void samePath_data()
+    {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<bool>("same");
+        QTest::newRow("identical") << "/p/x.doc"
+                                   << "/p/x.doc" << true;
+        QTest::newRow("doubled separator") << "/p//x.doc"
+                                           << "/p/x.doc" << true;
+        QTest::newRow("other file") << "/p/x.doc"
+                                    << "/p/y.doc" << false;
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+        QTest::newRow("case") << "/p/X.doc"
+                              << "/p/x.doc" << true;
+#else
+        QTest::newRow("case") << "/p/X.doc"
+                              << "/p/x.doc" << false;
+#endif
+    }
+
+    void samePath()
+    {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(bool, same);
+        QCOMPARE(samePlanPath(a, b), same);
+    }
+
+    void rtfHead_data()
+    {
+        QTest::addColumn<QByteArray>("head");
+        QTest::addColumn<bool>("rtf");
+        QTest::newRow("rtf") << QByteArray("{\\rtf1\\ansi") << true;
+        QTest::newRow("exactly five") << QByteArray("{\\rtf") << true;
+        QTest::newRow("short") << QByteArray("{\\rt") << false;
+        QTest::newRow("text") << QByteArray("Monday") << false;
+        QTest::newRow("capital") << QByteArray("{\\RTF1") << false;
+        QTest::newRow("empty") << QByteArray() << false;
+    }
+
+    void rtfHead()
+    {
+        QFETCH(QByteArray, head);
+        QFETCH(bool, rtf);
+        QCOMPARE(beginsAsRtf(head), rtf);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestFileNames)
+#include "tst_filenames.moc"

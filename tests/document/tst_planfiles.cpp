@@ -1,0 +1,358 @@
+// Saving a plan: the name built from the entries, the question about a document of the same
+// name, the save dialog, overwriting, failures, and the list of plans saved in this run.
+#include "documentkit.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QStandardPaths>
+
+using Answer = Platform::Answer;
+
+class TestPlanFiles : public QObject
+{
+    Q_OBJECT
+
+    DocumentKit kit;
+    LessonPlanModule *m = nullptr;
+    ScriptedPlatform *platform = nullptr;
+    frmMain *w = nullptr;
+
+    static QString weekName()
+    {
+        return QStringLiteral(
+            "LPlans-- A. Teacher  Course_Subject #1  Period 3  Week of Sep 7 2009.doc");
+    }
+    QString weekPath() const { return pathInFolder(kit.folder(), weekName()); }
+
+    QStringList listed() const
+    {
+        QStringList entries;
+        for (int i = 0; i < w->cboOldPlans->count(); ++i)
+            entries << w->cboOldPlans->itemText(i);
+        return entries;
+    }
+
+    // The save dialog answered with a name in the storage folder (or a whole path).
+    void answerSave(const QString &nameOrPath)
+    {
+        platform->answerSaveFile(QFileInfo(nameOrPath).isAbsolute()
+                                     ? nameOrPath
+                                     : pathInFolder(kit.folder(), nameOrPath));
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void init()
+    {
+        kit = DocumentKit();
+        kit.open();
+        m = kit.m.get();
+        platform = kit.platform.get();
+        w = kit.w.get();
+    }
+
+    void cleanup()
+    {
+        platform->verifyAllAnswered();
+        kit.w.reset();
+    }
+
+    void defaultStorageFolderIsInTheDocumentsFolder()
+    {
+        const SettingsRecord defaults;
+#ifdef Q_OS_WIN
+        QCOMPARE(defaults.strStorageFolder, QStringLiteral("C:\\Plans"));
+#else
+        QCOMPARE(defaults.strStorageFolder,
+                 QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
+                     QStringLiteral("/Plans"));
+#endif
+    }
+
+    void nameOfThePlanOnScreen_data()
+    {
+        QTest::addColumn<bool>("weekly");
+        QTest::addColumn<bool>("abbrev");
+        QTest::addColumn<bool>("period");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("weekly") << true << false << true << weekName();
+        QTest::newRow("unit, school, no period")
+            << false << true << false
+            << "LPlans-- LHS  A. Teacher  Course_Subject #1  Unit Plan 'Fractions'.doc";
+    }
+
+    void nameOfThePlanOnScreen()
+    {
+        QFETCH(bool, weekly);
+        QFETCH(bool, abbrev);
+        QFETCH(bool, period);
+        QFETCH(QString, name);
+        m->blnUseSchoolAbbrev = abbrev;
+        m->strSchoolAbbrev = QStringLiteral("LHS");
+        m->blnShowPeriod = period;
+        if (weekly) {
+            kit.beginWeek();
+        } else {
+            kit.beginUnit(QStringLiteral("Fractions"));
+        }
+        QCOMPARE(m->intStep, 1);
+        QCOMPARE(w->files->MakeFileName(), name);
+    }
+
+    // The name follows the entries on screen, whether or not the focus left each field.
+    void nameTakesTheCourseAndPeriodOnScreen()
+    {
+        planfixture::beginWeeklyPlan(*w, *platform);
+        // As when the window manager never reported the fields being left.
+        w->calendar->varCourse.clear();
+        w->calendar->strPeriod.clear();
+        QCOMPARE(w->files->MakeFileName(), weekName());
+        // New Plan may empty the course selection after the plan; the course last left stands in.
+        w->calendar->varCourse = QStringLiteral("Course/Subject #1");
+        w->cboCourses->setCurrentIndex(-1);
+        QCOMPARE(w->files->MakeFileName(), weekName());
+    }
+
+    void duplicateQuestion_data()
+    {
+        QTest::addColumn<Answer>("answer");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QString>("dump");
+        const QString heading =
+            QStringLiteral("[U]A. Teacher     Week of September 7     2009-2010 Lesson "
+                           "Plans[/U]\n\n[B]Subject: \"Course/Subject #1\"    Period 3[/B]\n");
+        QTest::newRow("Yes opens it") << Answer::Yes << 1 << "[B]Old plan[/B] and plain\n";
+        QTest::newRow("No replaces it") << Answer::No << 1 << heading;
+        QTest::newRow("Cancel stops") << Answer::Cancel << 0 << "";
+    }
+
+    void duplicateQuestion()
+    {
+        QFETCH(Answer, answer);
+        QFETCH(int, step);
+        QFETCH(QString, dump);
+        QCOMPARE(DocumentKit::writePlan(weekPath(), QStringLiteral("Old plan")), QString());
+        kit.chooseWeek();
+        platform->answerMessage(
+            answer,
+            QStringLiteral("A Lesson Plan Document named\r\n\"") + weekName() +
+                QStringLiteral("\"\r\nalready exists in the selected storage folder\r\n\"") +
+                QDir::toNativeSeparators(kit.folder()) +
+                QStringLiteral("\"\r\n\r\nDo you wish to open the existing document for "
+                               "editing?\r\n\r\n - Choose 'Yes' to open the file.\r\n - Choose "
+                               "'No' to continue creating a new Lesson Plan Document     \r\n    "
+                               "to replace the existing one.\r\n - Choose 'Cancel' to stop "
+                               "working on this plan."),
+            QStringLiteral("Duplicate File Name"));
+        w->cmdBegin->click();
+        QCOMPARE(platform->lastPrompt().buttons, Platform::Buttons::YesNoCancel);
+        QCOMPARE(platform->lastPrompt().icon, Platform::Icon::Question);
+        QCOMPARE(m->intStep, step);
+        QCOMPARE(dumpDocument(*w->RTxtComposite), dump);
+        QCOMPARE(DocumentKit::dumpFile(weekPath()), QStringLiteral("[B]Old plan[/B] and plain"));
+    }
+
+    void duplicateThatIsNoPlanIsWarnedAbout_data()
+    {
+        QTest::addColumn<bool>("huge");
+        QTest::newRow("plain text") << false;
+        QTest::newRow("too large to be a plan") << true;
+    }
+
+    // A document of the plan's name that is no rich text is opened after a warning; one too
+    // large to be a plan is not read at all, and the plan is not begun.
+    void duplicateThatIsNoPlanIsWarnedAbout()
+    {
+        QFETCH(bool, huge);
+        QVERIFY(QDir().mkpath(kit.folder()));
+        if (huge) {
+            QVERIFY(DocumentKit::writeHugeFile(weekPath()));
+        } else {
+            QFile file(weekPath());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("Monday: fractions\n");
+        }
+        kit.chooseWeek();
+        platform->answerMessage(Answer::Yes, QString(), QStringLiteral("Duplicate File Name"));
+        platform->answerMessage(
+            Answer::OK,
+            QStringLiteral("The file \r\n\"") + weekName() +
+                QStringLiteral("\"\r\nis not a Lesson Plan Document file or has been edited by "
+                               "another Word Processing program.\r\n\r\nIt may not display or "
+                               "print properly from the Quillmark's internal viewer."),
+            QStringLiteral("File Reading"));
+        if (huge)
+            platform->answerMessage(Answer::OK, QString(), QStringLiteral("File Reading"));
+        w->cmdBegin->click();
+        if (huge) {
+            QVERIFY2(platform->lastPrompt().text.contains(QStringLiteral("too large")),
+                     qPrintable(platform->lastPrompt().text));
+            QCOMPARE(m->intStep, 0);
+            QCOMPARE(w->RTxtComposite->Text(), QString());
+            QCOMPARE(QFileInfo(weekPath()).size(), RichTextBox::maxFileSize + 1024);
+        } else {
+            QCOMPARE(m->intStep, 1);
+            QCOMPARE(w->RTxtComposite->Text(), QStringLiteral("Monday: fractions\r\n\r\n"));
+        }
+    }
+
+    void saveWritesThePlanAndListsIt_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("listedAs");
+        QTest::newRow("proposed name") << weekName() << weekName();
+        QTest::newRow("changed name") << "My week.doc"
+                                      << "My week.doc";
+        QTest::newRow("other folder") << "elsewhere/Other.rtf"
+                                      << "Other.rtf";
+    }
+
+    void saveWritesThePlanAndListsIt()
+    {
+        QFETCH(QString, answer);
+        QFETCH(QString, listedAs);
+        kit.beginWeek();
+        QVERIFY2(!QFileInfo::exists(kit.folder()), "the storage folder is made by the first save");
+        QVERIFY(w->cmdStore->isEnabled());
+        const QString path = answer.startsWith(QLatin1String("elsewhere"))
+                                 ? kit.dir->filePath(answer)
+                                 : pathInFolder(kit.folder(), answer);
+        if (answer.startsWith(QLatin1String("elsewhere")))
+            QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+        platform->answerSaveFile(path);
+        w->cmdStore->click();
+        QVERIFY2(platform->lastPrompt().text.endsWith(QStringLiteral(" as ") +
+                                                      QDir::toNativeSeparators(weekPath())),
+                 qPrintable(platform->lastPrompt().text));
+        QCOMPARE(m->strFileName, listedAs);
+        QCOMPARE(m->strPlanSaved, QStringLiteral("Y"));
+        QVERIFY(!w->lblSavePrint->isHidden());
+        QCOMPARE(listed(), QStringList({listedAs, PlanFiles::browseEntry()}));
+        QCOMPARE(w->strPlanPaths, QStringList({path}));
+        QCOMPARE(DocumentKit::dumpFile(path), dumpDocument(*w->RTxtComposite));
+        QCOMPARE(m->strStorageFolder, kit.folder());
+    }
+
+    void cancelledSaveChangesNothing()
+    {
+        kit.beginWeek();
+        platform->answerSaveFile(QString());
+        w->cmdStore->click();
+        QCOMPARE(m->strPlanSaved, QStringLiteral("N"));
+        QVERIFY(w->lblSavePrint->isHidden());
+        QCOMPARE(listed(), QStringList({PlanFiles::browseEntry()}));
+        QVERIFY(m->strFileName.isEmpty());
+    }
+
+    void savingAgainAsksBeforeOverwriting_data()
+    {
+        QTest::addColumn<Answer>("answer");
+        QTest::newRow("Yes") << Answer::Yes;
+        QTest::newRow("No") << Answer::No;
+    }
+
+    void savingAgainAsksBeforeOverwriting()
+    {
+        QFETCH(Answer, answer);
+        kit.beginWeek();
+        answerSave(weekName());
+        w->cmdStore->click();
+        const QString first = DocumentKit::dumpFile(weekPath());
+
+        w->RTxtComposite->MoveToEnd();
+        w->RTxtComposite->setSelText(QStringLiteral("Monday"));
+        QCOMPARE(m->strPlanSaved, QStringLiteral("N"));
+        answerSave(weekName());
+        platform->answerMessage(
+            answer,
+            QStringLiteral("File ''") + weekName() + QStringLiteral("'' already exists in ") +
+                folderForDisplay(kit.folder()) + QStringLiteral("\r\n\r\nOverwrite?"),
+            QStringLiteral("File Name Conflict"));
+        w->cmdStore->click();
+        QCOMPARE(platform->lastPrompt().buttons, Platform::Buttons::YesNo);
+        QCOMPARE(platform->lastPrompt().icon, Platform::Icon::Exclamation);
+        const bool yes = answer == Answer::Yes;
+        QCOMPARE(DocumentKit::dumpFile(weekPath()) == first, !yes);
+        QVERIFY(DocumentKit::dumpFile(weekPath()).endsWith(QLatin1String("Monday")) == yes);
+        QCOMPARE(m->strPlanSaved, yes ? QStringLiteral("Y") : QStringLiteral("N"));
+        QCOMPARE(!w->lblSavePrint->isHidden(), yes);
+        QCOMPARE(listed(), QStringList({weekName(), PlanFiles::browseEntry()}));
+        QCOMPARE(w->strPlanPaths.size(), 1);
+    }
+
+    void failedSaveKeepsWhatWasThere_data()
+    {
+        QTest::addColumn<QString>("blocker");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("folder under a file") << "file"
+                                             << "Not a directory";
+        QTest::newRow("folder in the way of the file") << "dir"
+                                                       << "";
+    }
+
+    void failedSaveKeepsWhatWasThere()
+    {
+        QFETCH(QString, blocker);
+        QFETCH(QString, reason);
+        kit.beginWeek();
+        answerSave(weekName());
+        w->cmdStore->click();
+        const QString saved = DocumentKit::dumpFile(weekPath());
+        w->RTxtComposite->MoveToEnd();
+        w->RTxtComposite->setSelText(QStringLiteral("Tuesday"));
+
+        QString target;
+        if (blocker == QLatin1String("file")) {
+            // A regular file where the storage folder's parent should be: it cannot be made.
+            const QString file = kit.dir->filePath(QStringLiteral("blocker"));
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.close();
+            m->strStorageFolder = file + QStringLiteral("/Plans");
+            target = pathInFolder(m->strStorageFolder, weekName());
+            platform->answerSaveFile(target);
+        } else {
+            target = pathInFolder(kit.folder(), QStringLiteral("Taken.doc"));
+            QVERIFY(QDir().mkpath(target + QStringLiteral("/inside")));
+            platform->answerSaveFile(target);
+            platform->answerMessage(Answer::Yes, QString(), QStringLiteral("File Name Conflict"));
+        }
+        platform->answerMessage(Answer::OK, QString(), QStringLiteral("ERROR"));
+        w->cmdStore->click();
+
+        const auto &error = platform->lastPrompt();
+        QCOMPARE(error.icon, Platform::Icon::Critical);
+        const QString lead = QStringLiteral("The following error occurred when attempting to "
+                                            "save\r\n''") +
+                             QDir::toNativeSeparators(target) + QStringLiteral("''\r\n\r\n");
+        QVERIFY2(error.text.startsWith(lead), qPrintable(error.text));
+        QVERIFY2(error.text.size() > lead.size() + 10, "the system's reason follows");
+        QVERIFY2(error.text.contains(reason), qPrintable(error.text));
+        QCOMPARE(m->strPlanSaved, QStringLiteral("N"));
+        QVERIFY(w->lblSavePrint->isHidden());
+        QVERIFY(!w->RTxtComposite->isHidden());
+        QCOMPARE(listed(), QStringList({weekName(), PlanFiles::browseEntry()}));
+        QCOMPARE(DocumentKit::dumpFile(weekPath()), saved);
+        if (blocker == QLatin1String("dir"))
+            QVERIFY(QFileInfo::exists(target + QStringLiteral("/inside")));
+    }
+
+    void savingOffersMissingStandardsFirst()
+    {
+        m->blnStandardsOnce = true;
+        kit.beginWeek();
+        platform->answerMessage(
+            Answer::No,
+            QStringLiteral("Your settings specify that the Standards (Educational Standards) "
+                           "should be printed at the end of the Lesson Plan Document. This step "
+                           "has not yet been completed.\r\n\r\nAdd the current selections to the "
+                           "Plan before saving?"),
+            QStringLiteral("Missing Standards (Educational Standards)"));
+        platform->answerSaveFile(QString());
+        w->cmdStore->click();
+    }
+};
+
+QTEST_MAIN(TestPlanFiles)
+#include "tst_planfiles.moc"

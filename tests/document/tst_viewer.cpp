@@ -1,0 +1,284 @@
+// The earlier-plans viewer: the list of plans, browsing for others, viewing one read-only,
+// copying a passage with its formatting, and printing it.
+#include "document/viewer.h"
+#include "documentkit.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QMenu>
+#include <QPrinter>
+#include <QStandardPaths>
+
+using Answer = Platform::Answer;
+
+class TestViewer : public QObject
+{
+    Q_OBJECT
+
+    DocumentKit kit;
+    LessonPlanModule *m = nullptr;
+    ScriptedPlatform *platform = nullptr;
+    frmMain *w = nullptr;
+
+    QStringList listed() const
+    {
+        QStringList entries;
+        for (int i = 0; i < w->cboOldPlans->count(); ++i)
+            entries << w->cboOldPlans->itemText(i);
+        return entries;
+    }
+
+    // The teacher picks a list entry.
+    void pick(int index)
+    {
+        w->cboOldPlans->setCurrentIndex(index);
+        Q_EMIT w->cboOldPlans->activated(index);
+    }
+
+    void pickBrowse() { pick(w->cboOldPlans->count() - 1); }
+
+    QString earlierPlan(const QString &name, const QString &bold = QStringLiteral("Old plan"))
+    {
+        const QString path = kit.dir->filePath(QStringLiteral("earlier/") + name);
+        const QString error = DocumentKit::writePlan(path, bold);
+        if (!error.isEmpty())
+            qWarning("%s", qPrintable(error));
+        return path;
+    }
+
+    static QString filter()
+    {
+        return QStringLiteral("Lesson Plan Documents|LPlans--*.*|All Files (*.*)|*.*");
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void init()
+    {
+        kit = DocumentKit();
+        kit.open();
+        m = kit.m.get();
+        platform = kit.platform.get();
+        w = kit.w.get();
+    }
+
+    void cleanup()
+    {
+        platform->verifyAllAnswered();
+        kit.w.reset();
+    }
+
+    void browsingAddsTheFileAboveTheBrowseEntry_data()
+    {
+        QTest::addColumn<int>("saved");
+        QTest::newRow("empty list") << 0;
+        QTest::newRow("after a saved plan") << 1;
+    }
+
+    void browsingAddsTheFileAboveTheBrowseEntry()
+    {
+        QFETCH(int, saved);
+        QStringList expected;
+        for (int i = 0; i < saved; ++i) {
+            w->files->addPlanToList(earlierPlan(QStringLiteral("saved.doc")), true);
+            expected << QStringLiteral("saved.doc");
+        }
+        const QString path = earlierPlan(QStringLiteral("LPlans-- Term 1.doc"));
+        platform->answerOpenFile(QStringLiteral("  ") + path + QStringLiteral(" "));
+        pickBrowse();
+        const auto &asked = platform->lastPrompt();
+        QCOMPARE(asked.title, QStringLiteral("Select a File to Open"));
+        QCOMPARE(asked.text, filter() + QStringLiteral(" in ") + w->strOpenDialogFolder);
+        QCOMPARE(w->strOpenDialogFolder, m->strStorageFolder);
+        expected << QStringLiteral("LPlans-- Term 1.doc") << PlanFiles::browseEntry();
+        QCOMPARE(listed(), expected);
+        QCOMPARE(w->cboOldPlans->currentIndex(), saved);
+        QCOMPARE(w->strPlanPaths.size(), saved + 1);
+        QCOMPARE(w->strPlanPaths.at(saved), path);
+        QVERIFY(w->cmdPrev->isEnabled());
+
+        // The same document chosen again is listed again.
+        platform->answerOpenFile(path);
+        pickBrowse();
+        QCOMPARE(w->cboOldPlans->count(), saved + 3);
+        QCOMPARE(w->cboOldPlans->currentIndex(), saved + 1);
+        QCOMPARE(w->strPlanPaths.size(), saved + 2);
+    }
+
+    void cancelledBrowsingLeavesTheList_data()
+    {
+        QTest::addColumn<int>("saved");
+        QTest::newRow("empty list") << 0;
+        QTest::newRow("after a saved plan") << 1;
+    }
+
+    void cancelledBrowsingLeavesTheList()
+    {
+        QFETCH(int, saved);
+        if (saved)
+            w->files->addPlanToList(earlierPlan(QStringLiteral("saved.doc")), true);
+        const QStringList before = listed();
+        const QStringList paths = w->strPlanPaths;
+        platform->answerOpenFile(QString());
+        pickBrowse();
+        QCOMPARE(listed(), before);
+        QCOMPARE(w->strPlanPaths, paths);
+        QCOMPARE(w->cboOldPlans->currentIndex(), 0);
+        QCOMPARE(w->cmdPrev->isEnabled(), saved > 0);
+    }
+
+    void viewPreviousShowsAndHidesThePlan()
+    {
+        w->files->addPlanToList(earlierPlan(QStringLiteral("a.doc"), QStringLiteral("First")),
+                                true);
+        w->files->addPlanToList(earlierPlan(QStringLiteral("b.doc"), QStringLiteral("Second")),
+                                true);
+        QVERIFY(w->fraPrevious->isHidden());
+        pick(1);
+        QVERIFY(w->cmdPrev->isEnabled());
+        w->cmdPrev->click();
+        QVERIFY(!w->fraPrevious->isHidden());
+        QCOMPARE(dumpDocument(*w->rtfPrevious), QStringLiteral("[B]Second[/B] and plain"));
+        QVERIFY(w->rtfPrevious->isReadOnly());
+        QCOMPARE(w->cmdPrev->text(), PlanViewer::closeCaption());
+
+        // The button closes the viewer again.
+        w->cmdPrev->click();
+        QVERIFY(w->fraPrevious->isHidden());
+        QCOMPARE(w->cmdPrev->text(), QStringLiteral("&<<< View Previous"));
+
+        // Going back to the list closes it too.
+        w->cmdPrev->click();
+        QVERIFY(!w->fraPrevious->isHidden());
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        DocumentKit::moveFocus(w->cboOldPlans);
+        QVERIFY(w->fraPrevious->isHidden());
+        QCOMPARE(w->cmdPrev->text(), QStringLiteral("&<<< View Previous"));
+        QCOMPARE(w->helpContextId(), 10038);
+
+        // And so does coming back from the settings.
+        w->cmdPrev->click();
+        QVERIFY(!w->fraPrevious->isHidden());
+        w->cmdSettings_Click();
+        QVERIFY(w->fraPrevious->isHidden());
+        QCOMPARE(w->cmdPrev->text(), QStringLiteral("&<<< View Previous"));
+    }
+
+    void documentsThatAreNoPlans_data()
+    {
+        QTest::addColumn<bool>("huge");
+        QTest::newRow("plain text is warned about and shown") << false;
+        QTest::newRow("too large is refused") << true;
+    }
+
+    void documentsThatAreNoPlans()
+    {
+        QFETCH(bool, huge);
+        const QString path = kit.dir->filePath(QStringLiteral("notes.txt"));
+        if (huge) {
+            QVERIFY(DocumentKit::writeHugeFile(path));
+        } else {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("Monday: fractions");
+        }
+        platform->answerOpenFile(path);
+        pickBrowse();
+        platform->answerMessage(
+            Answer::OK,
+            QStringLiteral("The file \r\n\"") + QDir::toNativeSeparators(path) +
+                QStringLiteral("\"\r\nis not a Lesson Plan Document file or has been edited by "
+                               "another Word Processing program.\r\n\r\nIt may not display or "
+                               "print properly from the Quillmark's internal viewer."),
+            QStringLiteral("File Reading"));
+        if (huge)
+            platform->answerMessage(Answer::OK, QString(), QStringLiteral("File Reading"));
+        w->cmdPrev->click();
+        if (huge) {
+            QVERIFY2(platform->lastPrompt().text.contains(QStringLiteral("too large")),
+                     qPrintable(platform->lastPrompt().text));
+            QVERIFY(w->fraPrevious->isHidden());
+            QCOMPARE(w->cmdPrev->text(), QStringLiteral("&<<< View Previous"));
+        } else {
+            QVERIFY(!w->fraPrevious->isHidden());
+            QCOMPARE(w->rtfPrevious->Text(), QStringLiteral("Monday: fractions"));
+        }
+    }
+
+    void vanishedFileIsReported()
+    {
+        const QString path = earlierPlan(QStringLiteral("gone.doc"));
+        w->files->addPlanToList(path, true);
+        QVERIFY(QFile::remove(path));
+        pick(0);
+        platform->answerMessage(Answer::OK, QString(), QStringLiteral("File Reading"));
+        w->cmdPrev->click();
+        QVERIFY(platform->lastPrompt().text.contains(QDir::toNativeSeparators(path)));
+        QVERIFY(w->fraPrevious->isHidden());
+    }
+
+    void copyingKeepsTheFormatting_data()
+    {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("dump");
+        QTest::newRow("bold passage") << 0 << 8 << "Old plan"
+                                      << "[B]Old plan[/B]";
+        QTest::newRow("bold and plain") << 4 << 8 << "plan and"
+                                        << "[B]plan[/B] and";
+        QTest::newRow("plain only") << 13 << 5 << "plain"
+                                    << "plain";
+    }
+
+    void copyingKeepsTheFormatting()
+    {
+        QFETCH(int, start);
+        QFETCH(int, length);
+        QFETCH(QString, text);
+        QFETCH(QString, dump);
+        w->files->addPlanToList(earlierPlan(QStringLiteral("a.doc")), true);
+        pick(0);
+        w->cmdPrev->click();
+        w->rtfPrevious->setSelStart(start);
+        w->rtfPrevious->setSelLength(length);
+
+        // The right mouse button offers the copy menu.
+        Q_EMIT w->rtfPrevious->customContextMenuRequested(QPoint(5, 5));
+        QTRY_VERIFY(w->mnuCopyHeading->isVisible());
+        QVERIFY(w->mnuCopyOnly->isEnabled());
+        w->mnuCopyHeading->hide();
+
+        w->mnuCopyOnly->trigger();
+        QCOMPARE(m->strClipText, text);
+        QCOMPARE(platform->clipboard, text);
+        QVERIFY(m->strClipRTF.startsWith(QLatin1String("{\\rtf")));
+        RichTextBox pasted;
+        pasted.setTextRTF(m->strClipRTF);
+        QCOMPARE(dumpDocument(pasted), dump);
+    }
+
+    void printThisFilePrintsTheViewedPlan()
+    {
+        kit.beginWeek();
+        w->files->addPlanToList(earlierPlan(QStringLiteral("a.doc")), true);
+        pick(0);
+        w->cmdPrev->click();
+        const QString pdf = kit.dir->filePath(QStringLiteral("earlier.pdf"));
+        platform->answerPrint(true, [pdf](QPrinter &printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+        });
+        w->cmdPrintThis->click();
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.size() > 1000);
+        QCOMPARE(file.read(5), QByteArray("%PDF-"));
+        QCOMPARE(m->strPlanPrinted, QStringLiteral("N"));
+        QVERIFY(w->fraPrevious->isHidden());
+    }
+};
+
+QTEST_MAIN(TestViewer)
+#include "tst_viewer.moc"
