@@ -4,6 +4,7 @@
 #include "document/editing.h"
 #include "document/materialsstep.h"
 #include "document/planfiles.h"
+#include "document/recovery.h"
 #include "document/standardsstep.h"
 #include "document/viewer.h"
 #include "plan/calendar.h"
@@ -63,6 +64,7 @@ frmMain::frmMain(LessonPlanModule &m, Platform &platform, SettingsStore *store, 
     materials = new MaterialsStep(*this);
     standards = new StandardsStep(*this);
     editing = new DocumentEditing(*this);
+    recovery = new PlanRecovery(*this);
     connectFrame();
 }
 
@@ -76,8 +78,8 @@ void frmMain::connectFrame()
     auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(f1, &QShortcut::activated, this, &frmMain::cmdHelp_Click);
     // The desktop's usual keys for saving and printing, beside the access keys.
-    for (const auto &[keys, button] : {std::pair{QKeySequence::Save, cmdStore},
-                                       std::pair{QKeySequence::Print, cmdPrint}}) {
+    for (const auto &[keys, button] :
+         {std::pair{QKeySequence::Save, cmdStore}, std::pair{QKeySequence::Print, cmdPrint}}) {
         auto *shortcut = new QShortcut(QKeySequence(keys), this);
         connect(shortcut, &QShortcut::activated, button, [b = button] {
             if (b->isEnabled() && !b->isHidden())
@@ -166,6 +168,7 @@ void frmMain::showMain()
         restoreGeometry(geometry);
     show();
     Form_Activate();
+    recovery->checkAtStartup();
 }
 
 int frmMain::showDialog(QDialog *dialog)
@@ -274,6 +277,7 @@ void frmMain::Form_Activate()
 void frmMain::PrepareStep()
 {
     plan->PrepareStep();
+    recovery->saveCopy();
 }
 
 void frmMain::EnableControls(bool b)
@@ -355,7 +359,21 @@ void frmMain::cmdExit_Click()
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
+    // A plan in the document that has not been saved is not given up without a word.
+    if (!unloading_ && m.strPlanSaved == QLatin1String("N") && !RTxtComposite->Text().isEmpty()) {
+        const auto answer = platform.messageBox(
+            PlanCompletion::GetSavePrintStatus(m.strPlanSaved, m.strPlanPrinted) +
+                QStringLiteral("\r\nExit anyway?"),
+            QStringLiteral("Exit Quillmark"), Platform::Buttons::YesNo,
+            Platform::Icon::Exclamation);
+        if (answer != Platform::Answer::Yes) {
+            event->ignore();
+            return;
+        }
+    }
     event->accept();
+    // The teacher has chosen to end: nothing is left to recover.
+    recovery->discard();
     Form_Unload();
 }
 

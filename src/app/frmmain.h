@@ -16,6 +16,7 @@ class MaterialsStep;
 class StandardsStep;
 class PlanCompletion;
 class PlanFiles;
+class PlanRecovery;
 class PlanStart;
 class PlanViewer;
 class SchoolCalendar;
@@ -100,6 +101,7 @@ public:
     MaterialsStep *materials = nullptr;
     StandardsStep *standards = nullptr;
     DocumentEditing *editing = nullptr;
+    PlanRecovery *recovery = nullptr;
 
     // --- Plan target: course, period, week or unit -------------------------------------
     QLabel *Label2 = nullptr;

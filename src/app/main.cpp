@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <QScreen>
 #include <QStyleFactory>
 
@@ -17,6 +18,7 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("Quillmark"));
     QApplication::setApplicationName(QStringLiteral("Quillmark"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/quillmark.png")));
 
     LessonPlanModule module;
     // The program's folder, always ending in a separator.

@@ -1,5 +1,7 @@
 #include "document/completion.h"
 
+#include "document/recovery.h"
+
 #include "app/frmmain.h"
 #include "document/frmnew.h"
 #include "document/standardsstep.h"
@@ -83,6 +85,7 @@ void PlanCompletion::ClearScreen(bool ask)
     w.cmdClose->setEnabled(false);
     w.fraCurrent->setEnabled(true);
     m.intStep = 0;
+    w.recovery->discard();
 }
 
 bool PlanCompletion::DoPrint(Document which)

@@ -1,5 +1,7 @@
 #include "document/planfiles.h"
 
+#include "document/recovery.h"
+
 #include "app/frmmain.h"
 #include "document/filenames.h"
 #include "document/standardsstep.h"
@@ -196,6 +198,7 @@ bool PlanFiles::SaveFile()
     addPlanToList(target, true);
     w.lblSavePrint->show();
     m.strPlanSaved = QStringLiteral("Y");
+    w.recovery->discard();
     return true;
 }
 

@@ -149,6 +149,12 @@ void PlanStart::cmdBegin_Click()
             w.cmdNewUnit_Click();
     }
 
+    enterFirstStep();
+}
+
+void PlanStart::enterFirstStep()
+{
+    LessonPlanModule &m = w.m;
     // 11-13. The day's entries open; the plan's target is locked.
     if (shown(w.txtObjective)) {
         w.txtObjective->setEnabled(true);
@@ -181,7 +187,23 @@ void PlanStart::cmdBegin_Click()
 
     // 16.
     m.intStep = 1;
-    PrepareStep();
+    w.PrepareStep();
+}
+
+void PlanStart::resumePlan()
+{
+    LessonPlanModule &m = w.m;
+    RichTextBox *doc = w.RTxtComposite;
+
+    // The free item and the open document, as Begin Plan leaves them
+    w.optTask[15]->setText(m.blnWeeklyPlans
+                               ? QStringLiteral("( No entries... Non-Instructiona&l Day )")
+                               : QStringLiteral("( Blank &Line for Free-Form Typing )"));
+    doc->setEnabled(true);
+    doc->setBackColor(ui::white());
+    w.lblCurrentDoc->show();
+
+    enterFirstStep();
 }
 
 void PlanStart::PrepareStep()

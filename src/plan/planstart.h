@@ -17,6 +17,9 @@ public:
 
     void cmdBegin_Click();
     void PrepareStep();
+    // Takes up a plan whose document is already on the screen (a recovered plan) at step 1 of
+    // the chosen day, with the screen as Begin Plan leaves it; nothing is written.
+    void resumePlan();
     // The plan-type question, created on first use.
     frmWeekly *weeklyDialog();
 
@@ -34,6 +37,8 @@ public:
     bool blnNewPlanRequested = false;
 
 private:
+    // Opens the day's entries of a plan just begun (or resumed) and enters step 1.
+    void enterFirstStep();
     void prepareNoPlan();
     void prepareItemStep(int step);
     void prepareMaterials();

@@ -518,19 +518,40 @@ private Q_SLOTS:
         QCOMPARE(ui::backColor(w->cmdSettings), ui::buttonFace());
     }
 
-    void exitClosesEveryWindowWithoutAsking()
+    void exitClosesEveryWindow_data()
     {
+        QTest::addColumn<QString>("saved");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("answerYes");
+        QTest::newRow("saved plan: nothing asked") << "Y" << false << false;
+        QTest::newRow("unsaved plan, Yes: exits") << "N" << true << true;
+        QTest::newRow("unsaved plan, No: stays") << "N" << true << false;
+    }
+
+    void exitClosesEveryWindow()
+    {
+        QFETCH(QString, saved);
+        QFETCH(bool, asked);
+        QFETCH(bool, answerYes);
         w->showMain();
         QWidget other;
         other.show();
         QSignalSpy unloaded(w.get(), &frmMain::unloaded);
-        w->RTxtComposite->setText(QStringLiteral("An unsaved plan"));
-        m->strPlanSaved = QStringLiteral("N");
+        w->RTxtComposite->setText(QStringLiteral("A plan"));
+        m->strPlanSaved = saved;
+        m->strPlanPrinted = QStringLiteral("N");
+        if (asked)
+            platform->answerMessage(answerYes ? Platform::Answer::Yes : Platform::Answer::No,
+                                    QStringLiteral("The current Lesson Plan has not been printed "
+                                                   "or saved.\r\nExit anyway?"),
+                                    QStringLiteral("Exit Quillmark"));
         w->cmdExit->click();
-        QCOMPARE(unloaded.count(), 1);
-        QVERIFY(w->isHidden());
-        QVERIFY(other.isHidden());
-        QCOMPARE(platform->prompts().size(), 0);
+        QCOMPARE(platform->prompts().size(), asked ? 1 : 0);
+        const bool exits = !asked || answerYes;
+        QCOMPARE(unloaded.count(), exits ? 1 : 0);
+        QCOMPARE(w->isHidden(), exits);
+        QCOMPARE(other.isHidden(), exits);
+        QCOMPARE(w->RTxtComposite->Text(), QStringLiteral("A plan"));
     }
 };
 

@@ -1,0 +1,631 @@
+// The recovery copy of the plan under construction: written after every step and soon after
+// every edit, removed when the plan is saved or cleared or the program ends normally, offered
+// back at the next start after a crash, and a damaged copy reported and removed. Exit asks
+// before an unsaved plan is given up.
+#include "app/frmmain.h"
+#include "document/completion.h"
+#include "document/planfiles.h"
+#include "document/recovery.h"
+#include "platform/richtextbox.h"
+#include "platform/ui.h"
+#include "support/docdump.h"
+#include "support/planfixture.h"
+#include "support/scriptedplatform.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+using Answer = Platform::Answer;
+
+namespace
+{
+const QDateTime CopyTime(QDate(2009, 9, 8), QTime(14, 5));
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeAll(const QString &path, const QByteArray &data)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(data), data.size());
+}
+
+QString damagedText(const QString &reason)
+{
+    return QStringLiteral("A recovery copy of an unsaved Lesson Plan was found, but it cannot be "
+                          "restored: ") +
+           reason + QStringLiteral(".\r\n\r\nThe recovery copy has been deleted.");
+}
+
+// A small copy the way the program writes one, for tests that spoil it.
+PlanRecovery::Snapshot sampleCopy()
+{
+    PlanRecovery::Snapshot copy;
+    copy.madeAt = CopyTime;
+    copy.course = QStringLiteral("Course/Subject #2");
+    copy.period = QStringLiteral("4");
+    copy.weekly = true;
+    copy.month = QStringLiteral("September");
+    copy.date = QStringLiteral("14");
+    copy.dayIndex = 2;
+    copy.dayText = QStringLiteral("Wednesday, September 16");
+    copy.objective = QStringLiteral("Decimals");
+    copy.step = 3;
+    copy.rtf = QStringLiteral("{\\rtf1\\ansi\\deff0 {\\b Week plan}\\par plain}");
+    return copy;
+}
+} // namespace
+
+class TestRecovery : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<LessonPlanModule> m;
+    std::unique_ptr<ScriptedPlatform> platform;
+    std::unique_ptr<frmMain> w;
+    QTemporaryDir dir;
+
+    static QString copyPath() { return PlanRecovery::copyPath(); }
+
+    // A new run of the program: the window is loaded; showMain() makes the start-up check.
+    void load()
+    {
+        m = std::make_unique<LessonPlanModule>();
+        platform = std::make_unique<ScriptedPlatform>();
+        w = std::make_unique<frmMain>(*m, *platform);
+        w->Form_Load();
+        m->blnShowUnitGoal = false;
+        m->strStorageFolder = dir.filePath(QStringLiteral("Plans"));
+    }
+
+    void start()
+    {
+        load();
+        w->showMain();
+        w->recovery->clock = [] { return CopyTime; };
+    }
+
+    // The process dies where it stands: whatever copy is on disk is all the next run has.
+    void crashAndLoad()
+    {
+        platform->verifyAllAnswered();
+        const QByteArray left = readAll(copyPath());
+        QVERIFY(!left.isEmpty());
+        w.reset(); // an orderly end would remove the copy; a crash does not
+        writeAll(copyPath(), left);
+        load();
+    }
+
+    void addItem(int index, const QString &text)
+    {
+        w->optTask[index]->click();
+        w->txtDescription->moveCursor(QTextCursor::End);
+        w->txtDescription->insertPlainText(text);
+        w->cmdOK->click();
+    }
+
+    // Tuesday's activities written, the plan at the assessment step, and a bold line typed by
+    // hand at the end of the document.
+    void weeklyPlanIntoTuesday()
+    {
+        planfixture::answerPlanType(*platform, true);
+        w->cboCourses->setCurrentIndex(0);
+        w->txtPeriod->setText(QStringLiteral("3"));
+        w->cboMonth->setCurrentIndex(1);
+        w->cboDate->setCurrentIndex(6);
+        w->cboDay->setCurrentIndex(1);
+        w->cmdBegin->click();
+        QCOMPARE(w->cboDay->currentText(), QStringLiteral("Tuesday, September 8"));
+        w->txtObjective->setPlainText(QStringLiteral("Add fractions\nwith like denominators"));
+        addItem(0, QStringLiteral("pizza slices"));
+        w->txtClosure->setPlainText(QStringLiteral("Homework p. 12"));
+        w->cmdDone1->click();
+        QCOMPARE(m->intStep, 2);
+        typeBoldLine(QStringLiteral("Bring rulers"));
+    }
+
+    void unitPlanUnderWay()
+    {
+        planfixture::beginUnitPlan(*w, *platform, QStringLiteral("Fractions"));
+        w->txtObjective->setPlainText(QStringLiteral("Two weeks"));
+        addItem(1, QStringLiteral("number lines"));
+        w->txtClosure->setPlainText(QStringLiteral("Worksheet 3"));
+        w->cmdDone1->click();
+        QCOMPARE(m->intStep, 2);
+        typeBoldLine(QStringLiteral("Bring rulers"));
+    }
+
+    void typeBoldLine(const QString &text)
+    {
+        RichTextBox *doc = w->RTxtComposite;
+        doc->MoveToEnd();
+        doc->setSelBold(true);
+        doc->setSelText(QStringLiteral("\r\n") + text);
+        doc->setSelBold(false);
+    }
+
+    std::optional<PlanRecovery::Snapshot> copyOnDisk()
+    {
+        QString reason;
+        auto copy = PlanRecovery::decode(readAll(copyPath()), &reason);
+        if (!copy)
+            qWarning("copy not readable: %s", qPrintable(reason));
+        return copy;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(dir.isValid());
+    }
+
+    void init()
+    {
+        QFile::remove(copyPath());
+        start();
+    }
+
+    void cleanup()
+    {
+        if (platform)
+            platform->verifyAllAnswered();
+        w.reset();
+        QFile::remove(copyPath());
+        QDir(copyPath()).removeRecursively();
+    }
+
+    void everyStepWritesTheCopy()
+    {
+        QVERIFY(!QFile::exists(copyPath()));
+        QVERIFY(w->recovery->saveDelay() <= 60000);
+        planfixture::beginWeeklyPlan(*w, *platform);
+        // Beginning the plan is its first step: the heading is in the copy already.
+        QVERIFY(!w->recovery->hasPendingChanges());
+        QVERIFY(QFile::exists(copyPath()));
+        w->txtObjective->setPlainText(QStringLiteral("Fractions"));
+        addItem(0, QStringLiteral("chapter 2"));
+        w->cmdDone1->click();
+        QCOMPARE(m->intStep, 2);
+        QVERIFY(!w->recovery->hasPendingChanges());
+
+        const auto copy = copyOnDisk();
+        QVERIFY(copy);
+        QCOMPARE(copy->madeAt, CopyTime);
+        QCOMPARE(copy->course, QStringLiteral("Course/Subject #1"));
+        QCOMPARE(copy->period, QStringLiteral("3"));
+        QVERIFY(copy->weekly);
+        QCOMPARE(copy->month, QStringLiteral("September"));
+        QCOMPARE(copy->date, QStringLiteral("7"));
+        QCOMPARE(copy->dayIndex, 0);
+        QCOMPARE(copy->dayText, QStringLiteral("Monday, September 7"));
+        QCOMPARE(copy->objective, QStringLiteral("Fractions"));
+        QCOMPARE(copy->step, 2);
+        QCOMPARE(copy->rtf, w->RTxtComposite->TextRTF());
+        // Written through a temporary file that is renamed: nothing else is left in the folder.
+        QCOMPARE(QDir(QFileInfo(copyPath()).absolutePath()).entryList(QDir::Files),
+                 QStringList({QFileInfo(copyPath()).fileName()}));
+    }
+
+    void editsReachTheCopyWithoutAStep()
+    {
+        planfixture::beginWeeklyPlan(*w, *platform);
+        w->recovery->setSaveDelay(20);
+        QTRY_VERIFY(!w->recovery->hasPendingChanges());
+        QVERIFY(QFile::exists(copyPath()));
+        typeBoldLine(QStringLiteral("Typed by hand"));
+        QVERIFY(w->recovery->hasPendingChanges());
+        QTRY_VERIFY(!w->recovery->hasPendingChanges());
+        const auto copy = copyOnDisk();
+        QVERIFY(copy);
+        RichTextBox restored;
+        restored.setTextRTF(copy->rtf);
+        QCOMPARE(dumpDocument(restored), dumpDocument(*w->RTxtComposite));
+        QVERIFY(dumpDocument(restored).endsWith(QStringLiteral("[B]Typed by hand[/B]")));
+    }
+
+    void killedPlanComesBackWithItsFormatting_data()
+    {
+        QTest::addColumn<bool>("weekly");
+        QTest::newRow("weekly plan") << true;
+        QTest::newRow("unit plan") << false;
+    }
+
+    void killedPlanComesBackWithItsFormatting()
+    {
+        QFETCH(bool, weekly);
+        if (weekly)
+            weeklyPlanIntoTuesday();
+        else
+            unitPlanUnderWay();
+        w->recovery->setSaveDelay(20);
+        QTRY_VERIFY(!w->recovery->hasPendingChanges());
+        const QString document = dumpDocument(*w->RTxtComposite);
+        QVERIFY(document.contains(QStringLiteral("[B]Bring rulers[/B]")));
+        const QString objective = w->txtObjective->toPlainText();
+
+        crashAndLoad();
+        platform->answerMessage(
+            Answer::Yes,
+            QStringLiteral("Quillmark was not closed normally while a Lesson Plan was under "
+                           "construction.\r\nA recovery copy of the plan for ''Course/Subject "
+                           "#1'' was made on Tuesday, September 8, 2009 at 2:05 PM.\r\n\r\n"
+                           "Restore the plan?  (No deletes the recovery copy.)"),
+            QStringLiteral("Restore Unsaved Plan"));
+        w->showMain();
+        platform->verifyAllAnswered();
+        QCOMPARE(platform->lastPrompt().buttons, Platform::Buttons::YesNo);
+        QCOMPARE(platform->lastPrompt().icon, Platform::Icon::Question);
+
+        // The document with its formatting, under construction and not saved
+        QCOMPARE(dumpDocument(*w->RTxtComposite).split(QLatin1Char('\n')),
+                 document.split(QLatin1Char('\n')));
+        QVERIFY(w->RTxtComposite->isEnabled());
+        QCOMPARE(w->RTxtComposite->BackColor(), ui::white());
+        QCOMPARE(m->strPlanSaved, QStringLiteral("N"));
+        QCOMPARE(m->strPlanPrinted, QStringLiteral("N"));
+        QVERIFY(w->cmdStore->isEnabled());
+        QVERIFY(w->cmdPrint->isEnabled());
+        QVERIFY(w->cmdClose->isEnabled());
+
+        // The plan's target, locked as in a begun plan
+        QCOMPARE(m->blnWeeklyPlans, weekly);
+        QCOMPARE(w->cboCourses->currentText(), QStringLiteral("Course/Subject #1"));
+        QCOMPARE(w->txtPeriod->text(), QStringLiteral("3"));
+        QCOMPARE(w->txtObjective->toPlainText(), objective);
+        QVERIFY(!w->cboCourses->isEnabled());
+        QVERIFY(!w->txtPeriod->isEnabled());
+        QVERIFY(!w->cmdBegin->isEnabled());
+        if (weekly) {
+            QCOMPARE(w->cboMonth->currentText(), QStringLiteral("September"));
+            QCOMPARE(w->cboDate->currentText(), QStringLiteral("7"));
+            QCOMPARE(w->cboDay->currentText(), QStringLiteral("Tuesday, September 8"));
+            QCOMPARE(w->lblYear->text(), QStringLiteral("2009"));
+            QVERIFY(!w->cboMonth->isEnabled());
+            QVERIFY(w->cboDay->isEnabled());
+            QVERIFY(!w->fraWeeklyPlan->isHidden());
+        } else {
+            QCOMPARE(w->txtUnit->text(), QStringLiteral("Fractions"));
+            QVERIFY(!w->fraUnitPlan->isHidden());
+            QVERIFY(!w->txtUnit->isEnabled());
+        }
+
+        // At the start of the day: the activities step, ready for entries
+        QCOMPARE(m->intStep, 1);
+        QVERIFY(!w->fraDay->isHidden());
+        QVERIFY(w->fraBlank->isHidden());
+        QCOMPARE(ui::backColor(w->lstAdd), ui::lightYellow());
+        QVERIFY(w->txtObjective->isEnabled());
+        QCOMPARE(w->helpContextId(), 10004);
+        // The restored plan is the one the copy now keeps.
+        QVERIFY(QFile::exists(copyPath()));
+
+        // The teacher goes on where the day began.
+        addItem(2, QStringLiteral("fraction strips"));
+        w->txtClosure->setPlainText(QStringLiteral("Page 40"));
+        w->cmdDone1->click();
+        QCOMPARE(m->intStep, 2);
+        QVERIFY(dumpDocument(*w->RTxtComposite).contains(QStringLiteral("fraction strips")));
+        const auto copy = copyOnDisk();
+        QVERIFY(copy);
+        QCOMPARE(copy->step, 2);
+        QCOMPARE(copy->rtf, w->RTxtComposite->TextRTF());
+    }
+
+    void endedPlanComesBackAsADocumentOnly()
+    {
+        PlanRecovery::Snapshot copy = sampleCopy();
+        copy.step = 0;
+        w.reset();
+        writeAll(copyPath(), PlanRecovery::encode(copy));
+        load();
+        platform->answerMessage(Answer::Yes, QString(), QStringLiteral("Restore Unsaved Plan"));
+        w->showMain();
+        QCOMPARE(dumpDocument(*w->RTxtComposite), QStringLiteral("[B]Week plan[/B]\nplain"));
+        QCOMPARE(m->intStep, 0);
+        QCOMPARE(m->strPlanSaved, QStringLiteral("N"));
+        QVERIFY(w->RTxtComposite->isEnabled());
+        QCOMPARE(w->RTxtComposite->BackColor(), ui::white());
+        QVERIFY(w->cmdStore->isEnabled());
+        QVERIFY(w->cmdPrint->isEnabled());
+        QVERIFY(w->cmdClose->isEnabled());
+        QVERIFY(!w->cmdBegin->isEnabled());
+        QVERIFY(w->fraDay->isHidden());
+        QCOMPARE(w->cboCourses->currentText(), QStringLiteral("Course/Subject #2"));
+        QCOMPARE(w->cboDay->currentText(), QStringLiteral("Wednesday, September 16"));
+    }
+
+    void aCourseNoLongerListedIsKept()
+    {
+        PlanRecovery::Snapshot copy = sampleCopy();
+        copy.course = QStringLiteral("Geometry");
+        w.reset();
+        writeAll(copyPath(), PlanRecovery::encode(copy));
+        load();
+        platform->answerMessage(
+            Answer::Yes,
+            QStringLiteral("Quillmark was not closed normally while a Lesson Plan was under "
+                           "construction.\r\nA recovery copy of the plan for ''Geometry'' was "
+                           "made on Tuesday, September 8, 2009 at 2:05 PM.\r\n\r\nRestore the "
+                           "plan?  (No deletes the recovery copy.)"));
+        w->showMain();
+        QCOMPARE(w->cboCourses->currentText(), QStringLiteral("Geometry"));
+        QCOMPARE(m->intStep, 1);
+        QVERIFY(w->files->MakeFileName().contains(QStringLiteral("Geometry")));
+    }
+
+    void noDeletesTheCopy()
+    {
+        weeklyPlanIntoTuesday();
+        w->PrepareStep();
+        crashAndLoad();
+        platform->answerMessage(Answer::No, QString(), QStringLiteral("Restore Unsaved Plan"));
+        w->showMain();
+        QVERIFY(!QFile::exists(copyPath()));
+        QCOMPARE(w->RTxtComposite->Text(), QString());
+        QCOMPARE(m->intStep, 0);
+        QCOMPARE(m->strPlanSaved, QStringLiteral("Y"));
+        QVERIFY(w->cboCourses->isEnabled());
+        // Asked once a run, not at every showing.
+        w->showMain();
+    }
+
+    void theCopyWaitsUntilItHasBeenOffered()
+    {
+        const QByteArray copy = PlanRecovery::encode(sampleCopy());
+        w.reset();
+        writeAll(copyPath(), copy);
+        load();
+        // Activations and steps before the window is shown leave the copy alone.
+        w->Form_Activate();
+        w->PrepareStep();
+        w->recovery->discard();
+        QCOMPARE(readAll(copyPath()), copy);
+        platform->answerMessage(Answer::No, QString(), QStringLiteral("Restore Unsaved Plan"));
+        w->showMain();
+        QVERIFY(!QFile::exists(copyPath()));
+    }
+
+    void damagedCopyIsReportedAndDeleted_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<QString>("reason");
+        const QByteArray good = PlanRecovery::encode(sampleCopy());
+        QTest::newRow("cut in half")
+            << good.left(good.size() / 2) << QStringLiteral("it is incomplete");
+        QTest::newRow("last byte missing")
+            << good.left(good.size() - 1) << QStringLiteral("it is incomplete");
+        QTest::newRow("header only") << good.left(24) << QStringLiteral("it is incomplete");
+        QTest::newRow("empty") << QByteArray()
+                               << QStringLiteral("it is not a Quillmark recovery copy");
+        QByteArray flipped = good;
+        const qsizetype inText = good.indexOf("Week plan");
+        QVERIFY(inText > 0);
+        flipped[inText] = 'w';
+        QTest::newRow("one byte changed") << flipped << QStringLiteral("it is damaged");
+        QTest::newRow("bytes added") << good + QByteArray("xyz") << QStringLiteral("it is damaged");
+        QByteArray garbage;
+        for (int i = 0; i < 5000; ++i)
+            garbage.append(char((i * 7919 + 13) % 251));
+        QTest::newRow("garbage") << garbage
+                                 << QStringLiteral("it is not a Quillmark recovery copy");
+        QTest::newRow("a document, not a copy")
+            << QByteArray("{\\rtf1\\ansi Lesson plan}")
+            << QStringLiteral("it is not a Quillmark recovery copy");
+        QByteArray header = good.left(24);
+        QTest::newRow("garbage after the header")
+            << header + garbage << QStringLiteral("it is damaged");
+        QByteArray newer = good;
+        newer[24 + 3] = 2; // the format version, big-endian after the header
+        QTest::newRow("newer version")
+            << newer << QStringLiteral("it was made by a newer version of Quillmark");
+        PlanRecovery::Snapshot badStep = sampleCopy();
+        badStep.step = 9;
+        QTest::newRow("step out of range")
+            << PlanRecovery::encode(badStep) << QStringLiteral("it is damaged");
+        PlanRecovery::Snapshot notRtf = sampleCopy();
+        notRtf.rtf = QStringLiteral("plain words");
+        QTest::newRow("document not RTF")
+            << PlanRecovery::encode(notRtf) << QStringLiteral("it is damaged");
+        PlanRecovery::Snapshot badWeek = sampleCopy();
+        badWeek.date = QStringLiteral("31");
+        QTest::newRow("week not in the year")
+            << PlanRecovery::encode(badWeek)
+            << QStringLiteral("its week (September 31) is not in the school year 2009-2010");
+    }
+
+    void damagedCopyIsReportedAndDeleted()
+    {
+        QFETCH(QByteArray, data);
+        QFETCH(QString, reason);
+        w.reset();
+        writeAll(copyPath(), data);
+        load();
+        platform->answerMessage(Answer::OK, damagedText(reason),
+                                QStringLiteral("Recovery Copy Damaged"));
+        w->showMain();
+        platform->verifyAllAnswered();
+        QCOMPARE(platform->lastPrompt().icon, Platform::Icon::Exclamation);
+        QVERIFY(!QFile::exists(copyPath()));
+        // Nothing of the copy reached the screen; the program goes on as after a clean start.
+        QCOMPARE(w->RTxtComposite->Text(), QString());
+        QCOMPARE(m->intStep, 0);
+        QCOMPARE(m->strPlanSaved, QStringLiteral("Y"));
+        QVERIFY(w->cboCourses->isEnabled());
+        planfixture::beginWeeklyPlan(*w, *platform);
+        QCOMPARE(m->intStep, 1);
+    }
+
+    void tooLargeCopyIsNotRead()
+    {
+        w.reset();
+        QDir().mkpath(QFileInfo(copyPath()).absolutePath());
+        {
+            QFile file(copyPath());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            // A sparse file: large on paper, nothing on the disk.
+            QVERIFY(file.resize(PlanRecovery::maxCopySize + 1));
+        }
+        load();
+        platform->answerMessage(Answer::OK, damagedText(QStringLiteral("it is too large")),
+                                QStringLiteral("Recovery Copy Damaged"));
+        w->showMain();
+        QVERIFY(!QFile::exists(copyPath()));
+    }
+
+    void savingOrClearingRemovesTheCopy_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("saved through Save") << "save";
+        QTest::newRow("saved flag set") << "flag";
+        QTest::newRow("screen cleared") << "clear";
+    }
+
+    void savingOrClearingRemovesTheCopy()
+    {
+        QFETCH(QString, how);
+        planfixture::beginWeeklyPlan(*w, *platform);
+        w->PrepareStep();
+        QVERIFY(QFile::exists(copyPath()));
+        if (how == QLatin1String("save")) {
+            platform->answerSaveFile(dir.filePath(QStringLiteral("plan.rtf")));
+            QVERIFY(w->files->SaveFile());
+        } else if (how == QLatin1String("flag")) {
+            m->strPlanSaved = QStringLiteral("Y");
+        } else {
+            w->completion->ClearScreen(false);
+        }
+        // The copy stays until the next point where it would be written.
+        w->Form_Activate();
+        QVERIFY(!QFile::exists(copyPath()));
+
+        // Editing again makes the plan unsaved again, and the copy comes back.
+        if (how == QLatin1String("clear"))
+            return;
+        w->recovery->setSaveDelay(20);
+        typeBoldLine(QStringLiteral("After saving"));
+        QCOMPARE(m->strPlanSaved, QStringLiteral("N"));
+        QTRY_VERIFY(QFile::exists(copyPath()));
+    }
+
+    void writeFailureIsReportedOnce()
+    {
+        planfixture::beginWeeklyPlan(*w, *platform);
+        // A folder where the copy belongs: the file cannot be written.
+        QVERIFY(QFile::remove(copyPath()));
+        QVERIFY(QDir().mkpath(copyPath()));
+        platform->answerMessage(Answer::OK, QString(), QStringLiteral("Recovery Copy Not Written"));
+        w->RTxtComposite->MoveToEnd();
+        w->RTxtComposite->setSelText(QStringLiteral("more"));
+        w->PrepareStep();
+        platform->verifyAllAnswered();
+        const QString text = platform->lastPrompt().text;
+        QVERIFY2(text.startsWith(QStringLiteral("The recovery copy of the Lesson Plan under "
+                                                "construction could not be written to\r\n") +
+                                 QDir::toNativeSeparators(copyPath()) + QStringLiteral("\r\n")),
+                 qPrintable(text));
+        QVERIFY(text.endsWith(QStringLiteral("\r\n\r\nSave the Lesson Plan Document to keep it "
+                                             "safe. This message is not shown again until "
+                                             "Quillmark is started again.")));
+        QCOMPARE(platform->lastPrompt().icon, Platform::Icon::Exclamation);
+        // Later steps go on without a word.
+        typeBoldLine(QStringLiteral("more"));
+        w->PrepareStep();
+        QVERIFY(QDir().rmdir(copyPath()));
+        w->PrepareStep();
+        QVERIFY(QFile::exists(copyPath()));
+    }
+
+    void exitAsksBeforeGivingUpAnUnsavedPlan_data()
+    {
+        QTest::addColumn<bool>("planBegun");
+        QTest::addColumn<QString>("saved");
+        QTest::addColumn<QString>("printed");
+        QTest::addColumn<bool>("byButton");
+        QTest::addColumn<QString>("question"); // empty: nothing is asked
+        QTest::addColumn<int>("answer");
+        const QString neither = QStringLiteral(
+            "The current Lesson Plan has not been printed or saved.\r\nExit anyway?");
+        const QString printedOnly = QStringLiteral(
+            "The current Lesson Plan has been printed but not saved.\r\nExit anyway?");
+        QTest::newRow("unsaved, Exit, Yes") << true << "N"
+                                            << "N" << true << neither << int(Answer::Yes);
+        QTest::newRow("unsaved, Exit, No") << true << "N"
+                                           << "N" << true << neither << int(Answer::No);
+        QTest::newRow("unsaved, window closed, Yes") << true << "N"
+                                                     << "N" << false << neither << int(Answer::Yes);
+        QTest::newRow("unsaved, window closed, No") << true << "N"
+                                                    << "N" << false << neither << int(Answer::No);
+        QTest::newRow("printed, not saved, No") << true << "N"
+                                                << "Y" << true << printedOnly << int(Answer::No);
+        QTest::newRow("saved") << true << "Y"
+                               << "N" << true << QString() << 0;
+        QTest::newRow("no plan") << false << "N"
+                                 << "N" << true << QString() << 0;
+    }
+
+    void exitAsksBeforeGivingUpAnUnsavedPlan()
+    {
+        QFETCH(bool, planBegun);
+        QFETCH(QString, saved);
+        QFETCH(QString, printed);
+        QFETCH(bool, byButton);
+        QFETCH(QString, question);
+        QFETCH(int, answer);
+        if (planBegun) {
+            planfixture::beginWeeklyPlan(*w, *platform);
+            w->PrepareStep();
+            QVERIFY(QFile::exists(copyPath()));
+        }
+        const QString before = dumpDocument(*w->RTxtComposite);
+        m->strPlanSaved = saved;
+        m->strPlanPrinted = printed;
+        QSignalSpy unloaded(w.get(), &frmMain::unloaded);
+        if (!question.isEmpty())
+            platform->answerMessage(Answer(answer), question, QStringLiteral("Exit Quillmark"));
+        if (byButton)
+            w->cmdExit->click();
+        else
+            w->close();
+        platform->verifyAllAnswered();
+
+        const bool stays = !question.isEmpty() && Answer(answer) == Answer::No;
+        if (!question.isEmpty()) {
+            QCOMPARE(platform->lastPrompt().buttons, Platform::Buttons::YesNo);
+            QCOMPARE(platform->lastPrompt().icon, Platform::Icon::Exclamation);
+        }
+        QCOMPARE(unloaded.count(), stays ? 0 : 1);
+        QCOMPARE(w->isHidden(), !stays);
+        if (stays) {
+            // Back to the plan, nothing lost
+            QCOMPARE(dumpDocument(*w->RTxtComposite), before);
+            QCOMPARE(m->intStep, 1);
+            QVERIFY(QFile::exists(copyPath()));
+        } else {
+            // A normal end leaves nothing to recover.
+            QVERIFY(!QFile::exists(copyPath()));
+        }
+    }
+};
+
+QTEST_MAIN(TestRecovery)
+#include "tst_recovery.moc"
