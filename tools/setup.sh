@@ -6,7 +6,7 @@ mode=${1:-run}
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${QUILLMARK_BUILD:-$root/build}
 
-packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth
+packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth xdotool
           desktop-file-utils appstream)
 missing=()
 for p in "${packages[@]}"; do

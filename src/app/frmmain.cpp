@@ -235,11 +235,7 @@ void frmMain::Form_Activate()
     }
 
     // 9. Materials caption
-    if (strWeekOrUnit == QLatin1String("Unit"))
-        lblSample->setText(QStringLiteral("Materials Listing for current Unit Plan:"));
-    else
-        lblSample->setText(QStringLiteral("Materials Listing for ") + cboDay->currentText() +
-                           QStringLiteral(" Plan:"));
+    refreshMaterialsCaption();
 
     // 10. The date lists follow the school year.
     if (m.strSchoolYear != strLastSchoolYear) {
@@ -272,6 +268,15 @@ void frmMain::Form_Activate()
 
     // 15.
     PrepareStep();
+}
+
+void frmMain::refreshMaterialsCaption()
+{
+    if (strWeekOrUnit == QLatin1String("Unit"))
+        lblSample->setText(QStringLiteral("Materials Listing for current Unit Plan:"));
+    else
+        lblSample->setText(QStringLiteral("Materials Listing for ") + cboDay->currentText() +
+                           QStringLiteral(" Plan:"));
 }
 
 void frmMain::PrepareStep()

@@ -63,6 +63,8 @@ public:
     void EnableControls(bool b);
     void SetNextFocus();
     void PrepareStep();
+    // The caption over the materials listing names the day (or the unit) it is for.
+    void refreshMaterialsCaption();
 
     // Asks for the goal of a new unit of study (weekly plans) or the unit objective (unit
     // plans); empties the special note kept for the day.

@@ -338,6 +338,7 @@ void PlanStart::prepareMaterials()
     }
     for (QListWidget *list : lists)
         list->setCurrentRow(-1);
+    w.refreshMaterialsCaption();
     w.fraLists->show();
     w.fraLists->raise();
 
