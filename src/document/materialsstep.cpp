@@ -1,6 +1,7 @@
 #include "document/materialsstep.h"
 
 #include "app/frmmain.h"
+#include "document/frmeditmat.h"
 #include "plan/daywriter.h"
 #include "plan/schoolcalendar.h"
 #include "platform/platform.h"
@@ -32,6 +33,7 @@ MaterialsStep::MaterialsStep(frmMain &w) : QObject(&w), w(w)
     connect(w.cmdPosition, &QPushButton::clicked, this, &MaterialsStep::cmdPosition_Click);
     connect(w.cmdProceed, &QPushButton::clicked, this, &MaterialsStep::cmdProceed_Click);
     connect(w.cmdSkip, &QPushButton::clicked, this, &MaterialsStep::cmdSkip_Click);
+    connect(w.cmdEditMat, &QPushButton::clicked, this, &MaterialsStep::cmdEditMat_Click);
     connect(w.txtSample, &QPlainTextEdit::textChanged, this, &MaterialsStep::txtSample_Change);
 }
 
@@ -100,6 +102,27 @@ void MaterialsStep::cmdSkip_Click()
     EndMaterialsStep();
 }
 
+frmEditMat *MaterialsStep::editMatDialog()
+{
+    if (!editMat_)
+        editMat_ = new frmEditMat(w);
+    return editMat_;
+}
+
+void MaterialsStep::cmdEditMat_Click()
+{
+    const QString listing = ui::toCrLf(w.txtSample->toPlainText());
+    QString text = listing;
+    while (text.endsWith(CrLf))
+        text.chop(2);
+    frmEditMat *editor = editMatDialog();
+    editor->setEntryText(text);
+    editor->setUnchangedListing(listing);
+    // However the editor is closed, the step gets its listing back: Done replaces it.
+    w.m.strMaterialEdit = listing;
+    w.showDialog(editor);
+}
+
 void MaterialsStep::EndMaterialsStep()
 {
     LessonPlanModule &m = w.m;
@@ -113,6 +136,8 @@ void MaterialsStep::EndMaterialsStep()
             w.calendar->AdvanceDay();
         } else {
             w.writer->EndOfPlan();
+            // The unit plan is closed: no step is left to prepare.
+            m.intStep = 0;
         }
     } else {
         m.intStep = 4;

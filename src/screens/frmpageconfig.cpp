@@ -1,5 +1,8 @@
 #include "screens/frmpageconfig.h"
 
+#include "screens/frmmaterials.h"
+#include "screens/frmstandards.h"
+
 #include "app/frmmain.h"
 #include "platform/platform.h"
 #include "platform/richtextbox.h"
@@ -207,7 +210,8 @@ void frmPageConfig::AssessmentButton_Click()
 
 void frmPageConfig::MaterialsButton_Click()
 {
-    showSectionDialog(materialsDialog ? materialsDialog() : nullptr);
+    showSectionDialog(materialsDialog ? materialsDialog()
+                                      : made<frmMaterials>(materials_, ctx, this));
 }
 
 void frmPageConfig::StateButton_Click()
@@ -235,7 +239,8 @@ void frmPageConfig::StateButton_Click()
         }
         RefreshPreview();
     } else {
-        showSectionDialog(standardsDialog ? standardsDialog() : nullptr);
+        showSectionDialog(standardsDialog ? standardsDialog()
+                                          : made<frmStandards>(standards_, ctx, this));
     }
     DelayTimer->start();
 }

@@ -32,8 +32,8 @@ public:
     // At every showing and every time a dialog opened from here has closed.
     void Form_Activate() override;
 
-    // The materials and standards list dialogs come from elsewhere; buttons 10 and 11 open what
-    // these hand back.
+    // Buttons 10 and 11 open the materials and standards list dialogs; these let another
+    // dialog take their place (tests use that).
     std::function<QDialog *()> materialsDialog;
     std::function<QDialog *()> standardsDialog;
 
@@ -225,4 +225,6 @@ private:
     QDialog *setUpAssess_ = nullptr;
     QDialog *types_ = nullptr;
     QDialog *standardsWizard_ = nullptr;
+    QDialog *materials_ = nullptr;
+    QDialog *standards_ = nullptr;
 };

@@ -1,0 +1,457 @@
+// The materials setup dialog: the lists filled from the settings and locked, one kind opened at
+// a time, adding, editing and deleting items with their questions, the "always include" check
+// marks, Done rebuilding the settings (and the materials step preselecting from them), Cancel,
+// and storing.
+#include "app/frmmain.h"
+#include "dialogharness.h"
+#include "platform/ui.h"
+#include "screens/frmmaterials.h"
+#include "settings/settingsstore.h"
+#include "support/planfixture.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <memory>
+
+using Answer = Platform::Answer;
+Q_DECLARE_METATYPE(Platform::Answer)
+
+namespace
+{
+const QString CrLf = QStringLiteral("\r\n");
+// 31 characters: shown as its first 28 and "...".
+const QString Long31 = QStringLiteral("Algebra For Starters: Volume 1A");
+// 30 characters: shown whole.
+const QString Long30 = QStringLiteral("Algebra For Starters: Volume 1");
+
+// The lines of a list as "text" or "text [x]" for a ticked line.
+QStringList lines(const QListWidget *list)
+{
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->item(i)->text() + (ui::isTicked(list, i) ? QStringLiteral(" [x]") : "");
+    return texts;
+}
+
+// A platform that also notes the text an input box offers.
+class OfferingPlatform : public ScriptedPlatform
+{
+public:
+    QString offered;
+    QString inputBox(const QString &prompt, const QString &title,
+                     const QString &defaultText) override
+    {
+        offered = defaultText;
+        return ScriptedPlatform::inputBox(prompt, title, defaultText);
+    }
+};
+} // namespace
+
+class TestFrmMaterials : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<LessonPlanModule> m;
+    std::unique_ptr<OfferingPlatform> platform;
+    std::unique_ptr<ScreenContext> ctx;
+    std::unique_ptr<frmMaterials> dlg;
+
+    void makeDialog(SettingsStore *store = nullptr, frmMain *main = nullptr)
+    {
+        dlg.reset();
+        ctx = std::make_unique<ScreenContext>(ScreenContext{*m, *platform, store, main});
+        dlg = std::make_unique<frmMaterials>(*ctx);
+    }
+
+    void open(const std::function<void(frmMaterials &)> &action)
+    {
+        platform->actInDialog(QStringLiteral("frmMaterials"), [this, action](QDialog *) {
+            dlg->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(dlg.get()));
+            action(*dlg);
+        });
+        platform->showModal(dlg.get());
+    }
+
+    // Opens list i and makes its line row the chosen one, as a click on it does.
+    static void choose(frmMaterials &d, int i, int row)
+    {
+        d.cmdChoose.at(i)->click();
+        d.lstMaterials.at(i)->setCurrentRow(row);
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QCOMPARE(Long30.size(), 30);
+        QCOMPARE(Long31.size(), 31);
+    }
+
+    void init()
+    {
+        m = std::make_unique<LessonPlanModule>();
+        m->strMaterials = {"T0Algebra 1",  "T1Workbook", "R2Projector",
+                           "X1Kept aside", "M0Rulers",   "M0   "};
+        platform = std::make_unique<OfferingPlatform>();
+        makeDialog();
+    }
+
+    void cleanup()
+    {
+        platform->verifyAllAnswered();
+        dlg.reset();
+    }
+
+    void openingFillsAndLocksTheLists_data()
+    {
+        QTest::addColumn<bool>("show");
+        QTest::addColumn<int>("step");
+        QTest::newRow("shown, no plan") << true << 0;
+        QTest::newRow("hidden, no plan") << false << 0;
+        QTest::newRow("shown, in the materials step") << true << 3;
+        QTest::newRow("shown, in the standards step") << true << 4;
+    }
+
+    void openingFillsAndLocksTheLists()
+    {
+        QFETCH(bool, show);
+        QFETCH(int, step);
+        m->blnShowMaterials = show;
+        m->intStep = step;
+        open([&](frmMaterials &d) {
+            QCOMPARE(d.windowTitle(), QStringLiteral("  MATERIALS  SETUP"));
+            QCOMPARE(lines(d.lstMaterials.at(0)), QStringList({"Algebra 1", "Workbook [x]"}));
+            QCOMPARE(lines(d.lstMaterials.at(1)), QStringList({"Projector [x]"}));
+            QCOMPARE(lines(d.lstMaterials.at(2)), QStringList({"Rulers"}));
+            QCOMPARE(d.chkShowMaterials->isChecked(), show);
+            QCOMPARE(d.chkShowMaterials->isEnabled(), step != 3);
+            for (int i = 0; i < frmMaterials::KindCount; ++i) {
+                QCOMPARE(d.cmdChoose.at(i)->isEnabled(), show);
+                QVERIFY(!d.fraMaterials.at(i)->isEnabled());
+                QVERIFY(!d.lstMaterials.at(i)->isEnabled());
+                QCOMPARE(d.lstMaterials.at(i)->currentRow(), -1);
+                QVERIFY(!d.cmdAdd.at(i)->isEnabled());
+                QVERIFY(!d.cmdEdit.at(i)->isEnabled());
+                QVERIFY(!d.cmdDelete.at(i)->isEnabled());
+            }
+            QCOMPARE(d.lblAlways.at(2)->text(), QStringLiteral("Always include checked "
+                                                               "Materials/Supplies/Technology in "
+                                                               "Lesson Plan Documents"));
+            d.cmdDone->click();
+        });
+    }
+
+    void oneKindAtATime()
+    {
+        open([&](frmMaterials &d) {
+            d.cmdChoose.at(1)->click();
+            QVERIFY(d.fraMaterials.at(1)->isEnabled() && d.lstMaterials.at(1)->isEnabled());
+            QVERIFY(d.cmdAdd.at(1)->isEnabled());
+            QVERIFY(d.cmdAdd.at(1)->hasFocus());
+            QVERIFY(!d.cmdEdit.at(1)->isEnabled() && !d.cmdDelete.at(1)->isEnabled());
+            d.lstMaterials.at(1)->setCurrentRow(0);
+            QVERIFY(d.cmdEdit.at(1)->isEnabled() && d.cmdDelete.at(1)->isEnabled());
+            // Opening another kind locks this one again.
+            d.cmdChoose.at(2)->click();
+            QVERIFY(!d.lstMaterials.at(1)->isEnabled() && !d.cmdEdit.at(1)->isEnabled());
+            QCOMPARE(d.lstMaterials.at(1)->currentRow(), -1);
+            QVERIFY(d.lstMaterials.at(2)->isEnabled());
+            // Unticking the show box takes the kinds away.
+            DialogHarness::click(d.chkShowMaterials);
+            for (QPushButton *choose : std::as_const(d.cmdChoose))
+                QVERIFY(!choose->isEnabled());
+            d.cmdDone->click();
+        });
+        QVERIFY(!m->blnShowMaterials);
+    }
+
+    void addingAnItem_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<Answer>("always");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("textbook, always") << 0 << "Geometry" << Answer::Yes << "Geometry"
+                                          << "Geometry [x]";
+        QTest::newRow("resource, not always") << 1 << "Globe" << Answer::No << "Globe"
+                                              << "Globe";
+        QTest::newRow("30 characters shown whole") << 2 << Long30 << Answer::No << Long30 << Long30;
+        QTest::newRow("31 characters shortened")
+            << 2 << Long31 << Answer::Yes << "Algebra For Starters: Volume..." << Long31 + " [x]";
+        QTest::newRow("quotes") << 0 << "\"Hatchet\" by Paulsen" << Answer::No
+                                << "''Hatchet'' by Paulsen"
+                                << "''Hatchet'' by Paulsen";
+    }
+
+    void addingAnItem()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, typed);
+        QFETCH(Answer, always);
+        QFETCH(QString, shown);
+        QFETCH(QString, line);
+        const QString word = frmMaterials::kindWord(kind);
+        open([&](frmMaterials &d) {
+            d.cmdChoose.at(kind)->click();
+            platform->answerInput(typed, word + QStringLiteral(" Addition"));
+            platform->answerMessage(always,
+                                    QStringLiteral("Always include ") + CrLf + "\"" + shown + "\"" +
+                                        CrLf + QStringLiteral("in Lesson Plans?"),
+                                    QStringLiteral("Always Include?"));
+            d.cmdAdd.at(kind)->click();
+            QCOMPARE(platform->prompts().at(platform->prompts().size() - 2).text,
+                     QStringLiteral("New ") + word + QStringLiteral(":"));
+            QCOMPARE(platform->lastPrompt().buttons, Platform::Buttons::YesNo);
+            QCOMPARE(platform->lastPrompt().icon, Platform::Icon::Question);
+            QCOMPARE(lines(d.lstMaterials.at(kind)).last(), line);
+            d.cmdDone->click();
+        });
+        // Stored whole, after the items of its kind.
+        const QString letter = QStringLiteral("TRM").at(kind);
+        const QString entry =
+            letter + (always == Answer::Yes ? "1" : "0") + QString(line).remove(" [x]");
+        QVERIFY2(m->strMaterials.contains(entry), qPrintable(m->strMaterials.join('|')));
+    }
+
+    void aBlankAdditionAddsNothing()
+    {
+        open([&](frmMaterials &d) {
+            d.cmdChoose.at(0)->click();
+            platform->answerInput(QStringLiteral("   "));
+            d.cmdAdd.at(0)->click();
+            QCOMPARE(d.lstMaterials.at(0)->count(), 2);
+            d.cmdDone->click();
+        });
+    }
+
+    void editingAnItem_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<Answer>("always");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("renamed, always") << "Algebra 2" << Answer::Yes << "Algebra 2"
+                                         << "Algebra 2 [x]";
+        QTest::newRow("31 characters, not always")
+            << Long31 << Answer::No << "Algebra For Starters: Volume..." << Long31;
+        QTest::newRow("quotes") << "\"Algebra\"" << Answer::No << "''Algebra''"
+                                << "''Algebra''";
+        QTest::newRow("cancelled") << "" << Answer::No << ""
+                                   << "Algebra 1";
+    }
+
+    void editingAnItem()
+    {
+        QFETCH(QString, typed);
+        QFETCH(Answer, always);
+        QFETCH(QString, shown);
+        QFETCH(QString, line);
+        open([&](frmMaterials &d) {
+            choose(d, 0, 0);
+            platform->answerInput(typed, QStringLiteral("Textbook..."));
+            if (!shown.isEmpty())
+                platform->answerMessage(always,
+                                        QStringLiteral("Always include ") + CrLf + shown + CrLf +
+                                            QStringLiteral("in Lesson Plans?"),
+                                        QStringLiteral("Always Include?"));
+            d.cmdEdit.at(0)->click();
+            QCOMPARE(platform->offered, QStringLiteral("Algebra 1"));
+            QCOMPARE(lines(d.lstMaterials.at(0)), QStringList({line, "Workbook [x]"}));
+            d.cmdDone->click();
+        });
+        QCOMPARE(m->strMaterials.first(), QStringLiteral("T") +
+                                              (always == Answer::Yes ? "1" : "0") +
+                                              QString(line).remove(" [x]"));
+    }
+
+    void deletingAnItem_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<Answer>("answer");
+        QTest::newRow("Yes") << "Rulers"
+                             << "Rulers" << Answer::Yes;
+        QTest::newRow("No") << "Rulers"
+                            << "Rulers" << Answer::No;
+        QTest::newRow("31 characters")
+            << Long31 << "Algebra For Starters: Volume..." << Answer::Yes;
+    }
+
+    void deletingAnItem()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, shown);
+        QFETCH(Answer, answer);
+        m->strMaterials = {"M0" + item, "M1Tape"};
+        open([&](frmMaterials &d) {
+            choose(d, 2, 0);
+            platform->answerMessage(answer,
+                                    QStringLiteral("Delete \"") + shown + QStringLiteral("\"?") +
+                                        CrLf + CrLf +
+                                        QStringLiteral("This action cannot be undone."),
+                                    QStringLiteral("Deletion Check"));
+            d.cmdDelete.at(2)->click();
+            QCOMPARE(platform->lastPrompt().icon, Platform::Icon::Question);
+            QCOMPARE(d.lstMaterials.at(2)->count(), answer == Answer::Yes ? 1 : 2);
+            // After a deletion nothing is chosen, so nothing more goes unasked.
+            QCOMPARE(d.cmdDelete.at(2)->isEnabled(), answer != Answer::Yes);
+            d.cmdDone->click();
+        });
+        QCOMPARE(m->strMaterials, answer == Answer::Yes ? QStringList({"M1Tape"})
+                                                        : QStringList({"M0" + item, "M1Tape"}));
+    }
+
+    void doneRebuildsTheMaterials()
+    {
+        open([&](frmMaterials &d) {
+            // Every resource deleted, a material ticked, a textbook unticked.
+            choose(d, 1, 0);
+            platform->answerMessage(Answer::Yes);
+            d.cmdDelete.at(1)->click();
+            d.cmdChoose.at(2)->click();
+            ui::setTicked(d.lstMaterials.at(2), 0, true);
+            d.cmdChoose.at(0)->click();
+            ui::setTicked(d.lstMaterials.at(0), 1, false);
+            d.cmdDone->click();
+            QVERIFY(d.isHidden());
+        });
+        // Kinds in order, digits from the check marks; the entry of no known kind is kept, the
+        // one without text is gone.
+        QCOMPARE(m->strMaterials,
+                 QStringList({"T0Algebra 1", "T0Workbook", "M1Rulers", "X1Kept aside"}));
+        QVERIFY(m->blnShowMaterials);
+    }
+
+    void cancelAsks_data()
+    {
+        QTest::addColumn<bool>("escape");
+        QTest::addColumn<Answer>("answer");
+        QTest::newRow("Cancel, Yes") << false << Answer::Yes;
+        QTest::newRow("Cancel, No") << false << Answer::No;
+        QTest::newRow("Esc, Yes") << true << Answer::Yes;
+    }
+
+    void cancelAsks()
+    {
+        QFETCH(bool, escape);
+        QFETCH(Answer, answer);
+        const QStringList before = m->strMaterials;
+        open([&](frmMaterials &d) {
+            choose(d, 0, 0);
+            platform->answerMessage(Answer::Yes);
+            d.cmdDelete.at(0)->click();
+            DialogHarness::click(d.chkShowMaterials);
+            platform->answerMessage(answer, QStringLiteral("Quit without saving changes?"),
+                                    QStringLiteral("Abandon Changes?"));
+            if (escape)
+                QTest::keyClick(&d, Qt::Key_Escape);
+            else
+                d.cmdCancel->click();
+            QCOMPARE(d.isVisible(), answer == Answer::No);
+        });
+        QCOMPARE(m->strMaterials, before);
+        QVERIFY(m->blnShowMaterials);
+        // Shown again, the dialog starts from the settings.
+        open([&](frmMaterials &d) {
+            QCOMPARE(d.lstMaterials.at(0)->count(), 2);
+            QVERIFY(d.chkShowMaterials->isChecked());
+            d.cmdDone->click();
+        });
+    }
+
+    void alwaysIncludedItemsComeTickedInThePlan()
+    {
+        LessonPlanModule &mm = *m;
+        const QStringList materials = mm.strMaterials;
+        frmMain w(mm, *platform);
+        // Loading puts the factory settings in place; the test's settings come after.
+        w.Form_Load();
+        mm.strMaterials = materials;
+        mm.blnShowAssessment = false;
+        mm.blnShowStandards = false;
+        mm.blnShowUnitGoal = false;
+        w.showMain();
+        makeDialog(nullptr, &w);
+        planfixture::beginWeeklyPlan(w, *platform);
+        w.txtObjective->setPlainText(QStringLiteral("One"));
+        w.optTask[0]->click();
+        w.txtDescription->insertPlainText(QStringLiteral("x"));
+        w.cmdOK->click();
+        w.cmdDone1->click();
+        QCOMPARE(mm.intStep, 3);
+        QCOMPARE(lines(w.lstTexts), QStringList({"Algebra 1", "Workbook [x]"}));
+
+        platform->actInDialog(QStringLiteral("frmMaterials"), [&](QDialog *) {
+            // The show box cannot be switched off under the step.
+            QVERIFY(!dlg->chkShowMaterials->isEnabled());
+            dlg->cmdChoose.at(0)->click();
+            ui::setTicked(dlg->lstMaterials.at(0), 0, true);
+            ui::setTicked(dlg->lstMaterials.at(0), 1, false);
+            platform->answerInput(QStringLiteral("Number line"));
+            platform->answerMessage(Answer::Yes);
+            dlg->cmdChoose.at(2)->click();
+            dlg->cmdAdd.at(2)->click();
+            dlg->cmdDone->click();
+        });
+        w.showDialog(dlg.get());
+        QCOMPARE(lines(w.lstTexts), QStringList({"Algebra 1 [x]", "Workbook"}));
+        QCOMPARE(lines(w.lstResources), QStringList({"Projector [x]"}));
+        QCOMPARE(lines(w.lstMaterials), QStringList({"Rulers", "Number line [x]"}));
+        w.cmdPosition->click();
+        QCOMPARE(w.txtSample->toPlainText(),
+                 QStringLiteral("Text(s): Algebra 1\nResource(s): Projector\n"
+                                "Materials/Supplies/Technology: Number line\n"));
+        dlg.reset();
+    }
+
+    void doneStoresTheSettings()
+    {
+        QTemporaryDir dir;
+        SettingsStore store(dir.filePath(QStringLiteral("quillmark.ini")));
+        makeDialog(&store);
+        open([&](frmMaterials &d) {
+            d.cmdChoose.at(0)->click();
+            platform->answerInput(QStringLiteral("Geometry"));
+            platform->answerMessage(Answer::Yes);
+            d.cmdAdd.at(0)->click();
+            d.cmdDone->click();
+        });
+        SettingsRecord read;
+        QVERIFY(store.load(read).ok);
+        QCOMPARE(read.strMaterials.at(2), QStringLiteral("T1Geometry"));
+        QCOMPARE(read, m->record());
+    }
+
+    void failingStoreKeepsTheDialogOpen()
+    {
+        QTemporaryDir dir;
+        QFile blocker(dir.filePath(QStringLiteral("blocker")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        SettingsStore store(dir.filePath(QStringLiteral("blocker/quillmark.ini")));
+        makeDialog(&store);
+        const QStringList before = m->strMaterials;
+        open([&](frmMaterials &d) {
+            d.cmdChoose.at(0)->click();
+            ui::setTicked(d.lstMaterials.at(0), 0, true);
+            platform->answerMessage(Answer::OK, QString(), QStringLiteral("Settings Not Saved"));
+            d.cmdDone->click();
+            QVERIFY(d.isVisible());
+            QVERIFY(ui::isTicked(d.lstMaterials.at(0), 0));
+        });
+        QCOMPARE(m->strMaterials, before);
+    }
+};
+
+QTEST_MAIN(TestFrmMaterials)
+#include "tst_frmmaterials.moc"

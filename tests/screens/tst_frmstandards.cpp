@@ -1,0 +1,682 @@
+// The standards screen and the editor of one standard: the list and the top section as the
+// settings have them, Done and Cancel (which keeps list edits), adding, editing and deleting a
+// standard with the choice digits of every course; and the standards step of a plan reading
+// what they keep.
+#include "app/frmmain.h"
+#include "dialogharness.h"
+#include "plan/planstart.h"
+#include "plan/schoolcalendar.h"
+#include "platform/richtextbox.h"
+#include "platform/ui.h"
+#include "screens/frmeditstandard.h"
+#include "screens/frmstandards.h"
+#include "settings/settingsstore.h"
+#include "support/docdump.h"
+#include "support/planfixture.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <memory>
+
+using Answer = Platform::Answer;
+Q_DECLARE_METATYPE(Platform::Answer)
+
+namespace
+{
+const QString CrLf = QStringLiteral("\r\n");
+
+QStringList lines(const QListWidget *list)
+{
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->item(i)->text();
+    return texts;
+}
+
+QString tickedRows(const QListWidget *list)
+{
+    QString digits;
+    for (int i = 0; i < list->count(); ++i)
+        digits += ui::isTicked(list, i) ? QLatin1Char('1') : QLatin1Char('0');
+    return digits;
+}
+} // namespace
+
+class TestFrmStandards : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<DialogHarness> h;
+    std::unique_ptr<frmStandards> dlg;
+
+    void makeDialog(SettingsStore *store = nullptr)
+    {
+        dlg.reset();
+        h->ctx.store = store;
+        dlg = std::make_unique<frmStandards>(h->ctx);
+    }
+
+    void open(const std::function<void(frmStandards &)> &action)
+    {
+        h->open<frmStandards>(*dlg, action);
+    }
+
+    // The editor of one standard, opened by Add or Edit/Delete; the action acts inside it.
+    void inEditor(const std::function<void(frmEditStandard &)> &action)
+    {
+        h->platform.actInDialog(QStringLiteral("frmEditStandard"), [action](QDialog *d) {
+            action(*static_cast<frmEditStandard *>(d));
+        });
+    }
+
+    void editRow(frmStandards &d, int row)
+    {
+        d.lstStandards->setCurrentRow(row);
+        QVERIFY(d.cmdEdit->isEnabled());
+        d.cmdEdit->click();
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void init()
+    {
+        h = std::make_unique<DialogHarness>();
+        makeDialog();
+    }
+
+    void cleanup()
+    {
+        h->platform.verifyAllAnswered();
+        dlg.reset();
+        h.reset();
+    }
+
+    void openingShowsTheSettings_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<bool>("once");
+        QTest::addColumn<bool>("show");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QString>("option");
+        QTest::newRow("full text") << "NO PREFIXES" << false << true << 0 << "optFullText";
+        QTest::newRow("prefixes, once") << "PREFIXED" << true << true << 0 << "optPrefix";
+        QTest::newRow("unknown mode counts as full text")
+            << "" << false << true << 0 << "optFullText";
+        QTest::newRow("not shown") << "NO PREFIXES" << false << false << 0 << "optFullText";
+        QTest::newRow("in the standards step") << "PREFIXED" << false << true << 4 << "optPrefix";
+    }
+
+    void openingShowsTheSettings()
+    {
+        QFETCH(QString, mode);
+        QFETCH(bool, once);
+        QFETCH(bool, show);
+        QFETCH(int, step);
+        QFETCH(QString, option);
+        LessonPlanModule &m = h->m;
+        m.strStandardsMode = mode;
+        m.blnStandardsOnce = once;
+        m.blnShowStandards = show;
+        m.intStep = step;
+        m.strStandardsHeading = QStringLiteral("State Goals");
+        m.strStdCodes = {"A-1", "  ", ""};
+        m.strStdTexts = {"Counting", "Spaced", "Bare"};
+        open([&](frmStandards &d) {
+            QCOMPARE(d.windowTitle(), QStringLiteral("  EDIT STANDARDS  LIST"));
+            QCOMPARE(lines(d.lstStandards), QStringList({"A-1   Counting", "  Spaced", "Bare"}));
+            QCOMPARE(d.lblHeading->text(), QStringLiteral("State Goals"));
+            QVERIFY(!d.txtNewHeading->isEnabled());
+            QCOMPARE(ui::backColor(d.txtNewHeading), ui::buttonFace());
+            QVERIFY(d.findChild<QRadioButton *>(option)->isChecked());
+            QCOMPARE(d.chkOncePerWeek->isChecked(), once);
+            QCOMPARE(d.chkShowStandards->isChecked(), show);
+            QCOMPARE(d.chkShowStandards->isEnabled(), step != 4);
+            QCOMPARE(d.fraStandards->isVisible(), show);
+            QCOMPARE(d.lblChanges->isVisible(), show);
+            QCOMPARE(d.lstStandards->isEnabled(), show);
+            QVERIFY(!d.cmdEdit->isEnabled());
+            QCOMPARE(d.lblCaution->text(), QStringLiteral("\nCaution !"));
+            QCOMPARE(d.lblChanges->text(),
+                     QStringLiteral("To make changes, double-click an entry below or use the "
+                                    "'Edit/Delete' button.\nChanges are recorded immediately and "
+                                    "will not be undone by using the 'Cancel' button."));
+            if (d.chkShowStandards->isEnabled()) {
+                // The box shows and hides the options at once.
+                DialogHarness::click(d.chkShowStandards);
+                QCOMPARE(d.fraStandards->isVisible(), !show);
+                QCOMPARE(d.lstStandards->isEnabled(), !show);
+            }
+            d.cmdDone->click();
+        });
+        QCOMPARE(m.blnShowStandards, step == 4 ? show : !show);
+        QCOMPARE(m.strStandardsMode, option == QLatin1String("optPrefix")
+                                         ? QStringLiteral("PREFIXED")
+                                         : QStringLiteral("NO PREFIXES"));
+    }
+
+    void doneTakesTheTopSection_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("prefix");
+        QTest::addColumn<bool>("once");
+        QTest::addColumn<QString>("heading");
+        QTest::newRow("two trailing colons") << "Benchmarks::" << false << false << "Benchmarks";
+        QTest::newRow("quotes") << "\"Core\" Standards" << true << true << "''Core'' Standards";
+        QTest::newRow("nothing typed") << "" << true << false << "Educational Standards";
+        QTest::newRow("only colons") << "::" << false << true << "Educational Standards";
+        QTest::newRow("blanks") << "   " << false << false << "Educational Standards";
+    }
+
+    void doneTakesTheTopSection()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, prefix);
+        QFETCH(bool, once);
+        QFETCH(QString, heading);
+        LessonPlanModule &m = h->m;
+        open([&](frmStandards &d) {
+            d.cmdChange->click();
+            QVERIFY(d.txtNewHeading->isEnabled());
+            QCOMPARE(ui::backColor(d.txtNewHeading), ui::white());
+            DialogHarness::typeInto(d.txtNewHeading, typed);
+            DialogHarness::click(prefix ? d.optPrefix : d.optFullText);
+            if (once)
+                DialogHarness::click(d.chkOncePerWeek);
+            d.cmdDone->click();
+            QVERIFY(d.isHidden());
+        });
+        QCOMPARE(m.strStandardsHeading, heading);
+        QCOMPARE(m.strStandardsMode,
+                 prefix ? QStringLiteral("PREFIXED") : QStringLiteral("NO PREFIXES"));
+        QCOMPARE(m.blnStandardsOnce, once);
+        QVERIFY(m.blnShowStandards);
+        // A display-mode choice counts as an edit of the standards.
+        QVERIFY(m.blnStandardsEdited);
+        open([&](frmStandards &d) {
+            QCOMPARE(d.lblHeading->text(), heading);
+            QCOMPARE(d.txtNewHeading->text(), QString());
+            d.cmdDone->click();
+        });
+    }
+
+    void enterInTheHeadingIsDone()
+    {
+        open([&](frmStandards &d) {
+            d.cmdChange->click();
+            DialogHarness::typeInto(d.txtNewHeading, QStringLiteral("Benchmarks:"));
+            QTest::keyClick(d.txtNewHeading, Qt::Key_Return);
+            QVERIFY(d.isHidden());
+        });
+        QCOMPARE(h->m.strStandardsHeading, QStringLiteral("Benchmarks"));
+    }
+
+    void cancelKeepsTheListEdits_data()
+    {
+        QTest::addColumn<bool>("escape");
+        QTest::addColumn<Answer>("answer");
+        QTest::newRow("Cancel, Yes") << false << Answer::Yes;
+        QTest::newRow("Cancel, No") << false << Answer::No;
+        QTest::newRow("Esc, Yes") << true << Answer::Yes;
+    }
+
+    void cancelKeepsTheListEdits()
+    {
+        QFETCH(bool, escape);
+        QFETCH(Answer, answer);
+        LessonPlanModule &m = h->m;
+        open([&](frmStandards &d) {
+            d.cmdChange->click();
+            DialogHarness::typeInto(d.txtNewHeading, QStringLiteral("Benchmarks"));
+            DialogHarness::click(d.optPrefix);
+            DialogHarness::click(d.chkOncePerWeek);
+            inEditor([](frmEditStandard &e) {
+                e.txtPre->setText(QStringLiteral("C-1"));
+                e.cmdDone->click();
+            });
+            editRow(d, 0);
+            h->platform.answerMessage(
+                answer,
+                QStringLiteral("Quit without saving changes to the selections in the top section "
+                               "of this screen?") +
+                    CrLf + CrLf +
+                    QStringLiteral("(Any additions, deletions, and changes displayed in the "
+                                   "Standards List text field have already been recorded.)"),
+                QStringLiteral("Abandon Changes?"));
+            if (escape)
+                QTest::keyClick(&d, Qt::Key_Escape);
+            else
+                d.cmdCancel->click();
+            QCOMPARE(d.isVisible(), answer == Answer::No);
+            // The list edit shows whichever the answer.
+            QCOMPARE(d.lstStandards->item(0)->text(),
+                     QStringLiteral("C-1   The full text of an Educational Standard will display "
+                                    "here."));
+        });
+        QCOMPARE(m.strStdCodes.at(0), QStringLiteral("C-1"));
+        QCOMPARE(m.strStandardsHeading, QStringLiteral("Educational Standards"));
+        QCOMPARE(m.strStandardsMode, QStringLiteral("NO PREFIXES"));
+        QVERIFY(!m.blnStandardsOnce);
+        QVERIFY(m.blnStandardsEdited);
+    }
+
+    void addingAStandard_data()
+    {
+        QTest::addColumn<QString>("closeBy");
+        QTest::addColumn<int>("count");
+        QTest::newRow("Done") << "done" << 6;
+        QTest::newRow("Cancel") << "cancel" << 5;
+        QTest::newRow("Esc") << "escape" << 5;
+    }
+
+    void addingAStandard()
+    {
+        QFETCH(QString, closeBy);
+        QFETCH(int, count);
+        LessonPlanModule &m = h->m;
+        const QStringList choices = m.strStdChoices;
+        open([&](frmStandards &d) {
+            inEditor([&](frmEditStandard &e) {
+                QCOMPARE(e.windowTitle(), QStringLiteral(" ADD STANDARD"));
+                QVERIFY(!e.cmdDelete->isEnabled());
+                QCOMPARE(e.txtPre->text(), QString());
+                QCOMPARE(e.txtSta->toPlainText(), QString());
+                // Nothing to record yet.
+                QVERIFY(!e.cmdDone->isEnabled());
+                e.txtPre->setText(QStringLiteral("C-2-1"));
+                e.txtSta->setPlainText(QStringLiteral("Reads maps."));
+                QVERIFY(e.cmdDone->isEnabled());
+                if (closeBy == QLatin1String("done")) {
+                    e.cmdDone->click();
+                    return;
+                }
+                h->platform.answerMessage(Answer::Yes,
+                                          QStringLiteral("Quit without saving changes?"),
+                                          QStringLiteral("Abandon Changes?"));
+                if (closeBy == QLatin1String("escape"))
+                    QTest::keyClick(&e, Qt::Key_Escape);
+                else
+                    e.cmdCancel->click();
+                QVERIFY(e.isHidden());
+            });
+            d.cmdAdd->click();
+            QCOMPARE(d.lstStandards->count(), count);
+            if (count == 6)
+                QCOMPARE(d.lstStandards->item(5)->text(), QStringLiteral("C-2-1   Reads maps."));
+            QVERIFY(d.cmdDone->hasFocus());
+            d.cmdDone->click();
+        });
+        // An addition cancelled leaves no empty standard behind.
+        QCOMPARE(m.strStdCodes.size(), count);
+        QCOMPARE(m.strStdTexts.size(), count);
+        QCOMPARE(m.strStdCodes.last(), count == 6 ? "C-2-1" : "B-3-5D");
+        QCOMPARE(m.strStdChoices, choices);
+    }
+
+    void editingAStandard_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("storedCode");
+        QTest::addColumn<QString>("storedText");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("plain") << "A-9"
+                               << "Adds."
+                               << "A-9"
+                               << "Adds."
+                               << "A-9   Adds.";
+        QTest::newRow("line breaks become three blanks") << "A-9"
+                                                         << "Adds\nand subtracts.\n"
+                                                         << "A-9"
+                                                         << "Adds   and subtracts.   "
+                                                         << "A-9   Adds   and subtracts.   ";
+        QTest::newRow("quotes") << "\"A\""
+                                << "Says \"hello\"."
+                                << "''A''"
+                                << "Says ''hello''."
+                                << "''A''   Says ''hello''.";
+        QTest::newRow("blank number/prefix") << " "
+                                             << "Adds."
+                                             << " "
+                                             << "Adds."
+                                             << " Adds.";
+        QTest::newRow("text only") << ""
+                                   << "Adds."
+                                   << ""
+                                   << "Adds."
+                                   << "Adds.";
+    }
+
+    void editingAStandard()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, text);
+        QFETCH(QString, storedCode);
+        QFETCH(QString, storedText);
+        QFETCH(QString, line);
+        LessonPlanModule &m = h->m;
+        open([&](frmStandards &d) {
+            inEditor([&](frmEditStandard &e) {
+                QCOMPARE(e.windowTitle(), QStringLiteral(" EDIT STANDARD"));
+                QVERIFY(e.cmdDelete->isEnabled());
+                QCOMPARE(e.txtPre->text(), QStringLiteral("A-2-1A"));
+                e.txtPre->setText(code);
+                e.txtSta->setPlainText(text);
+                e.cmdDone->click();
+            });
+            editRow(d, 2);
+            QCOMPARE(d.lstStandards->item(2)->text(), line);
+            QVERIFY(!d.cmdEdit->isEnabled());
+            d.cmdDone->click();
+        });
+        QCOMPARE(m.strStdCodes.at(2), storedCode);
+        QCOMPARE(m.strStdTexts.at(2), storedText);
+        QCOMPARE(m.strStdCodes.size(), 5);
+        QVERIFY(m.blnStandardsEdited);
+    }
+
+    void doneWaitsForAnEntry_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("offered");
+        QTest::newRow("both blank") << "  "
+                                    << " \n " << false;
+        QTest::newRow("number/prefix only") << "A"
+                                            << "" << true;
+        QTest::newRow("text only") << ""
+                                   << "Adds." << true;
+    }
+
+    void doneWaitsForAnEntry()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, text);
+        QFETCH(bool, offered);
+        open([&](frmStandards &d) {
+            inEditor([&](frmEditStandard &e) {
+                e.txtPre->setText(code);
+                e.txtSta->setPlainText(text);
+                QCOMPARE(e.cmdDone->isEnabled(), offered);
+                e.cmdDone_Click();
+                QCOMPARE(e.isHidden(), offered);
+            });
+            editRow(d, 0);
+            d.cmdDone->click();
+        });
+        QCOMPARE(h->m.strStdCodes.at(0), offered ? code : QStringLiteral("A-1-2B"));
+    }
+
+    void deletingAStandard_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<Answer>("answer");
+        QTest::addColumn<QStringList>("choices");
+        QTest::addColumn<QStringList>("left");
+        const QStringList choices = {"01101", "", "0110", "1", "01", "11111"};
+        QTest::newRow("second of five")
+            << 1 << Answer::Yes << choices << QStringList({"0101", "", "010", "1", "0", "1111"});
+        QTest::newRow("last of five")
+            << 4 << Answer::Yes << choices << QStringList({"0110", "", "0110", "1", "01", "1111"});
+        QTest::newRow("No") << 1 << Answer::No << choices << choices;
+    }
+
+    void deletingAStandard()
+    {
+        QFETCH(int, row);
+        QFETCH(Answer, answer);
+        QFETCH(QStringList, choices);
+        QFETCH(QStringList, left);
+        LessonPlanModule &m = h->m;
+        m.strStdChoices = SettingsRecord::padded(choices, 10);
+        QStringList codes = m.strStdCodes;
+        QStringList texts = m.strStdTexts;
+        if (answer == Answer::Yes) {
+            codes.removeAt(row);
+            texts.removeAt(row);
+        }
+        open([&](frmStandards &d) {
+            QStringList shown = lines(d.lstStandards);
+            if (answer == Answer::Yes)
+                shown.removeAt(row);
+            inEditor([&](frmEditStandard &e) {
+                h->platform.answerMessage(answer,
+                                          QStringLiteral("Delete this entry?") + CrLf + CrLf +
+                                              QStringLiteral("Note:") + CrLf +
+                                              QStringLiteral("This process cannot be undone."),
+                                          QStringLiteral("Deletion Check"));
+                e.cmdDelete->click();
+                QCOMPARE(h->platform.lastPrompt().icon, Platform::Icon::Exclamation);
+                QCOMPARE(h->platform.lastPrompt().buttons, Platform::Buttons::YesNo);
+                QCOMPARE(e.isHidden(), answer == Answer::Yes);
+            });
+            editRow(d, row);
+            QCOMPARE(lines(d.lstStandards), shown);
+            // Edit/Delete waits for a new choice rather than act on the line that moved up.
+            QVERIFY(!d.cmdEdit->isEnabled());
+            d.cmdDone->click();
+        });
+        QCOMPARE(m.strStdCodes, codes);
+        QCOMPARE(m.strStdTexts, texts);
+        QCOMPARE(m.strStdChoices, SettingsRecord::padded(left, 10));
+    }
+
+    void listEditsAreStoredAtOnce()
+    {
+        QTemporaryDir dir;
+        SettingsStore store(dir.filePath(QStringLiteral("quillmark.ini")));
+        makeDialog(&store);
+        open([&](frmStandards &d) {
+            inEditor([this](frmEditStandard &e) {
+                h->platform.answerMessage(Answer::Yes);
+                e.cmdDelete->click();
+            });
+            editRow(d, 1);
+            h->platform.answerMessage(Answer::Yes);
+            d.cmdCancel->click();
+        });
+        SettingsRecord read;
+        QVERIFY(store.load(read).ok);
+        QCOMPARE(read.strStdCodes.size(), 4);
+        QCOMPARE(read.strStdChoices.at(0), QStringLiteral("010"));
+        QCOMPARE(read, h->m.record());
+    }
+
+    void failingStoreKeepsTheEditorOpen()
+    {
+        QTemporaryDir dir;
+        QFile blocker(dir.filePath(QStringLiteral("blocker")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        SettingsStore store(dir.filePath(QStringLiteral("blocker/quillmark.ini")));
+        makeDialog(&store);
+        open([&](frmStandards &d) {
+            inEditor([&](frmEditStandard &e) {
+                e.txtPre->setText(QStringLiteral("Z-1"));
+                h->platform.answerMessage(Answer::OK, QString(),
+                                          QStringLiteral("Settings Not Saved"));
+                e.cmdDone->click();
+                QVERIFY(e.isVisible());
+            });
+            d.cmdAdd->click();
+            QCOMPARE(d.lstStandards->count(), 5);
+            d.chkOncePerWeek->setChecked(true);
+            h->platform.answerMessage(Answer::OK, QString(), QStringLiteral("Settings Not Saved"));
+            d.cmdDone->click();
+            QVERIFY(d.isVisible());
+        });
+        QCOMPARE(h->m.strStdCodes.size(), 5);
+        QVERIFY(!h->m.blnStandardsOnce);
+    }
+};
+
+// The standards step of a plan, reading what the screens keep.
+class TestStandardsStep : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<LessonPlanModule> m;
+    std::unique_ptr<ScriptedPlatform> platform;
+    std::unique_ptr<frmMain> w;
+
+    // Writes today's activity list; the standards step follows.
+    void toStandardsStep(const QString &objective)
+    {
+        w->txtObjective->setPlainText(objective);
+        w->optTask[0]->click();
+        w->txtDescription->insertPlainText(QStringLiteral("x"));
+        w->cmdOK->click();
+        w->cmdDone1->click();
+        QCOMPARE(m->intStep, 4);
+        QVERIFY(!w->fraStandards->isHidden());
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void init()
+    {
+        m = std::make_unique<LessonPlanModule>();
+        platform = std::make_unique<ScriptedPlatform>();
+        w = std::make_unique<frmMain>(*m, *platform);
+        w->Form_Load();
+        m->blnShowAssessment = false;
+        m->blnShowMaterials = false;
+        m->blnShowUnitGoal = false;
+        m->blnShowClosure = false;
+        m->blnShowDailyObj = false;
+        w->showMain();
+    }
+
+    void cleanup()
+    {
+        platform->verifyAllAnswered();
+        w.reset();
+    }
+
+    void choicesRememberedPerCourse_data()
+    {
+        QTest::addColumn<int>("course");
+        QTest::addColumn<QString>("preselected");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("first course") << 0 << "01100"
+                                      << "10001";
+        QTest::newRow("second course") << 1 << "10100"
+                                       << "00000";
+        QTest::newRow("third course") << 2 << "00110"
+                                      << "11111";
+    }
+
+    void choicesRememberedPerCourse()
+    {
+        QFETCH(int, course);
+        QFETCH(QString, preselected);
+        QFETCH(QString, chosen);
+        // The plan is for the course of that slot.
+        fillList(w->cboCourses, {m->strCourses.at(course)});
+        planfixture::beginWeeklyPlan(*w, *platform);
+        toStandardsStep(QStringLiteral("One"));
+        QCOMPARE(w->plan->intCourseIndex, course);
+        QCOMPARE(tickedRows(w->lstChooseStandards), preselected);
+        for (int i = 0; i < chosen.size(); ++i)
+            ui::setTicked(w->lstChooseStandards, i, chosen.at(i) == QLatin1Char('1'));
+        w->cmdAddToPlan->click();
+        QCOMPARE(m->strStdChoices.at(course), chosen);
+        // The next day offers the same choice.
+        QCOMPARE(w->cboDay->currentText(), QStringLiteral("Tuesday, September 8"));
+        toStandardsStep(QStringLiteral("Two"));
+        QCOMPARE(tickedRows(w->lstChooseStandards), chosen);
+    }
+
+    void aCourseInNoSlotIsNotRemembered()
+    {
+        planfixture::beginWeeklyPlan(*w, *platform);
+        // The plan's course was renamed in the settings while the plan was under way.
+        m->strCourses[0] = QStringLiteral("Algebra");
+        const QStringList choices = m->strStdChoices;
+        toStandardsStep(QStringLiteral("One"));
+        QCOMPARE(w->plan->intCourseIndex, 10);
+        QCOMPARE(tickedRows(w->lstChooseStandards), QStringLiteral("00000"));
+        ui::setTicked(w->lstChooseStandards, 4, true);
+        w->cmdAddToPlan->click();
+        QCOMPARE(m->strStdChoices, choices);
+        QVERIFY(dumpDocument(*w->RTxtComposite)
+                    .endsWith(QStringLiteral("[I][U]Educational Standards:[/U][/I]\nB-3-5D   The "
+                                             "full text of a fifth Educational Standard will "
+                                             "display here.\n")));
+    }
+
+    void onceOnlyWritesOneBlockAtTheEnd_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QString>("block");
+        QTest::newRow("full text")
+            << "NO PREFIXES"
+            << "[I][U]Educational Standards:[/U][/I]\nA-1-2C   The full text of another "
+               "Educational Standard will display here.\nB-3-5D   The full text of a fifth "
+               "Educational Standard will display here.";
+        QTest::newRow("prefixes") << "PREFIXED"
+                                  << "[I][U]Educational Standards:[/U][/I]\nA-1-2C;   B-3-5D";
+    }
+
+    void onceOnlyWritesOneBlockAtTheEnd()
+    {
+        QFETCH(QString, mode);
+        QFETCH(QString, block);
+        m->blnStandardsOnce = true;
+        m->strStandardsMode = mode;
+        planfixture::beginWeeklyPlan(*w, *platform);
+        const QStringList days = {"Monday, September 7", "Tuesday, September 8",
+                                  "Wednesday, September 9", "Thursday, September 10",
+                                  "Friday, September 11"};
+        QString expected = dumpDocument(*w->RTxtComposite);
+        for (int d = 0; d < days.size(); ++d) {
+            toStandardsStep(QStringLiteral("Day %1").arg(d + 1));
+            QCOMPARE(w->cmdAddToPlan->text(), QStringLiteral("Cont&inue"));
+            // The last day's choice is the one written.
+            for (int i = 0; i < w->lstChooseStandards->count(); ++i)
+                ui::setTicked(w->lstChooseStandards, i, i == 1 || (i == 4 && d == 4));
+            if (d == days.size() - 1)
+                platform->answerMessage(Answer::OK,
+                                        QStringLiteral("End of Week. Save or print the Lesson "
+                                                       "Plan Document."));
+            w->cmdAddToPlan->click();
+            expected += QStringLiteral("\n[B]") + days.at(d) +
+                        QStringLiteral("[/B]\n[I][U]Strategies:[/U][/I]\n1. Lecture: x\n");
+        }
+        // One block, after an empty line, with no break after it.
+        expected += QStringLiteral("\n") + block;
+        QCOMPARE(dumpDocument(*w->RTxtComposite).split(QLatin1Char('\n')),
+                 expected.split(QLatin1Char('\n')));
+        QCOMPARE(m->strStdChoices.at(0), QStringLiteral("01001"));
+        QVERIFY(w->plan->blnStandardsAdded);
+        QCOMPARE(m->intStep, 0);
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QTEST_SET_MAIN_SOURCE_PATH
+    int status = 0;
+    {
+        TestFrmStandards screens;
+        status |= QTest::qExec(&screens, argc, argv);
+    }
+    {
+        TestStandardsStep step;
+        status |= QTest::qExec(&step, argc, argv);
+    }
+    return status;
+}
+
+#include "tst_frmstandards.moc"
