@@ -3,6 +3,7 @@
 #include "app/frmmain.h"
 #include "document/frmeditmat.h"
 #include "plan/daywriter.h"
+#include "plan/planstart.h"
 #include "plan/schoolcalendar.h"
 #include "platform/platform.h"
 #include "platform/ui.h"
@@ -125,6 +126,7 @@ void MaterialsStep::cmdEditMat_Click()
 
 void MaterialsStep::EndMaterialsStep()
 {
+    w.plan->materialsStepEnded();
     LessonPlanModule &m = w.m;
     w.fraLists->hide();
     w.cboOldPlans->setEnabled(!m.blnShowStandards);

@@ -185,6 +185,8 @@ void PlanStart::enterFirstStep()
     w.clearSpecialNote();
     w.lblSavePrint->hide();
 
+    materialsShown_ = false;
+
     // 16.
     m.intStep = 1;
     w.PrepareStep();
@@ -331,7 +333,7 @@ void PlanStart::prepareMaterials()
         list->clear();
     for (const QString &entry : std::as_const(m.strMaterials)) {
         const qsizetype kind = entry.isEmpty() ? -1 : QStringLiteral("TRM").indexOf(entry.at(0));
-        if (kind < 0)
+        if (kind < 0 || entry.mid(2).trimmed().isEmpty())
             continue;
         const bool ticked = entry.size() > 1 && entry.at(1).isDigit() && entry.at(1) != u'0';
         ui::addTickItem(lists[kind], entry.mid(2), ticked);
@@ -350,8 +352,12 @@ void PlanStart::prepareMaterials()
     w.fraDay->hide();
     focus(w.cmdPosition);
 
-    w.txtSample->setPlainText(ui::fromCrLf(m.strMaterialEdit));
+    // A listing built or edited in this step survives the step being prepared again (after a
+    // settings screen, say); the editor hands its text back through strMaterialEdit.
+    if (!materialsShown_ || !m.strMaterialEdit.isEmpty())
+        w.txtSample->setPlainText(ui::fromCrLf(m.strMaterialEdit));
     m.strMaterialEdit.clear();
+    materialsShown_ = true;
     if (w.txtSample->toPlainText().trimmed().isEmpty())
         w.cmdProceed->setEnabled(false);
 }

@@ -35,6 +35,8 @@ public:
     int intCourseIndex = 10;
     // New Plan is clearing the screen: the materials and standards lists are left alone.
     bool blnNewPlanRequested = false;
+    // The materials step is on screen for the current day (its listing is the teacher's).
+    void materialsStepEnded() { materialsShown_ = false; }
 
 private:
     // Opens the day's entries of a plan just begun (or resumed) and enters step 1.
@@ -47,4 +49,5 @@ private:
 
     frmMain &w;
     frmWeekly *weekly_ = nullptr;
+    bool materialsShown_ = false;
 };

@@ -334,7 +334,8 @@ private Q_SLOTS:
 
     void materialsWrittenWithOneTrailingBreak()
     {
-        m->strMaterials = {QStringLiteral("T1Algebra 1"), QStringLiteral("R0Projector")};
+        m->strMaterials = {QStringLiteral("T1Algebra 1"), QStringLiteral("R0Projector"),
+                           QStringLiteral("M1   ")};
         m->blnShowStandards = false;
         m->blnShowAssessment = false;
         m->blnShowUnitGoal = false;
@@ -347,6 +348,11 @@ private Q_SLOTS:
         QVERIFY(!w->cmdProceed->isEnabled());
         w->cmdPosition->click();
         QCOMPARE(w->txtSample->toPlainText(), QStringLiteral("Text(s): Algebra 1\n\n"));
+        // Coming back from a settings screen keeps the listing built in this step.
+        w->Form_Activate();
+        QCOMPARE(w->txtSample->toPlainText(), QStringLiteral("Text(s): Algebra 1\n\n"));
+        QCOMPARE(w->lstResources->count(), 1);
+        QCOMPARE(w->lstMaterials->count(), 0); // an entry without text is passed over
         // Rebuilding over a listing asks first.
         platform->answerMessage(Platform::Answer::Cancel, QString(),
                                 QStringLiteral("Possible Loss of Edited Content"));

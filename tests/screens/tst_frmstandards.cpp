@@ -170,11 +170,16 @@ private Q_SLOTS:
         QTest::addColumn<bool>("prefix");
         QTest::addColumn<bool>("once");
         QTest::addColumn<QString>("heading");
-        QTest::newRow("two trailing colons") << "Benchmarks::" << false << false << "Benchmarks";
-        QTest::newRow("quotes") << "\"Core\" Standards" << true << true << "''Core'' Standards";
-        QTest::newRow("nothing typed") << "" << true << false << "Educational Standards";
-        QTest::newRow("only colons") << "::" << false << true << "Educational Standards";
-        QTest::newRow("blanks") << "   " << false << false << "Educational Standards";
+        QTest::addColumn<bool>("byEnter");
+        QTest::newRow("two trailing colons")
+            << "Benchmarks::" << false << false << "Benchmarks" << false;
+        QTest::newRow("Enter in the heading")
+            << "Benchmarks:" << true << false << "Benchmarks" << true;
+        QTest::newRow("quotes") << "\"Core\" Standards" << true << true << "''Core'' Standards"
+                                << false;
+        QTest::newRow("nothing typed") << "" << true << false << "Educational Standards" << false;
+        QTest::newRow("only colons") << "::" << false << true << "Educational Standards" << false;
+        QTest::newRow("blanks") << "   " << false << false << "Educational Standards" << false;
     }
 
     void doneTakesTheTopSection()
@@ -183,6 +188,7 @@ private Q_SLOTS:
         QFETCH(bool, prefix);
         QFETCH(bool, once);
         QFETCH(QString, heading);
+        QFETCH(bool, byEnter);
         LessonPlanModule &m = h->m;
         open([&](frmStandards &d) {
             d.cmdChange->click();
@@ -192,7 +198,10 @@ private Q_SLOTS:
             DialogHarness::click(prefix ? d.optPrefix : d.optFullText);
             if (once)
                 DialogHarness::click(d.chkOncePerWeek);
-            d.cmdDone->click();
+            if (byEnter)
+                QTest::keyClick(d.txtNewHeading, Qt::Key_Return);
+            else
+                d.cmdDone->click();
             QVERIFY(d.isHidden());
         });
         QCOMPARE(m.strStandardsHeading, heading);
@@ -207,17 +216,6 @@ private Q_SLOTS:
             QCOMPARE(d.txtNewHeading->text(), QString());
             d.cmdDone->click();
         });
-    }
-
-    void enterInTheHeadingIsDone()
-    {
-        open([&](frmStandards &d) {
-            d.cmdChange->click();
-            DialogHarness::typeInto(d.txtNewHeading, QStringLiteral("Benchmarks:"));
-            QTest::keyClick(d.txtNewHeading, Qt::Key_Return);
-            QVERIFY(d.isHidden());
-        });
-        QCOMPARE(h->m.strStandardsHeading, QStringLiteral("Benchmarks"));
     }
 
     void cancelKeepsTheListEdits_data()
@@ -382,38 +380,6 @@ private Q_SLOTS:
         QCOMPARE(m.strStdTexts.at(2), storedText);
         QCOMPARE(m.strStdCodes.size(), 5);
         QVERIFY(m.blnStandardsEdited);
-    }
-
-    void doneWaitsForAnEntry_data()
-    {
-        QTest::addColumn<QString>("code");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("offered");
-        QTest::newRow("both blank") << "  "
-                                    << " \n " << false;
-        QTest::newRow("number/prefix only") << "A"
-                                            << "" << true;
-        QTest::newRow("text only") << ""
-                                   << "Adds." << true;
-    }
-
-    void doneWaitsForAnEntry()
-    {
-        QFETCH(QString, code);
-        QFETCH(QString, text);
-        QFETCH(bool, offered);
-        open([&](frmStandards &d) {
-            inEditor([&](frmEditStandard &e) {
-                e.txtPre->setText(code);
-                e.txtSta->setPlainText(text);
-                QCOMPARE(e.cmdDone->isEnabled(), offered);
-                e.cmdDone_Click();
-                QCOMPARE(e.isHidden(), offered);
-            });
-            editRow(d, 0);
-            d.cmdDone->click();
-        });
-        QCOMPARE(h->m.strStdCodes.at(0), offered ? code : QStringLiteral("A-1-2B"));
     }
 
     void deletingAStandard_data()
