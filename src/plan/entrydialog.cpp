@@ -64,9 +64,7 @@ void EntryDialog::setEntryText(const QString &text)
 
 void EntryDialog::cancel()
 {
-    if (platform.messageBox(QStringLiteral("Quit without saving changes?"),
-                            QStringLiteral("Abandon Changes?"), Platform::Buttons::YesNo,
-                            Platform::Icon::Question) != Platform::Answer::Yes)
+    if (!confirmAbandon())
         return;
     cancelled();
     hide();

@@ -242,9 +242,7 @@ void frmTimeOnTask::cmdUnitDone_Click()
 
 void frmTimeOnTask::cmdCancel_Click()
 {
-    if (platform.messageBox(QStringLiteral("Quit without saving changes?"),
-                            QStringLiteral("Abandon Changes?"), Platform::Buttons::YesNo,
-                            Platform::Icon::Question) != Platform::Answer::Yes)
+    if (!confirmAbandon())
         return;
     // A cancelled time means no time for this item, not the time of the item before it.
     main_.m.strTimeOnTask.clear();

@@ -28,6 +28,13 @@ void Form::showContextHelp()
     platform.showHelp(helpContextId_);
 }
 
+bool Form::confirmAbandon()
+{
+    return platform.messageBox(QStringLiteral("Quit without saving changes?"),
+                               QStringLiteral("Abandon Changes?"), Platform::Buttons::YesNo,
+                               Platform::Icon::Question) == Platform::Answer::Yes;
+}
+
 void Form::highlightOnHover(QAbstractButton *button)
 {
     hoverButtons_.append(button);

@@ -24,6 +24,9 @@ public:
     // Opens the help at this dialog's topic, as F1 does.
     void showContextHelp();
 
+    // The question every dialog asks before it is left without storing: true on Yes.
+    bool confirmAbandon();
+
     // Runs once, when the dialog is first used; copies the settings into the controls.
     virtual void Form_Load() {}
     // Runs at every showing of the dialog, and when it becomes active again after a dialog

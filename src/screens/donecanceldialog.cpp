@@ -89,9 +89,7 @@ void DoneCancelDialog::cmdDone_Click()
 
 void DoneCancelDialog::cmdCancel_Click()
 {
-    if (ctx.platform.messageBox(QStringLiteral("Quit without saving changes?"),
-                                QStringLiteral("Abandon Changes?"), Platform::Buttons::YesNo,
-                                Platform::Icon::Question) == Platform::Answer::Yes)
+    if (confirmAbandon())
         hide();
 }
 

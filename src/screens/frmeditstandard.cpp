@@ -194,9 +194,7 @@ void frmEditStandard::cmdDelete_Click()
 
 void frmEditStandard::cmdCancel_Click()
 {
-    if (ctx_.platform.messageBox(QStringLiteral("Quit without saving changes?"),
-                                 QStringLiteral("Abandon Changes?"), Platform::Buttons::YesNo,
-                                 Platform::Icon::Question) == Platform::Answer::Yes)
+    if (confirmAbandon())
         done(QDialog::Rejected);
 }
 

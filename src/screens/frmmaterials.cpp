@@ -310,9 +310,7 @@ void frmMaterials::cmdDone_Click()
 
 void frmMaterials::cmdCancel_Click()
 {
-    if (ctx_.platform.messageBox(QStringLiteral("Quit without saving changes?"),
-                                 QStringLiteral("Abandon Changes?"), Platform::Buttons::YesNo,
-                                 Platform::Icon::Question) == Platform::Answer::Yes)
+    if (confirmAbandon())
         done(QDialog::Rejected);
 }
 

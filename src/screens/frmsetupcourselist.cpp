@@ -178,9 +178,7 @@ void frmSetupCourseList::cmdDone_Click()
 
 void frmSetupCourseList::cmdCancel_Click()
 {
-    if (ctx_.platform.messageBox(QStringLiteral("Quit without saving changes?"),
-                                 QStringLiteral("Abandon Changes?"), Platform::Buttons::YesNo,
-                                 Platform::Icon::Question) == Platform::Answer::Yes)
+    if (confirmAbandon())
         done(QDialog::Rejected);
 }
 

@@ -453,9 +453,7 @@ void frmSetupNameCourses::cmdCancel_Click()
         cmdCancel->setEnabled(false);
         return;
     }
-    if (ctx_.platform.messageBox(QStringLiteral("Quit without saving changes?"),
-                                 QStringLiteral("Abandon Changes?"), Platform::Buttons::YesNo,
-                                 Platform::Icon::Question) == Platform::Answer::Yes)
+    if (confirmAbandon())
         done(QDialog::Rejected);
 }
 

@@ -215,9 +215,7 @@ void frmStandardsWizard::cmdDone_Click()
 
 void frmStandardsWizard::cmdCancel_Click()
 {
-    if (platform.messageBox(QStringLiteral("Quit without saving changes?"),
-                            QStringLiteral("Abandon Changes?"), Platform::Buttons::YesNo,
-                            Platform::Icon::Question) == Platform::Answer::Yes)
+    if (confirmAbandon())
         QDialog::reject();
 }
 

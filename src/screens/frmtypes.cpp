@@ -192,9 +192,7 @@ void frmTypes::cmdDone_Click()
 
 void frmTypes::cmdCancel_Click()
 {
-    if (ctx_.platform.messageBox(QStringLiteral("Quit without saving changes?"),
-                                 QStringLiteral("Abandon Changes?"), Platform::Buttons::YesNo,
-                                 Platform::Icon::Question) == Platform::Answer::Yes)
+    if (confirmAbandon())
         done(QDialog::Rejected);
 }
 
