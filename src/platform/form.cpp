@@ -5,7 +5,9 @@
 
 #include <QAbstractButton>
 #include <QEvent>
+#include <QHBoxLayout>
 #include <QKeySequence>
+#include <QPushButton>
 #include <QShortcut>
 
 Form::Form(Platform &platform, QWidget *parent) : QDialog(parent), platform(platform)
@@ -33,6 +35,24 @@ bool Form::confirmAbandon()
     return platform.messageBox(QStringLiteral("Quit without saving changes?"),
                                QStringLiteral("Abandon Changes?"), Platform::Buttons::YesNo,
                                Platform::Icon::Question) == Platform::Answer::Yes;
+}
+
+QHBoxLayout *Form::doneCancelHelpRow(QPushButton *&done, QPushButton *&cancel, QPushButton *&help)
+{
+    auto *row = new QHBoxLayout;
+    row->addStretch();
+    const auto make = [this, row](const QString &name, const QString &caption) {
+        auto *button = new QPushButton(caption, this);
+        button->setObjectName(name);
+        button->setAutoDefault(false);
+        row->addWidget(button);
+        return button;
+    };
+    done = make(QStringLiteral("cmdDone"), QStringLiteral("&Done"));
+    cancel = make(QStringLiteral("cmdCancel"), QStringLiteral("&Cancel"));
+    help = make(QStringLiteral("cmdHelp"), QStringLiteral("&Help"));
+    highlightOnHover(help);
+    return row;
 }
 
 void Form::highlightOnHover(QAbstractButton *button)

@@ -4,6 +4,8 @@
 
 class Platform;
 class QAbstractButton;
+class QHBoxLayout;
+class QPushButton;
 
 // Base of the program's own dialogs. A dialog is created on first use and kept; Form_Load runs
 // once, before it is first used or shown, and Form_Activate every time it is shown. Done and a
@@ -34,6 +36,10 @@ public:
     virtual void Form_Activate() {}
 
 protected:
+    // The row of "&Done", "&Cancel" and "&Help" at the foot of a settings dialog; Enter in a
+    // field never presses them by itself, and Help lights up under the pointer.
+    QHBoxLayout *doneCancelHelpRow(QPushButton *&done, QPushButton *&cancel, QPushButton *&help);
+
     // A Help button turns yellow while the pointer is over it and back to the button face
     // when the pointer moves over the rest of the dialog.
     void highlightOnHover(QAbstractButton *button);

@@ -82,23 +82,7 @@ void frmSetupCourseList::createControls()
     }
     outer->addWidget(fraCourses);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    auto makeButton = [this](const char *name, const QString &caption) {
-        auto *button = new QPushButton(caption, this);
-        button->setObjectName(QLatin1String(name));
-        // Enter in a field never closes the dialog by itself.
-        button->setAutoDefault(false);
-        return button;
-    };
-    cmdDone = makeButton("cmdDone", QStringLiteral("&Done"));
-    cmdCancel = makeButton("cmdCancel", QStringLiteral("&Cancel"));
-    cmdHelp = makeButton("cmdHelp", QStringLiteral("&Help"));
-    buttons->addWidget(cmdDone);
-    buttons->addWidget(cmdCancel);
-    buttons->addWidget(cmdHelp);
-    outer->addLayout(buttons);
-    highlightOnHover(cmdHelp);
+    outer->addLayout(doneCancelHelpRow(cmdDone, cmdCancel, cmdHelp));
 
     txtNewHeading->installEventFilter(this);
     connect(cmdChange, &QPushButton::clicked, this, &frmSetupCourseList::cmdChange_Click);

@@ -144,23 +144,7 @@ void frmSetupNameCourses::createControls()
                            ui::twips(540));
     outer->addWidget(fraDisplay);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    auto makeButton = [this](const char *name, const QString &caption) {
-        auto *button = new QPushButton(caption, this);
-        button->setObjectName(QLatin1String(name));
-        // Enter in a field never closes the dialog by itself.
-        button->setAutoDefault(false);
-        return button;
-    };
-    cmdDone = makeButton("cmdDone", QStringLiteral("&Done"));
-    cmdCancel = makeButton("cmdCancel", QStringLiteral("&Cancel"));
-    cmdHelp = makeButton("cmdHelp", QStringLiteral("&Help"));
-    buttons->addWidget(cmdDone);
-    buttons->addWidget(cmdCancel);
-    buttons->addWidget(cmdHelp);
-    outer->addLayout(buttons);
-    highlightOnHover(cmdHelp);
+    outer->addLayout(doneCancelHelpRow(cmdDone, cmdCancel, cmdHelp));
 
     connect(txtTName, &QLineEdit::textChanged, this, &frmSetupNameCourses::txtTName_Change);
     connect(txtFull, &QLineEdit::textChanged, this, &frmSetupNameCourses::txtFull_Change);

@@ -103,22 +103,7 @@ void frmTypes::createControls()
     body->addWidget(rtfTypes, 1);
     outer->addLayout(body);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    auto makeButton = [this](const char *name, const QString &caption) {
-        auto *button = new QPushButton(caption, this);
-        button->setObjectName(QLatin1String(name));
-        button->setAutoDefault(false);
-        return button;
-    };
-    cmdDone = makeButton("cmdDone", QStringLiteral("&Done"));
-    cmdCancel = makeButton("cmdCancel", QStringLiteral("&Cancel"));
-    cmdHelp = makeButton("cmdHelp", QStringLiteral("&Help"));
-    buttons->addWidget(cmdDone);
-    buttons->addWidget(cmdCancel);
-    buttons->addWidget(cmdHelp);
-    outer->addLayout(buttons);
-    highlightOnHover(cmdHelp);
+    outer->addLayout(doneCancelHelpRow(cmdDone, cmdCancel, cmdHelp));
 
     connect(rtfTypes, &RichTextBox::MouseDown, this, &frmTypes::rtfTypes_Click);
     connect(cmdDone, &QPushButton::clicked, this, &frmTypes::cmdDone_Click);
