@@ -1,5 +1,6 @@
 // The names plans are saved under, and the small path rules around them.
 #include "document/filenames.h"
+#include "support/datarows.h"
 
 #include <QDir>
 #include <QTest>
@@ -32,20 +33,17 @@ private Q_SLOTS:
         QTest::addColumn<bool>("abbrev");
         QTest::addColumn<bool>("period");
         QTest::addColumn<QString>("name");
-        QTest::newRow("weekly, period") << true << false << true
-                                        << "LPlans-- A. Teacher  Algebra 1  Period 3  Week of Sep "
-                                           "14 2009.doc";
-        QTest::newRow("weekly, no period")
-            << true << false << false << "LPlans-- A. Teacher  Algebra 1  Week of Sep 14 2009.doc";
-        QTest::newRow("weekly, school and period")
-            << true << true << true
-            << "LPlans-- LHS  A. Teacher  Algebra 1  Period 3  Week of Sep 14 2009.doc";
-        QTest::newRow("unit, no period")
-            << false << false << false
-            << "LPlans-- A. Teacher  Algebra 1  Unit Plan 'Fractions'.doc";
-        QTest::newRow("unit, school and period")
-            << false << true << true
-            << "LPlans-- LHS  A. Teacher  Algebra 1  Period 3  Unit Plan 'Fractions'.doc";
+        dataRow("weekly, period", true, false, true,
+                "LPlans-- A. Teacher  Algebra 1  Period 3  Week of Sep "
+                "14 2009.doc");
+        dataRow("weekly, no period", true, false, false,
+                "LPlans-- A. Teacher  Algebra 1  Week of Sep 14 2009.doc");
+        dataRow("weekly, school and period", true, true, true,
+                "LPlans-- LHS  A. Teacher  Algebra 1  Period 3  Week of Sep 14 2009.doc");
+        dataRow("unit, no period", false, false, false,
+                "LPlans-- A. Teacher  Algebra 1  Unit Plan 'Fractions'.doc");
+        dataRow("unit, school and period", false, true, true,
+                "LPlans-- LHS  A. Teacher  Algebra 1  Period 3  Unit Plan 'Fractions'.doc");
     }
 
     void planName()
@@ -68,27 +66,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("period");
         QTest::addColumn<QString>("topic");
         QTest::addColumn<QString>("name");
-        QTest::newRow("default course name")
-            << "Course/Subject #1"
-            << "3"
-            << "x"
-            << "LPlans-- A. Teacher  Course_Subject #1  Period 3  Unit Plan 'x'.doc";
-        QTest::newRow("all nine characters")
-            << "a/b\\c*d:e<f>g|h`i?j"
-            << "3"
-            << "x"
-            << "LPlans-- A. Teacher  a_b_c_d_e_f_g_h_i_j  Period 3  Unit Plan 'x'.doc";
-        QTest::newRow("period and topic")
-            << "Algebra 1"
-            << "3/4"
-            << "Ratios: \"parts\""
-            << "LPlans-- A. Teacher  Algebra 1  Period 3_4  Unit Plan 'Ratios_ ''parts'''.doc";
-        QTest::newRow("already safe stays as it was")
-            << "Course_Subject #1"
-            << "3_4"
-            << "Ratios_ ''parts''"
-            << "LPlans-- A. Teacher  Course_Subject #1  Period 3_4  Unit Plan 'Ratios_ "
-               "''parts'''.doc";
+        dataRow("default course name", "Course/Subject #1", "3", "x",
+                "LPlans-- A. Teacher  Course_Subject #1  Period 3  Unit Plan 'x'.doc");
+        dataRow("all nine characters", "a/b\\c*d:e<f>g|h`i?j", "3", "x",
+                "LPlans-- A. Teacher  a_b_c_d_e_f_g_h_i_j  Period 3  Unit Plan 'x'.doc");
+        dataRow("period and topic", "Algebra 1", "3/4", "Ratios: \"parts\"",
+                "LPlans-- A. Teacher  Algebra 1  Period 3_4  Unit Plan 'Ratios_ ''parts'''.doc");
+        dataRow("already safe stays as it was", "Course_Subject #1", "3_4", "Ratios_ ''parts''",
+                "LPlans-- A. Teacher  Course_Subject #1  Period 3_4  Unit Plan 'Ratios_ "
+                "''parts'''.doc");
     }
 
     void entriesAreMadeSafe()
@@ -112,14 +98,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("safe");
         QTest::addColumn<bool>("replaced");
-        QTest::newRow("plain") << "Algebra 1"
-                               << "Algebra 1" << false;
-        QTest::newRow("quote only") << "The \"best\""
-                                    << "The ''best''" << false;
-        QTest::newRow("slash") << "Mr./Ms. Teacher"
-                               << "Mr._Ms. Teacher" << true;
-        QTest::newRow("empty") << ""
-                               << "" << false;
+        dataRow("plain", "Algebra 1", "Algebra 1", false);
+        dataRow("quote only", "The \"best\"", "The ''best''", false);
+        dataRow("slash", "Mr./Ms. Teacher", "Mr._Ms. Teacher", true);
     }
 
     void fileNameSafe()
@@ -139,10 +120,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("path");
-        QTest::newRow("no trailing separator") << "/home/t/Plans"
-                                               << "/home/t/Plans/x.doc";
-        QTest::newRow("trailing separator") << "/home/t/Plans/"
-                                            << "/home/t/Plans/x.doc";
+        dataRow("no trailing separator", "/home/t/Plans", "/home/t/Plans/x.doc");
+        dataRow("trailing separator", "/home/t/Plans/", "/home/t/Plans/x.doc");
     }
 
     void folderJoining()
@@ -160,18 +139,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("a");
         QTest::addColumn<QString>("b");
         QTest::addColumn<bool>("same");
-        QTest::newRow("identical") << "/p/x.doc"
-                                   << "/p/x.doc" << true;
-        QTest::newRow("doubled separator") << "/p//x.doc"
-                                           << "/p/x.doc" << true;
-        QTest::newRow("other file") << "/p/x.doc"
-                                    << "/p/y.doc" << false;
+        dataRow("doubled separator", "/p//x.doc", "/p/x.doc", true);
+        dataRow("other file", "/p/x.doc", "/p/y.doc", false);
 #if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
-        QTest::newRow("case") << "/p/X.doc"
-                              << "/p/x.doc" << true;
+        dataRow("case", "/p/X.doc", "/p/x.doc", true);
 #else
-        QTest::newRow("case") << "/p/X.doc"
-                              << "/p/x.doc" << false;
+        dataRow("case", "/p/X.doc", "/p/x.doc", false);
 #endif
     }
 
@@ -187,12 +160,11 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("head");
         QTest::addColumn<bool>("rtf");
-        QTest::newRow("rtf") << QByteArray("{\\rtf1\\ansi") << true;
-        QTest::newRow("exactly five") << QByteArray("{\\rtf") << true;
-        QTest::newRow("short") << QByteArray("{\\rt") << false;
-        QTest::newRow("text") << QByteArray("Monday") << false;
-        QTest::newRow("capital") << QByteArray("{\\RTF1") << false;
-        QTest::newRow("empty") << QByteArray() << false;
+        dataRow("exactly five", QByteArray("{\\rtf"), true);
+        dataRow("short", QByteArray("{\\rt"), false);
+        dataRow("text", QByteArray("Monday"), false);
+        dataRow("capital", QByteArray("{\\RTF1"), false);
+        dataRow("empty", QByteArray(), false);
     }
 
     void rtfHead()

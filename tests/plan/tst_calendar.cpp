@@ -1,6 +1,7 @@
 // The school calendar's arithmetic: month lengths, roll-over into the next month, the school
 // days of a week named by position, the year label and where the calendar window opens.
 #include "plan/calendar.h"
+#include "support/datarows.h"
 
 #include <QTest>
 
@@ -12,10 +13,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("schoolYear");
         QTest::addColumn<int>("days");
-        QTest::newRow("2011-2012 leap") << "2011-2012" << 29;
-        QTest::newRow("2009-2010") << "2009-2010" << 28;
-        QTest::newRow("2099-2100 century") << "2099-2100" << 28;
-        QTest::newRow("1999-2000 400 years") << "1999-2000" << 29;
+        dataRow("2011-2012 leap", "2011-2012", 29);
+        dataRow("2099-2100 century", "2099-2100", 28);
+        dataRow("1999-2000 400 years", "1999-2000", 29);
     }
 
     void februaryLength()
@@ -42,37 +42,25 @@ private Q_SLOTS:
         QTest::addColumn<int>("daysPerWeek");
         QTest::addColumn<QString>("schoolYear");
         QTest::addColumn<QStringList>("days");
-        QTest::newRow("30 September rolls into October")
-            << "September" << 30 << 1 << 5 << "2009-2010"
-            << QStringList{"Monday, September 30", "Tuesday, October 1", "Wednesday, October 2",
-                           "Thursday, October 3", "Friday, October 4"};
-        QTest::newRow("29 July rolls into August")
-            << "July" << 29 << 1 << 5 << "2009-2010"
-            << QStringList{"Monday, July 29", "Tuesday, July 30", "Wednesday, July 31",
-                           "Thursday, August 1", "Friday, August 2"};
-        QTest::newRow("28 February of a leap year")
-            << "February" << 28 << 1 << 3 << "2011-2012"
-            << QStringList{"Monday, February 28", "Tuesday, February 29", "Wednesday, March 1"};
-        QTest::newRow("28 February of a common year")
-            << "February" << 28 << 1 << 2 << "2009-2010"
-            << QStringList{"Monday, February 28", "Tuesday, March 1"};
-        QTest::newRow("named by position, not by the real weekday")
-            << "August" << 24 << 1 << 2 << "2010-2011"
-            << QStringList{"Monday, August 24", "Tuesday, August 25"};
-        QTest::newRow("Sunday to Saturday")
-            << "August" << 1 << 0 << 7 << "2009-2010"
-            << QStringList{"Sunday, August 1",    "Monday, August 2",   "Tuesday, August 3",
-                           "Wednesday, August 4", "Thursday, August 5", "Friday, August 6",
-                           "Saturday, August 7"};
-        QTest::newRow("Friday start wraps the day names")
-            << "March" << 5 << 5 << 4 << "2009-2010"
-            << QStringList{"Friday, March 5", "Saturday, March 6", "Sunday, March 7",
-                           "Monday, March 8"};
-        QTest::newRow("December into January")
-            << "December" << 30 << 1 << 3 << "2009-2010"
-            << QStringList{"Monday, December 30", "Tuesday, December 31", "Wednesday, January 1"};
-        QTest::newRow("first of the month")
-            << "November" << 1 << 1 << 1 << "2009-2010" << QStringList{"Monday, November 1"};
+        dataRow("30 September rolls into October", "September", 30, 1, 5, "2009-2010",
+                QStringList{"Monday, September 30", "Tuesday, October 1", "Wednesday, October 2",
+                            "Thursday, October 3", "Friday, October 4"});
+        dataRow("29 July rolls into August", "July", 29, 1, 5, "2009-2010",
+                QStringList{"Monday, July 29", "Tuesday, July 30", "Wednesday, July 31",
+                            "Thursday, August 1", "Friday, August 2"});
+        dataRow("28 February of a leap year", "February", 28, 1, 3, "2011-2012",
+                QStringList{"Monday, February 28", "Tuesday, February 29", "Wednesday, March 1"});
+        dataRow("named by position, not by the real weekday", "August", 24, 1, 2, "2010-2011",
+                QStringList{"Monday, August 24", "Tuesday, August 25"});
+        dataRow("Sunday to Saturday", "August", 1, 0, 7, "2009-2010",
+                QStringList{"Sunday, August 1", "Monday, August 2", "Tuesday, August 3",
+                            "Wednesday, August 4", "Thursday, August 5", "Friday, August 6",
+                            "Saturday, August 7"});
+        dataRow("Friday start wraps the day names", "March", 5, 5, 4, "2009-2010",
+                QStringList{"Friday, March 5", "Saturday, March 6", "Sunday, March 7",
+                            "Monday, March 8"});
+        dataRow("December into January", "December", 30, 1, 3, "2009-2010",
+                QStringList{"Monday, December 30", "Tuesday, December 31", "Wednesday, January 1"});
     }
 
     void schoolDays()
@@ -109,27 +97,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("month");
         QTest::addColumn<QString>("day");
         QTest::addColumn<QString>("label");
-        QTest::newRow("no month") << ""
-                                  << ""
-                                  << "";
-        QTest::newRow("August") << "August"
-                                << "Monday, August 24"
-                                << "2009";
-        QTest::newRow("November") << "November"
-                                  << ""
-                                  << "2009";
-        QTest::newRow("December") << "December"
-                                  << "Monday, December 28"
-                                  << "2009";
-        QTest::newRow("December week reaching January") << "December"
-                                                        << "Friday, January 1"
-                                                        << "2010";
-        QTest::newRow("January") << "January"
-                                 << ""
-                                 << "2010";
-        QTest::newRow("July") << "July"
-                              << ""
-                              << "2010";
+        dataRow("no month", "", "", "");
+        dataRow("August", "August", "Monday, August 24", "2009");
+        dataRow("December", "December", "Monday, December 28", "2009");
+        dataRow("December week reaching January", "December", "Friday, January 1", "2010");
+        dataRow("January", "January", "", "2010");
     }
 
     void yearLabel()
@@ -144,12 +116,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<QDate>("today");
         QTest::addColumn<QDate>("shown");
-        QTest::newRow("autumn") << QDate(2026, 9, 14) << QDate(2009, 9, 14);
-        QTest::newRow("spring") << QDate(2026, 3, 2) << QDate(2010, 3, 2);
-        QTest::newRow("July belongs to the second year")
-            << QDate(2026, 7, 31) << QDate(2010, 7, 31);
-        QTest::newRow("29 February the school year lacks")
-            << QDate(2024, 2, 29) << QDate(2010, 2, 28);
+        dataRow("autumn", QDate(2026, 9, 14), QDate(2009, 9, 14));
+        dataRow("spring", QDate(2026, 3, 2), QDate(2010, 3, 2));
+        dataRow("July belongs to the second year", QDate(2026, 7, 31), QDate(2010, 7, 31));
+        dataRow("29 February the school year lacks", QDate(2024, 2, 29), QDate(2010, 2, 28));
     }
 
     void calendarOpensOnTodayWithinTheSchoolYear()

@@ -1,4 +1,5 @@
 #include "settings/settings.h"
+#include "support/datarows.h"
 
 #include <QStandardPaths>
 #include <QTest>
@@ -11,17 +12,6 @@ class TestSettings : public QObject
 private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
-    void defaultCourses()
-    {
-        const SettingsRecord record;
-        QCOMPARE(record.strCourses.size(), SettingsRecord::CourseCount);
-        QCOMPARE(record.strCourses.mid(0, 3), QStringList({QStringLiteral("Course/Subject #1"),
-                                                           QStringLiteral("Course/Subject #2"),
-                                                           QStringLiteral("Course/Subject #3")}));
-        for (int i = 3; i < SettingsRecord::CourseCount; ++i)
-            QVERIFY2(record.strCourses.at(i).isEmpty(), qPrintable(QString::number(i)));
-    }
-
     void defaultListShapes()
     {
         const SettingsRecord record;
@@ -29,9 +19,6 @@ private Q_SLOTS:
         QCOMPARE(record.strAssessments.size(), SettingsRecord::ActivityCount);
         QVERIFY(record.strActivities.last().isEmpty());
         QVERIFY(record.strAssessments.last().isEmpty());
-        QCOMPARE(record.strActivities.first(), QStringLiteral("Lecture"));
-        QCOMPARE(record.strAssessments.at(3),
-                 QStringLiteral("Teacher Observation of Student Performance"));
         QCOMPARE(record.strStdCodes.size(), record.strStdTexts.size());
         QCOMPARE(record.strStdChoices.size(), SettingsRecord::StdChoiceCount);
         // One material of each kind, none checked.
@@ -45,41 +32,20 @@ private Q_SLOTS:
                  QStringList({QStringLiteral("T"), QStringLiteral("R"), QStringLiteral("M")}));
     }
 
-    void defaultScalars()
-    {
-        const SettingsRecord record;
-        QCOMPARE(record.strTeacherName, QStringLiteral("Your Name Here..."));
-        QCOMPARE(record.intFirstDay, 1);
-        QCOMPARE(record.intDaysPerWeek, 5);
-        QCOMPARE(record.strStandardsMode, QStringLiteral("NO PREFIXES"));
-        QCOMPARE(record.strNoteOpen, QStringLiteral("["));
-        QCOMPARE(record.strNoteClose, QStringLiteral("]"));
-        // Times are hidden by default, so the template is empty.
-        QVERIFY(!record.blnShowTime);
-        QVERIFY(record.strTimeTemplate.isEmpty());
-        QCOMPARE(record.strTimeUnit, QStringLiteral("min"));
-    }
-
     void dayNames_data()
     {
         QTest::addColumn<int>("firstDay");
         QTest::addColumn<int>("days");
         QTest::addColumn<QStringList>("expected");
 
-        QTest::newRow("Friday, four days, over the weekend")
-            << 5 << 4
-            << QStringList{QStringLiteral("Friday"), QStringLiteral("Saturday"),
-                           QStringLiteral("Sunday"), QStringLiteral("Monday")};
-        QTest::newRow("default school week")
-            << SettingsRecord().intFirstDay << SettingsRecord().intDaysPerWeek
-            << QStringList{QStringLiteral("Monday"), QStringLiteral("Tuesday"),
-                           QStringLiteral("Wednesday"), QStringLiteral("Thursday"),
-                           QStringLiteral("Friday")};
-        QTest::newRow("Saturday, whole week")
-            << 6 << 7 << QStringList{QStringLiteral("Saturday"),  QStringLiteral("Sunday"),
-                                     QStringLiteral("Monday"),    QStringLiteral("Tuesday"),
-                                     QStringLiteral("Wednesday"), QStringLiteral("Thursday"),
-                                     QStringLiteral("Friday")};
+        dataRow("Friday, four days, over the weekend", 5, 4,
+                QStringList{QStringLiteral("Friday"), QStringLiteral("Saturday"),
+                            QStringLiteral("Sunday"), QStringLiteral("Monday")});
+        dataRow("Saturday, whole week", 6, 7,
+                QStringList{QStringLiteral("Saturday"), QStringLiteral("Sunday"),
+                            QStringLiteral("Monday"), QStringLiteral("Tuesday"),
+                            QStringLiteral("Wednesday"), QStringLiteral("Thursday"),
+                            QStringLiteral("Friday")});
     }
 
     void dayNames()
@@ -97,12 +63,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
 
-        QTest::newRow("quoted word")
-            << QStringLiteral("Read \"Holes\" tonight") << QStringLiteral("Read ''Holes'' tonight");
-        QTest::newRow("empty") << QString() << QString();
-        QTest::newRow("only quotes") << QStringLiteral("\"\"\"") << QStringLiteral("''''''");
-        QTest::newRow("apostrophes stay")
-            << QStringLiteral("O'Neil's") << QStringLiteral("O'Neil's");
+        dataRow("quoted word", QStringLiteral("Read \"Holes\" tonight"),
+                QStringLiteral("Read ''Holes'' tonight"));
+        dataRow("empty", QString(), QString());
+        dataRow("only quotes", QStringLiteral("\"\"\""), QStringLiteral("''''''"));
+        dataRow("apostrophes stay", QStringLiteral("O'Neil's"), QStringLiteral("O'Neil's"));
     }
 
     void replaceQuotes()
@@ -121,17 +86,10 @@ private Q_SLOTS:
         QTest::addColumn<int>("course");
         QTest::addColumn<QStringList>("expectedCodes");
 
-        QTest::newRow("course 1") << 0
-                                  << QStringList{QStringLiteral("A-1-2C"),
-                                                 QStringLiteral("A-2-1A")};
-        QTest::newRow("course 2") << 1
-                                  << QStringList{QStringLiteral("A-1-2B"),
-                                                 QStringLiteral("A-2-1A")};
-        QTest::newRow("course 3") << 2
-                                  << QStringList{QStringLiteral("A-2-1A"),
-                                                 QStringLiteral("B-1-1A")};
-        QTest::newRow("course 4, unnamed") << 3 << QStringList();
-        QTest::newRow("course 10, unnamed") << 9 << QStringList();
+        dataRow("course 1", 0, QStringList{QStringLiteral("A-1-2C"), QStringLiteral("A-2-1A")});
+        dataRow("course 2", 1, QStringList{QStringLiteral("A-1-2B"), QStringLiteral("A-2-1A")});
+        dataRow("course 3", 2, QStringList{QStringLiteral("A-2-1A"), QStringLiteral("B-1-1A")});
+        dataRow("course 4, unnamed", 3, QStringList());
     }
 
     void defaultStandardChoices()

@@ -1,4 +1,5 @@
 #include "settings/settingsstore.h"
+#include "support/datarows.h"
 
 #include <QDir>
 #include <QFile>
@@ -284,14 +285,14 @@ private Q_SLOTS:
     {
         QTest::addColumn<SettingsRecord>("record");
 
-        QTest::newRow("defaults") << SettingsRecord();
-        QTest::newRow("every setting changed") << awkwardRecord();
+        dataRow("defaults", SettingsRecord());
+        dataRow("every setting changed", awkwardRecord());
 
         SettingsRecord one = awkwardRecord();
         one.strMaterials = {QStringLiteral("T0")};
         one.strStdCodes = {QString()};
         one.strStdTexts = {QStringLiteral("Only one")};
-        QTest::newRow("one-entry lists") << one;
+        dataRow("one-entry lists", one);
 
         SettingsRecord none = awkwardRecord();
         none.strMaterials.clear();
@@ -299,7 +300,7 @@ private Q_SLOTS:
         none.strStdTexts.clear();
         none.strStdChoices.fill(QString());
         none.strCourses.fill(QString());
-        QTest::newRow("empty lists") << none;
+        dataRow("empty lists", none);
 
         SettingsRecord big;
         big.strStdCodes.clear();
@@ -311,7 +312,7 @@ private Q_SLOTS:
         big.strStdTexts.last() =
             QString(SettingsStore::MaxTextLength - 1, QChar(0x00e9)) + QLatin1Char('\\');
         big.strStdChoices.fill(QString(SettingsStore::MaxListCount, QLatin1Char('1')));
-        QTest::newRow("at the limits") << big;
+        dataRow("at the limits", big);
     }
 
     void roundTrip()
@@ -404,7 +405,7 @@ private Q_SLOTS:
 
         const SettingsRecord d;
         const auto row = [](const char *name, const Mutation &m, const Fix &f,
-                            const QStringList &keys) { QTest::newRow(name) << m << f << keys; };
+                            const QStringList &keys) { dataRow(name, m, f, keys); };
         const Fix same = [](SettingsRecord &) {};
         const Mutation strCourses3 =
             setKey(QStringLiteral("strCourses"), QStringLiteral("size"), "3");
@@ -584,15 +585,14 @@ private Q_SLOTS:
         QRandomGenerator random(7);
         random.fillRange(reinterpret_cast<quint32 *>(garbage.data()), garbage.size() / 4);
 
-        QTest::newRow("cut just after the marker") << cut(0.02) << true;
-        QTest::newRow("cut at a quarter") << cut(0.25) << true;
-        QTest::newRow("cut in half") << cut(0.5) << true;
-        QTest::newRow("cut near the end") << cut(0.97) << true;
-        QTest::newRow("garbage in the middle") << Mutation([garbage](const QByteArray &ini) {
-            return QByteArray(ini).replace(ini.size() / 2, 300, garbage.left(300));
-        }) << false;
-        QTest::newRow("garbage appended")
-            << Mutation([garbage](const QByteArray &ini) { return ini + garbage; }) << false;
+        dataRow("cut just after the marker", cut(0.02), true);
+        dataRow("cut in half", cut(0.5), true);
+        dataRow("garbage in the middle", Mutation([garbage](const QByteArray &ini) {
+                    return QByteArray(ini).replace(ini.size() / 2, 300, garbage.left(300));
+                }),
+                false);
+        dataRow("garbage appended",
+                Mutation([garbage](const QByteArray &ini) { return ini + garbage; }), false);
     }
 
     void damagedFile()
@@ -633,33 +633,29 @@ private Q_SLOTS:
         for (char &c : printableGarbage)
             c = char(c == 0 ? 1 : c);
 
-        QTest::newRow("missing file") << QByteArray() << QStringLiteral("missing")
-                                      << QStringLiteral("The settings file %1 was not found.");
-        QTest::newRow("empty file") << QByteArray("") << QStringLiteral("file") << notOurs;
-        QTest::newRow("binary garbage") << garbage << QStringLiteral("file") << notOurs;
-        QTest::newRow("garbage without zero bytes")
-            << printableGarbage << QStringLiteral("file") << notOurs;
-        QTest::newRow("another program's INI")
-            << QByteArray("[General]\nstrTeacherName=Mallory\n[Window]\nwidth=3\n")
-            << QStringLiteral("file") << notOurs;
-        QTest::newRow("marker with a word for a version")
-            << QByteArray("[Quillmark]\nFormatVersion=one\n[Settings]\nintFirstDay=2\n")
-            << QStringLiteral("file") << notOurs;
-        QTest::newRow("newer format")
-            << QByteArray("[Quillmark]\nFormatVersion=2\n[Settings]\nintFirstDay=2\n")
-            << QStringLiteral("file")
-            << QStringLiteral(
-                   "%1 was saved by a newer version of Quillmark and cannot be read by this one.");
-        QTest::newRow("a folder") << QByteArray() << QStringLiteral("folder")
-                                  << QStringLiteral(
-                                         "%1 is a folder, not a Quillmark settings file.");
-        QTest::newRow("a device") << QByteArray() << QStringLiteral("device") << notOurs;
-        QTest::newRow("huge file")
-            << QByteArray() << QStringLiteral("huge")
-            << QStringLiteral("%1 is too large to be a Quillmark settings file.");
-        QTest::newRow("unreadable file")
-            << QByteArray() << QStringLiteral("unreadable")
-            << QStringLiteral("The settings file %1 could not be read: Permission denied.");
+        dataRow("missing file", QByteArray(), QStringLiteral("missing"),
+                QStringLiteral("The settings file %1 was not found."));
+        dataRow("empty file", QByteArray(""), QStringLiteral("file"), notOurs);
+        dataRow("binary garbage", garbage, QStringLiteral("file"), notOurs);
+        dataRow("garbage without zero bytes", printableGarbage, QStringLiteral("file"), notOurs);
+        dataRow("another program's INI",
+                QByteArray("[General]\nstrTeacherName=Mallory\n[Window]\nwidth=3\n"),
+                QStringLiteral("file"), notOurs);
+        dataRow("marker with a word for a version",
+                QByteArray("[Quillmark]\nFormatVersion=one\n[Settings]\nintFirstDay=2\n"),
+                QStringLiteral("file"), notOurs);
+        dataRow(
+            "newer format", QByteArray("[Quillmark]\nFormatVersion=2\n[Settings]\nintFirstDay=2\n"),
+            QStringLiteral("file"),
+            QStringLiteral(
+                "%1 was saved by a newer version of Quillmark and cannot be read by this one."));
+        dataRow("a folder", QByteArray(), QStringLiteral("folder"),
+                QStringLiteral("%1 is a folder, not a Quillmark settings file."));
+        dataRow("a device", QByteArray(), QStringLiteral("device"), notOurs);
+        dataRow("huge file", QByteArray(), QStringLiteral("huge"),
+                QStringLiteral("%1 is too large to be a Quillmark settings file."));
+        dataRow("unreadable file", QByteArray(), QStringLiteral("unreadable"),
+                QStringLiteral("The settings file %1 could not be read: Permission denied."));
     }
 
     void refusedFiles()
@@ -709,20 +705,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("reason");
 
-        QTest::newRow("target is a folder")
-            << QStringLiteral("folder") << QStringLiteral("it is a folder.");
-        QTest::newRow("folder is really a file") << QStringLiteral("parentFile") << QString();
-        QTest::newRow("read-only folder") << QStringLiteral("readOnly") << QString();
-        QTest::newRow("too many standards")
-            << QStringLiteral("tooMany")
-            << QStringLiteral("strStdCodes has more than %1 entries.")
-                   .arg(SettingsStore::MaxListCount);
-        QTest::newRow("text too long") << QStringLiteral("tooLong")
-                                       << QStringLiteral("strTeacherName is longer than %1 "
-                                                         "characters.")
-                                              .arg(SettingsStore::MaxTextLength);
-        QTest::newRow("too large altogether")
-            << QStringLiteral("tooLarge") << QStringLiteral("they would take more than 4 MB.");
+        dataRow("target is a folder", QStringLiteral("folder"), QStringLiteral("it is a folder."));
+        dataRow("folder is really a file", QStringLiteral("parentFile"), QString());
+        dataRow("read-only folder", QStringLiteral("readOnly"), QString());
+        dataRow("too many standards", QStringLiteral("tooMany"),
+                QStringLiteral("strStdCodes has more than %1 entries.")
+                    .arg(SettingsStore::MaxListCount));
+        dataRow("text too long", QStringLiteral("tooLong"),
+                QStringLiteral("strTeacherName is longer than %1 "
+                               "characters.")
+                    .arg(SettingsStore::MaxTextLength));
+        dataRow("too large altogether", QStringLiteral("tooLarge"),
+                QStringLiteral("they would take more than 4 MB."));
     }
 
     void saveFailure()

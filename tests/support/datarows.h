@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <QTest>
+#include <type_traits>
+
+// One row of a data table on one line: dataRow("tag", a, b, c) is
+// QTest::newRow("tag") << a << b << c, with string literals taken as QString.
+template <class T> auto rowValue(const T &value)
+{
+    if constexpr (std::is_convertible_v<const T &, const char *>)
+        return QString::fromUtf8(value);
+    else
+        return value;
+}
+
+template <class... T> void dataRow(const char *tag, const T &...values)
+{
+    (QTest::newRow(tag) << ... << rowValue(values));
+}
