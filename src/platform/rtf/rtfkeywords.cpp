@@ -142,17 +142,18 @@ Table buildTable()
     t.emplace("blue", KeywordInfo{Keyword::Blue});
     t.emplace("bin", KeywordInfo{Keyword::Binary});
 
-    // Page, section, column and table-row ends are read as paragraph ends; cells as tabs.
+    // Page, section, column and table-row ends are read as paragraph ends; cell ends as tabs.
     for (std::string_view w : {"par", "sect", "page", "column", "row", "nestrow"})
         t.emplace(w, KeywordInfo{Keyword::Paragraph});
+    t.emplace("cell", KeywordInfo{Keyword::CellEnd});
+    t.emplace("nestcell", KeywordInfo{Keyword::CellEnd});
     const std::pair<std::string_view, char16_t> characters[] = {
-        {"tab", u'\t'},           {"cell", u'\t'},          {"nestcell", u'\t'},
-        {"line", u'\u2028'},      {"emdash", u'\u2014'},    {"endash", u'\u2013'},
-        {"emspace", u'\u2003'},   {"enspace", u'\u2002'},   {"qmspace", u'\u2005'},
-        {"bullet", u'\u2022'},    {"lquote", u'\u2018'},    {"rquote", u'\u2019'},
-        {"ldblquote", u'\u201c'}, {"rdblquote", u'\u201d'}, {"zwj", u'\u200d'},
-        {"zwnj", u'\u200c'},      {"zwbo", u'\u200b'},      {"ltrmark", u'\u200e'},
-        {"rtlmark", u'\u200f'}};
+        {"tab", u'\t'},         {"line", u'\u2028'},      {"emdash", u'\u2014'},
+        {"endash", u'\u2013'},  {"emspace", u'\u2003'},   {"enspace", u'\u2002'},
+        {"qmspace", u'\u2005'}, {"bullet", u'\u2022'},    {"lquote", u'\u2018'},
+        {"rquote", u'\u2019'},  {"ldblquote", u'\u201c'}, {"rdblquote", u'\u201d'},
+        {"zwj", u'\u200d'},     {"zwnj", u'\u200c'},      {"zwbo", u'\u200b'},
+        {"ltrmark", u'\u200e'}, {"rtlmark", u'\u200f'}};
     for (const auto &[w, c] : characters)
         t.emplace(w, KeywordInfo{Keyword::Character, c});
     return t;

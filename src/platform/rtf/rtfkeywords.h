@@ -35,6 +35,7 @@ enum class Keyword : unsigned char {
     Green,
     Blue,
     Paragraph,
+    CellEnd,   // \cell, \nestcell
     Character, // a word that stands for one character (\tab, \line, \emdash ...)
     Binary,
 };

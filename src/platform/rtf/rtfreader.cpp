@@ -104,6 +104,7 @@ private:
     void character(char16_t c);
     void unicode(bool hasParameter, qint64 parameter);
     void paragraph();
+    void cellEnd();
 
     // Output
     void appendBytes(const char *begin, const char *end, bool high);
@@ -126,9 +127,10 @@ private:
 
     GroupState m_state;
     std::vector<GroupState> m_stack;
-    qint64 m_overflowDepth = 0; // groups opened beyond maxGroupDepth
-    int m_pendingSkip = 0;      // \u fallback characters still to skip
-    bool m_starred = false;     // the last token was \*
+    qint64 m_overflowDepth = 0;    // groups opened beyond maxGroupDepth
+    int m_pendingSkip = 0;         // \u fallback characters still to skip
+    bool m_starred = false;        // the last token was \*
+    bool m_paragraphEnded = false; // the text so far ends with a paragraph end
 
     int m_ansiCodepage = 1252;
     int m_defaultFont = 0;
@@ -403,6 +405,9 @@ void Reader::word(std::string_view name, bool hasParameter, qint64 parameter)
     case Keyword::Paragraph:
         paragraph();
         break;
+    case Keyword::CellEnd:
+        cellEnd();
+        break;
     case Keyword::Character:
         character(info.character);
         break;
@@ -570,6 +575,7 @@ void Reader::character(char16_t c)
     prepareRun();
     flushBytes();
     m_run += QChar(c);
+    m_paragraphEnded = false;
 }
 
 void Reader::unicode(bool hasParameter, qint64 parameter)
@@ -594,10 +600,22 @@ void Reader::paragraph()
     prepareRun();
     flushBytes();
     m_run += u'\n';
+    m_paragraphEnded = true;
+}
+
+void Reader::cellEnd()
+{
+    // A cell is read as its text and a tab. When the cell's last paragraph ends with \par (as
+    // pandoc writes every cell), that paragraph end is the end of the cell, not a line of its
+    // own. (The '\n' is still in the run: nothing was added after it.)
+    if (m_paragraphEnded && m_run.endsWith(u'\n'))
+        m_run.chop(1);
+    character(u'\t');
 }
 
 void Reader::appendBytes(const char *begin, const char *end, bool high)
 {
+    m_paragraphEnded = false;
     prepareRun();
     const int codepage = codepageOf(m_state.chr.font);
     if (!m_bytes.isEmpty() && codepage != m_bytesCodepage)
