@@ -1,0 +1,47 @@
+#!/bin/sh
+# Saves plans with our RTF writer (rtf_conformance write), opens them in LibreOffice (converted
+# to a flat document, .fodt) and in pandoc (converted to its JSON document model), and checks
+# that the text and the bold, italic and underline runs come through (rtf_conformance check).
+#
+# usage: check_writer.sh PATH/TO/rtf_conformance
+# Exit status: 0 all matched, 1 a mismatch or a tool failed, 77 (skipped) when soffice or
+# pandoc is missing; the one that is there is still checked, and a mismatch still fails.
+set -u
+helper=$1
+skip=0
+tools=
+if command -v soffice >/dev/null 2>&1; then tools="$tools odt"; else
+    echo "soffice (LibreOffice) is not installed: not checked"; skip=1; fi
+if command -v pandoc >/dev/null 2>&1; then tools="$tools pandoc"; else
+    echo "pandoc is not installed: not checked"; skip=1; fi
+if [ -z "$tools" ]; then
+    exit 77
+fi
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/quillmark-rtf-conformance.XXXXXX") || exit 1
+trap 'rm -rf "$work"' EXIT
+trap 'exit 1' INT TERM
+
+"$helper" write "$work" || exit 1
+
+# Run a tool under a time limit when coreutils' timeout is there.
+limited() {
+    if command -v timeout >/dev/null 2>&1; then timeout "$@"; else shift; "$@"; fi
+}
+
+case $tools in *odt*)
+    # A profile of its own: LibreOffice refuses to start beside a running instance otherwise,
+    # and never touches the user's settings.
+    limited 90 soffice -env:UserInstallation="file://$work/profile" --headless --norestore \
+        --convert-to fodt --outdir "$work" "$work"/*.rtf >"$work/soffice.log" 2>&1 ||
+        { echo "soffice failed:"; cat "$work/soffice.log"; exit 1; } ;;
+esac
+case $tools in *pandoc*)
+    for rtf in "$work"/*.rtf; do
+        limited 30 pandoc --from rtf --to json --output "${rtf%.rtf}.json" "$rtf" ||
+            { echo "pandoc failed on $rtf"; exit 1; }
+    done ;;
+esac
+
+"$helper" check "$work" $tools || exit 1
+[ "$skip" = 0 ] || exit 77
