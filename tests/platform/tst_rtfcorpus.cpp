@@ -62,6 +62,7 @@ void TestRtfCorpus::documents_data()
 
     // Both tools end the last paragraph with \par, which leaves an empty paragraph at the end.
     const QString formatting = QStringLiteral(
+        "[B]Week one[/B]\n"
         "Plain paragraph about fractions and decimals.\n"
         "Words in [B]bold[/B], [I]italic[/I] and [U]underline[/U].\n"
         "[B]Bold [I]bold italic [U]all three[/U] back[/I] bold[/B] plain.\n"
@@ -177,6 +178,11 @@ void TestRtfCorpus::attributes_data()
                                  << QStringLiteral("#000080");
     QTest::newRow("stated body size") << QStringLiteral("pagefields-libreoffice.rtf")
                                       << QStringLiteral("week one") << 24 << QStringLiteral("auto");
+    // Both tools state a heading's size and weight in the paragraph, besides its style.
+    QTest::newRow("heading, LibreOffice")
+        << formatting << QStringLiteral("Week one") << 36 << QStringLiteral("auto");
+    QTest::newRow("heading, pandoc") << QStringLiteral("formatting-pandoc.rtf")
+                                     << QStringLiteral("Week one") << 32 << QStringLiteral("auto");
     QTest::newRow("pandoc title") << QStringLiteral("formatting-pandoc.rtf")
                                   << QStringLiteral("Formatting") << 36 << QStringLiteral("auto");
 }
