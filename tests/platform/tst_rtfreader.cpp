@@ -63,6 +63,7 @@ private Q_SLOTS:
     void characters();
     void attributes_data();
     void attributes();
+    void tablesAfterText();
     void fixtures_data();
     void fixtures();
     void fixtureFonts();
@@ -277,6 +278,19 @@ void TestRtfReader::attributes()
     QCOMPARE(a.family, family);
     QCOMPARE(a.halfPoints, halfPoints);
     QCOMPARE(a.color ? QColor(*a.color).name() : QStringLiteral("auto"), color);
+}
+
+// Font and colour numbers used before their tables are read mean the default until then; the
+// same numbers afterwards take the table's entries.
+void TestRtfReader::tablesAfterText()
+{
+    const auto doc = readDocument("{\\rtf1\\f1\\cf1 a{\\b b}{\\fonttbl{\\f1 Menlo;}}"
+                                  "{\\colortbl;\\red0\\green128\\blue0;}c}");
+    QCOMPARE(doc->toPlainText(), QStringLiteral("abc"));
+    QCOMPARE(attributesAt(*doc, 0).family, QStringLiteral("Arial"));
+    QVERIFY(!attributesAt(*doc, 0).color);
+    QCOMPARE(attributesAt(*doc, 2).family, QStringLiteral("Menlo"));
+    QCOMPARE(QColor(*attributesAt(*doc, 2).color).name(), QStringLiteral("#008000"));
 }
 
 void TestRtfReader::fixtures_data()

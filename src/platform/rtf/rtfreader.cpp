@@ -111,7 +111,7 @@ private:
     void prepareRun();
     void flushBytes();
     void flushRun();
-    QTextCharFormat formatOf(const CharState &chr) const;
+    const QTextCharFormat &formatOf(const CharState &chr);
     QString familyOf(int font) const;
     int codepageOf(int font);
 
@@ -157,6 +157,10 @@ private:
     int m_bytesCodepage = 1252;
     bool m_bytesHigh = false;
     CodepageDecoder m_decoder;
+
+    // Formats made so far, reused so that the document finds them without hashing anew.
+    // Emptied when a font or colour entry is added, since a number may then mean another font.
+    std::vector<std::pair<CharState, QTextCharFormat>> m_formats;
 
     // Code page of the font last asked for; fonts do not change once the table is read.
     int m_cachedFont = std::numeric_limits<int>::min();
@@ -682,8 +686,14 @@ int Reader::codepageOf(int font)
     return m_cachedCodepage;
 }
 
-QTextCharFormat Reader::formatOf(const CharState &chr) const
+const QTextCharFormat &Reader::formatOf(const CharState &chr)
 {
+    for (const auto &[state, format] : m_formats) {
+        if (state == chr)
+            return format;
+    }
+    if (m_formats.size() >= 64)
+        m_formats.clear();
     CharAttributes a;
     a.family = familyOf(chr.font);
     a.halfPoints = chr.halfPoints;
@@ -692,7 +702,7 @@ QTextCharFormat Reader::formatOf(const CharState &chr) const
     a.underline = chr.underline;
     if (chr.color >= 0 && chr.color < m_colors.size())
         a.color = m_colors.at(chr.color);
-    return charFormatOf(a);
+    return m_formats.emplace_back(chr, charFormatOf(a)).second;
 }
 
 void Reader::startFont(int number)
@@ -724,6 +734,7 @@ void Reader::finishFont()
         return;
     m_fonts.insert(m_fontNumber, FontEntry{m_fontName.left(maxFontNameLength).trimmed(), codepage});
     m_cachedFont = std::numeric_limits<int>::min();
+    m_formats.clear();
 }
 
 void Reader::addColor()
@@ -731,6 +742,7 @@ void Reader::addColor()
     if (m_colors.size() < maxColors)
         m_colors.append(m_colorSet ? std::optional<QRgb>(qRgb(m_red, m_green, m_blue))
                                    : std::nullopt);
+    m_formats.clear();
     m_colorSet = false;
     m_red = m_green = m_blue = 0;
 }
