@@ -6,6 +6,7 @@
 #include "settings/frmsetupassess.h"
 #include "settings/frmsetuptasks.h"
 #include "settings/settingsstore.h"
+#include "support/datarows.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -62,8 +63,8 @@ private Q_SLOTS:
         for (const QString &dialog : listDialogs) {
             const auto row = [&dialog](const char *tag, int box, const QString &typed,
                                        const QString &stored) {
-                QTest::newRow(qPrintable(dialog + QStringLiteral(": ") + QLatin1String(tag)))
-                    << dialog << box << typed << stored;
+                dataRow(qPrintable(dialog + QStringLiteral(": ") + QLatin1String(tag)), dialog, box,
+                        typed, stored);
             };
             row("quoted word", 2, "Read \"Hatchet\" aloud", "Read ''Hatchet'' aloud");
             row("last box", 14, "\"Quick\" write", "''Quick'' write");
@@ -127,12 +128,12 @@ private Q_SLOTS:
         QTest::addColumn<int>("box");
         QTest::addColumn<QString>("next");
         for (const QString &dialog : listDialogs) {
-            QTest::newRow(qPrintable(dialog + QStringLiteral(": first")))
-                << dialog << 0 << QStringLiteral("txtActivity(1)");
-            QTest::newRow(qPrintable(dialog + QStringLiteral(": middle")))
-                << dialog << 7 << QStringLiteral("txtActivity(8)");
-            QTest::newRow(qPrintable(dialog + QStringLiteral(": last")))
-                << dialog << 14 << QStringLiteral("cmdDone");
+            dataRow(qPrintable(dialog + QStringLiteral(": first")), dialog, 0,
+                    QStringLiteral("txtActivity(1)"));
+            dataRow(qPrintable(dialog + QStringLiteral(": middle")), dialog, 7,
+                    QStringLiteral("txtActivity(8)"));
+            dataRow(qPrintable(dialog + QStringLiteral(": last")), dialog, 14,
+                    QStringLiteral("cmdDone"));
         }
     }
 
@@ -159,13 +160,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("selected");
         for (const QString &dialog : listDialogs) {
-            QTest::newRow(qPrintable(dialog + QStringLiteral(": entry")))
-                << dialog << QStringLiteral("txtActivity(3)") << QStringLiteral("Something long");
-            QTest::newRow(qPrintable(dialog + QStringLiteral(": punctuation")))
-                << dialog << QStringLiteral("txtPunct") << QStringLiteral("Som");
+            dataRow(qPrintable(dialog + QStringLiteral(": entry")), dialog,
+                    QStringLiteral("txtActivity(3)"), QStringLiteral("Something long"));
+            dataRow(qPrintable(dialog + QStringLiteral(": punctuation")), dialog,
+                    QStringLiteral("txtPunct"), QStringLiteral("Som"));
         }
-        QTest::newRow("unit") << QStringLiteral("frmSetupTasks") << QStringLiteral("txtUnit")
-                              << QStringLiteral("Som");
+        dataRow("unit", QStringLiteral("frmSetupTasks"), QStringLiteral("txtUnit"),
+                QStringLiteral("Som"));
     }
 
     void focusSelectsTheText()
@@ -192,8 +193,8 @@ private Q_SLOTS:
         addDialogColumn();
         QTest::addColumn<bool>("yes");
         for (const QString &dialog : listDialogs) {
-            QTest::newRow(qPrintable(dialog + QStringLiteral(": yes"))) << dialog << true;
-            QTest::newRow(qPrintable(dialog + QStringLiteral(": no"))) << dialog << false;
+            dataRow(qPrintable(dialog + QStringLiteral(": yes")), dialog, true);
+            dataRow(qPrintable(dialog + QStringLiteral(": no")), dialog, false);
         }
     }
 
@@ -251,16 +252,13 @@ private Q_SLOTS:
     void doneWritesTheSettings()
     {
         QFETCH(QString, dialog);
-        QTemporaryDir dir;
-        SettingsStore store(dir.filePath(QStringLiteral("quillmark.ini")));
-        h->ctx.store = &store;
+        h->useStore();
         auto d = makeList(dialog, h->ctx);
         h->open<ActivityListDialog>(*d, [&](ActivityListDialog &dlg) {
             DialogHarness::typeInto(dlg.txtActivity[9], QStringLiteral("Jigsaw, round two"));
             DialogHarness::click(dlg.cmdDone);
         });
-        SettingsRecord readBack;
-        QVERIFY(store.load(readBack).ok);
+        const SettingsRecord readBack = h->stored();
         QCOMPARE((readBack.*listOf(dialog))[9], QStringLiteral("Jigsaw, round two"));
         QVERIFY(readBack == h->m.record());
     }
@@ -274,9 +272,7 @@ private Q_SLOTS:
         QTest::addColumn<bool>("told");
         QTest::addColumn<QString>("stored");
         const auto row = [](const char *tag, bool timeOn, const QString &unit, bool told,
-                            const QString &stored) {
-            QTest::newRow(tag) << timeOn << unit << told << stored;
-        };
+                            const QString &stored) { dataRow(tag, timeOn, unit, told, stored); };
         row("blank, time on", true, "", true, "min");
         row("blanks, time on", true, "   ", true, "min");
         row("blank, time off", false, "", false, "min");
@@ -319,9 +315,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("option");
-        QTest::newRow("brackets") << QStringLiteral("[X] ") << QStringLiteral("optBrackets");
-        QTest::newRow("parentheses") << QStringLiteral("(X) ") << QStringLiteral("optParentheses");
-        QTest::newRow("none yet") << QString() << QStringLiteral("optParentheses");
+        dataRow("brackets", QStringLiteral("[X] "), QStringLiteral("optBrackets"));
+        dataRow("parentheses", QStringLiteral("(X) "), QStringLiteral("optParentheses"));
+        dataRow("none yet", QString(), QStringLiteral("optParentheses"));
     }
 
     void templateShowsItsOption()
@@ -379,7 +375,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("stored");
         const auto row = [](const char *tag, const QString &typed, const QString &stored) {
-            QTest::newRow(tag) << typed << stored;
+            dataRow(tag, typed, stored);
         };
         row("colons", "Checks for Understanding::", "Checks for Understanding");
         row("only colons", ":::", "Assessment");
@@ -425,8 +421,8 @@ private Q_SLOTS:
     void showBoxEnablesTheList_data()
     {
         QTest::addColumn<bool>("shownBefore");
-        QTest::newRow("hide assessments") << true;
-        QTest::newRow("show assessments") << false;
+        dataRow("hide assessments", true);
+        dataRow("show assessments", false);
     }
 
     void showBoxEnablesTheList()

@@ -7,6 +7,7 @@
 #include "platform/ui.h"
 #include "screens/frmmaterials.h"
 #include "settings/settingsstore.h"
+#include "support/datarows.h"
 #include "support/planfixture.h"
 
 #include <QCheckBox>
@@ -89,12 +90,7 @@ class TestFrmMaterials : public QObject
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QStandardPaths::setTestModeEnabled(true);
-        QCOMPARE(Long30.size(), 30);
-        QCOMPARE(Long31.size(), 31);
-    }
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     void init()
     {
@@ -115,10 +111,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<bool>("show");
         QTest::addColumn<int>("step");
-        QTest::newRow("shown, no plan") << true << 0;
-        QTest::newRow("hidden, no plan") << false << 0;
-        QTest::newRow("shown, in the materials step") << true << 3;
-        QTest::newRow("shown, in the standards step") << true << 4;
+        dataRow("shown, no plan", true, 0);
+        dataRow("hidden, no plan", false, 0);
+        dataRow("shown, in the materials step", true, 3);
+        dataRow("shown, in the standards step", true, 4);
     }
 
     void openingFillsAndLocksTheLists()
@@ -181,18 +177,14 @@ private Q_SLOTS:
         QTest::addColumn<Answer>("always");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("line");
-        QTest::newRow("textbook, always") << 0 << "Geometry" << Answer::Yes << "Geometry"
-                                          << "Geometry [x]";
-        QTest::newRow("resource, not always") << 1 << "Globe" << Answer::No << "Globe"
-                                              << "Globe";
-        QTest::newRow("30 characters shown whole") << 2 << Long30 << Answer::No << Long30 << Long30;
-        QTest::newRow("31 characters shortened")
-            << 2 << Long31 << Answer::Yes << "Algebra For Starters: Volume..." << Long31 + " [x]";
-        QTest::newRow("quotes") << 0 << "\"Hatchet\" by Paulsen" << Answer::No
-                                << "''Hatchet'' by Paulsen"
-                                << "''Hatchet'' by Paulsen";
-        QTest::newRow("blank answer") << 0 << "   " << Answer::Yes << ""
-                                      << "Workbook [x]";
+        dataRow("textbook, always", 0, "Geometry", Answer::Yes, "Geometry", "Geometry [x]");
+        dataRow("resource, not always", 1, "Globe", Answer::No, "Globe", "Globe");
+        dataRow("30 characters shown whole", 2, Long30, Answer::No, Long30, Long30);
+        dataRow("31 characters shortened", 2, Long31, Answer::Yes,
+                "Algebra For Starters: Volume...", Long31 + " [x]");
+        dataRow("quotes", 0, "\"Hatchet\" by Paulsen", Answer::No, "''Hatchet'' by Paulsen",
+                "''Hatchet'' by Paulsen");
+        dataRow("blank answer", 0, "   ", Answer::Yes, "", "Workbook [x]");
     }
 
     void addingAnItem()
@@ -234,14 +226,11 @@ private Q_SLOTS:
         QTest::addColumn<Answer>("always");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("line");
-        QTest::newRow("renamed, always") << "Algebra 2" << Answer::Yes << "Algebra 2"
-                                         << "Algebra 2 [x]";
-        QTest::newRow("31 characters, not always")
-            << Long31 << Answer::No << "Algebra For Starters: Volume..." << Long31;
-        QTest::newRow("quotes") << "\"Algebra\"" << Answer::No << "''Algebra''"
-                                << "''Algebra''";
-        QTest::newRow("cancelled") << "" << Answer::No << ""
-                                   << "Algebra 1";
+        dataRow("renamed, always", "Algebra 2", Answer::Yes, "Algebra 2", "Algebra 2 [x]");
+        dataRow("31 characters, not always", Long31, Answer::No, "Algebra For Starters: Volume...",
+                Long31);
+        dataRow("quotes", "\"Algebra\"", Answer::No, "''Algebra''", "''Algebra''");
+        dataRow("cancelled", "", Answer::No, "", "Algebra 1");
     }
 
     void editingAnItem()
@@ -273,12 +262,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<Answer>("answer");
-        QTest::newRow("Yes") << "Rulers"
-                             << "Rulers" << Answer::Yes;
-        QTest::newRow("No") << "Rulers"
-                            << "Rulers" << Answer::No;
-        QTest::newRow("31 characters")
-            << Long31 << "Algebra For Starters: Volume..." << Answer::Yes;
+        dataRow("Yes", "Rulers", "Rulers", Answer::Yes);
+        dataRow("No", "Rulers", "Rulers", Answer::No);
+        dataRow("31 characters", Long31, "Algebra For Starters: Volume...", Answer::Yes);
     }
 
     void deletingAnItem()
@@ -330,9 +316,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<bool>("escape");
         QTest::addColumn<Answer>("answer");
-        QTest::newRow("Cancel, Yes") << false << Answer::Yes;
-        QTest::newRow("Cancel, No") << false << Answer::No;
-        QTest::newRow("Esc, Yes") << true << Answer::Yes;
+        dataRow("Cancel, Yes", false, Answer::Yes);
+        dataRow("Cancel, No", false, Answer::No);
+        dataRow("Esc, Yes", true, Answer::Yes);
     }
 
     void cancelAsks()
@@ -411,10 +397,9 @@ private Q_SLOTS:
     void failingStoreKeepsTheDialogOpen()
     {
         QTemporaryDir dir;
+        SettingsStore store(dir.filePath(QStringLiteral("blocker/quillmark.ini")));
         QFile blocker(dir.filePath(QStringLiteral("blocker")));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-        SettingsStore store(dir.filePath(QStringLiteral("blocker/quillmark.ini")));
         makeDialog(&store);
         const QStringList before = m->strMaterials;
         open([&](frmMaterials &d) {

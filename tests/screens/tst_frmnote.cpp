@@ -5,6 +5,7 @@
 #include "dialogharness.h"
 #include "screens/frmnote.h"
 #include "settings/settingsstore.h"
+#include "support/datarows.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -42,9 +43,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("close");
         QTest::addColumn<QString>("option");
         const auto row = [](const char *tag, const QString &open, const QString &close,
-                            const QString &option) {
-            QTest::newRow(tag) << open << close << option;
-        };
+                            const QString &option) { dataRow(tag, open, close, option); };
         row("factory pair", "[", "]", "optBrackets");
         row("brackets", "[ ", " ]", "optBrackets");
         row("parentheses", "( ", " )", "optParentheses");
@@ -81,7 +80,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("close");
         const auto row = [](const char *tag, const QString &startOpen, const QString &startClose,
                             const QString &option, const QString &open, const QString &close) {
-            QTest::newRow(tag) << startOpen << startClose << option << open << close;
+            dataRow(tag, startOpen, startClose, option, open, close);
         };
         row("to parentheses", "[", "]", "optParentheses", "( ", " )");
         row("to none", "[", "]", "optOther", "", "");
@@ -110,8 +109,8 @@ private Q_SLOTS:
     void mainWindowButtonFollowsTheShowBox_data()
     {
         QTest::addColumn<bool>("shownBefore");
-        QTest::newRow("hide the note") << true;
-        QTest::newRow("show the note") << false;
+        dataRow("hide the note", true);
+        dataRow("show the note", false);
     }
 
     void mainWindowButtonFollowsTheShowBox()
@@ -136,16 +135,13 @@ private Q_SLOTS:
 
     void doneWritesTheEnclosure()
     {
-        QTemporaryDir dir;
-        SettingsStore store(dir.filePath(QStringLiteral("quillmark.ini")));
-        h->ctx.store = &store;
+        h->useStore();
         frmNote d(h->ctx);
         h->open<frmNote>(d, [&](frmNote &dlg) {
             DialogHarness::click(dlg.optOther);
             DialogHarness::click(dlg.cmdDone);
         });
-        SettingsRecord readBack;
-        QVERIFY(store.load(readBack).ok);
+        const SettingsRecord readBack = h->stored();
         QCOMPARE(readBack.strNoteOpen, QString());
         QCOMPARE(readBack.strNoteClose, QString());
         QVERIFY(readBack.blnShowNote);

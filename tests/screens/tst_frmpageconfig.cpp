@@ -8,6 +8,7 @@
 #include "screens/frmstandardswizard.h"
 #include "screens/screencontext.h"
 #include "settings/settingsstore.h"
+#include "support/datarows.h"
 #include "support/scriptedplatform.h"
 
 #include <QApplication>
@@ -257,20 +258,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("top");
         QTest::addColumn<int>("rule");
-        QTest::newRow("0") << 0 << false
-                           << "Ms. Quorrel      Week of October 19       2009-2010 Lesson Plans"
-                           << 750 << 930;
-        QTest::newRow("1") << 1 << false
-                           << "Week of October 19        Ms. Quorrel     2009-2010 Lesson Plans"
-                           << 750 << 930;
-        QTest::newRow("2") << 2 << false
-                           << "2009-2010 Lesson Plans      Week of October 19       Ms. Quorrel"
-                           << 750 << 930;
-        QTest::newRow("3 with school")
-            << 3 << true
-            << "BRINDLEWOOD SCHOOL\r\nMs. Quorrel        2009-2010 Lesson Plans     Week of "
-               "October 19"
-            << 630 << 1035;
+        dataRow("0", 0, false, "Ms. Quorrel      Week of October 19       2009-2010 Lesson Plans",
+                750, 930);
+        dataRow("1", 1, false, "Week of October 19        Ms. Quorrel     2009-2010 Lesson Plans",
+                750, 930);
+        dataRow("2", 2, false, "2009-2010 Lesson Plans      Week of October 19       Ms. Quorrel",
+                750, 930);
+        dataRow("3 with school", 3, true,
+                "BRINDLEWOOD SCHOOL\r\nMs. Quorrel        2009-2010 Lesson Plans     Week of "
+                "October 19",
+                630, 1035);
         // An order that does not exist leaves the line as it was.
         QTest::newRow("out of range")
             << 7 << false << "Ms. Quorrel      Week of October 19       2009-2010 Lesson Plans"
@@ -297,12 +294,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("49 characters") << "/home/teacher/Documents/Lesson Plans/Algebra Ones"
-                                       << " in folder /home/teacher/Documents/Lesson Plans/"
-                                          "Algebra Ones";
-        QTest::newRow("50 characters") << "/home/teacher/Documents/Lesson Plans/Algebra Ones2"
-                                       << " in folder /home/teac...r/Documents/Lesson Plans/"
-                                          "Algebra Ones2";
+        dataRow("49 characters", "/home/teacher/Documents/Lesson Plans/Algebra Ones",
+                " in folder /home/teacher/Documents/Lesson Plans/"
+                "Algebra Ones");
+        dataRow("50 characters", "/home/teacher/Documents/Lesson Plans/Algebra Ones2",
+                " in folder /home/teac...r/Documents/Lesson Plans/"
+                "Algebra Ones2");
     }
 
     void storageFolder()
@@ -320,8 +317,8 @@ private Q_SLOTS:
     void planTypeSwitch_data()
     {
         QTest::addColumn<bool>("toWeekly");
-        QTest::newRow("weekly to unit") << false;
-        QTest::newRow("unit to weekly") << true;
+        dataRow("weekly to unit", false);
+        dataRow("unit to weekly", true);
     }
 
     void planTypeSwitch()
@@ -438,18 +435,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("button");
         QTest::addColumn<bool>("weekly");
         QTest::addColumn<QStringList>("painted");
-        QTest::newRow("instructor") << "TeacherYearButton" << true << QStringList{"HeadingLabel"};
-        QTest::newRow("overview weekly")
-            << "OverviewButton" << true << QStringList{"OverviewLabel"};
-        QTest::newRow("overview unit")
-            << "OverviewButton" << false << QStringList{"OverviewLabel", "DayLabel"};
-        QTest::newRow("tasks") << "TaskButton" << true
-                               << QStringList{"Task1Label", "Task2Label", "Task3Label"};
-        QTest::newRow("assessment")
-            << "AssessmentButton" << true
-            << QStringList{"AssessmentHeadingLabel", "AssessmentLabel1", "AssessmentLabel2"};
-        QTest::newRow("standards")
-            << "StateButton" << true << QStringList{"StateHLabel", "StateLabel"};
+        dataRow("instructor", "TeacherYearButton", true, QStringList{"HeadingLabel"});
+        dataRow("overview weekly", "OverviewButton", true, QStringList{"OverviewLabel"});
+        dataRow("overview unit", "OverviewButton", false, QStringList{"OverviewLabel", "DayLabel"});
+        dataRow("tasks", "TaskButton", true, QStringList{"Task1Label", "Task2Label", "Task3Label"});
+        dataRow("assessment", "AssessmentButton", true,
+                QStringList{"AssessmentHeadingLabel", "AssessmentLabel1", "AssessmentLabel2"});
+        dataRow("standards", "StateButton", true, QStringList{"StateHLabel", "StateLabel"});
     }
 
     void focusPaintsItsSection()
@@ -506,10 +498,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("closes");
         QTest::addColumn<bool>("escape");
-        QTest::newRow("named") << "Ms. Quorrel" << false << "" << true << false;
-        QTest::newRow("empty, then named") << "" << true << "Mr. Brindle" << true << false;
-        QTest::newRow("blanks, then named") << "   " << true << "Mr. Brindle" << true << false;
-        QTest::newRow("still empty") << "" << true << "" << false << false;
+        dataRow("named", "Ms. Quorrel", false, "", true, false);
+        dataRow("empty, then named", "", true, "Mr. Brindle", true, false);
+        dataRow("blanks, then named", "   ", true, "Mr. Brindle", true, false);
+        dataRow("still empty", "", true, "", false, false);
         // Escape and the close box act as Done.
         QTest::newRow("escape, empty, then named") << "" << true << "Ms. Q" << true << true;
     }
@@ -580,14 +572,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QByteArray>("contents");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("missing") << "gone.ini" << QByteArray() << "was not found";
-        QTest::newRow("not ours") << "other.ini" << QByteArray("[General]\nfoo=bar\n")
-                                  << "is not a Quillmark settings file";
-        QTest::newRow("binary") << "photo.jpg" << QByteArray("\xff\xd8\xff\xe0\x00\x10JFIF", 10)
-                                << "is not a Quillmark settings file";
-        QTest::newRow("newer") << "newer.ini"
-                               << QByteArray("[Quillmark]\nFormatVersion=99\n[Settings]\n")
-                               << "newer version";
+        dataRow("missing", "gone.ini", QByteArray(), "was not found");
+        dataRow("not ours", "other.ini", QByteArray("[General]\nfoo=bar\n"),
+                "is not a Quillmark settings file");
+        dataRow("binary", "photo.jpg", QByteArray("\xff\xd8\xff\xe0\x00\x10JFIF", 10),
+                "is not a Quillmark settings file");
+        dataRow("newer", "newer.ini", QByteArray("[Quillmark]\nFormatVersion=99\n[Settings]\n"),
+                "newer version");
     }
 
     void refusedImportChangesNothing()
@@ -648,10 +639,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("answer");
         QTest::addColumn<bool>("changes");
-        QTest::newRow("chosen") << "plans" << true;
-        QTest::newRow("chosen with separator") << "plans/" << true;
-        QTest::newRow("cancel") << "" << false;
-        QTest::newRow("missing folder") << "no such folder" << false;
+        dataRow("chosen", "plans", true);
+        dataRow("chosen with separator", "plans/", true);
+        dataRow("cancel", "", false);
+        dataRow("missing folder", "no such folder", false);
     }
 
     void storageFolderChooser()
@@ -686,10 +677,9 @@ private Q_SLOTS:
         QTest::addColumn<bool>("shown");
         QTest::addColumn<QString>("mode");
         QTest::addColumn<QString>("heading");
-        QTest::newRow("yes, list made") << Answer::Yes << true << true << "PREFIXED"
-                                        << "Educational Standards:";
-        QTest::newRow("yes, wizard cancelled") << Answer::Yes << false << false << "" << Blank;
-        QTest::newRow("no") << Answer::No << false << false << "" << Blank;
+        dataRow("yes, list made", Answer::Yes, true, true, "PREFIXED", "Educational Standards:");
+        dataRow("yes, wizard cancelled", Answer::Yes, false, false, "", Blank);
+        dataRow("no", Answer::No, false, false, "", Blank);
     }
 
     void standardsQuestion()

@@ -1,23 +1,14 @@
 // The course list dialog: the heading word, the ten course boxes, the file-name check when a box
 // is left, the main window's course list after Done, Cancel, and storing.
-#include "app/frmmain.h"
+#include "dialogharness.h"
 #include "platform/ui.h"
 #include "screens/frmsetupcourselist.h"
-#include "settings/settingsstore.h"
-#include "support/scriptedplatform.h"
+#include "support/datarows.h"
 
-#include <QApplication>
-#include <QComboBox>
-#include <QFile>
 #include <QFocusEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTest>
-#include <memory>
 
 using Answer = Platform::Answer;
 Q_DECLARE_METATYPE(Platform::Answer)
@@ -26,17 +17,13 @@ class TestFrmSetupCourseList : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<LessonPlanModule> m;
-    std::unique_ptr<ScriptedPlatform> platform;
-    std::unique_ptr<frmMain> main;
-    std::unique_ptr<ScreenContext> ctx;
+    std::unique_ptr<DialogHarness> h;
+    LessonPlanModule *m = nullptr;
+    ScriptedPlatform *platform = nullptr;
+    frmMain *main = nullptr;
     std::unique_ptr<frmSetupCourseList> dlg;
 
-    void makeDialog(SettingsStore *store = nullptr)
-    {
-        ctx = std::make_unique<ScreenContext>(ScreenContext{*m, *platform, store, main.get()});
-        dlg = std::make_unique<frmSetupCourseList>(*ctx);
-    }
+    void makeDialog() { dlg = std::make_unique<frmSetupCourseList>(h->ctx); }
 
     void open(const std::function<void(frmSetupCourseList &)> &action)
     {
@@ -45,23 +32,15 @@ class TestFrmSetupCourseList : public QObject
         platform->showModal(dlg.get());
     }
 
-    QStringList mainCourses() const
-    {
-        QStringList texts;
-        for (int i = 0; i < main->cboCourses->count(); ++i)
-            texts << main->cboCourses->itemText(i);
-        return texts;
-    }
+    QStringList mainCourses() const { return DialogHarness::items(main->cboCourses); }
 
 private Q_SLOTS:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-
     void init()
     {
-        m = std::make_unique<LessonPlanModule>();
-        platform = std::make_unique<ScriptedPlatform>();
-        main = std::make_unique<frmMain>(*m, *platform);
-        main->Form_Load();
+        h = std::make_unique<DialogHarness>();
+        m = &h->m;
+        platform = &h->platform;
+        main = &h->withMain();
         makeDialog();
     }
 
@@ -69,7 +48,7 @@ private Q_SLOTS:
     {
         platform->verifyAllAnswered();
         dlg.reset();
-        main.reset();
+        h.reset();
     }
 
     void showsTheSettings()
@@ -95,21 +74,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("saved");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("stored");
-        QTest::newRow("two colons") << "Subject"
-                                    << "Subject::"
-                                    << "Subject";
-        QTest::newRow("nothing typed") << "Subject"
-                                       << ""
-                                       << "Subject";
-        QTest::newRow("old heading loses its colons") << "Topic:"
-                                                      << ""
-                                                      << "Topic";
-        QTest::newRow("only colons") << "Subject"
-                                     << "::"
-                                     << "Subject";
-        QTest::newRow("quotes") << "Subject"
-                                << "\"Class\""
-                                << "''Class''";
+        dataRow("two colons", "Subject", "Subject::", "Subject");
+        dataRow("nothing typed", "Subject", "", "Subject");
+        dataRow("only colons", "Subject", "::", "Subject");
+        dataRow("old heading loses its colons", "Topic:", "", "Topic");
+        dataRow("quotes", "Subject", "\"Class\"", "''Class''");
     }
 
     void headingOnDone()
@@ -153,8 +122,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("second");
         QTest::addColumn<int>("picked");
-        QTest::newRow("still listed") << "Course/Subject #2" << 1;
-        QTest::newRow("renamed") << "Chemistry" << -1;
+        dataRow("still listed", "Course/Subject #2", 1);
+        dataRow("renamed", "Chemistry", -1);
     }
 
     void pickedCourseStaysPicked()
@@ -177,14 +146,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("safe");
         QTest::addColumn<bool>("warned");
-        QTest::newRow("slash") << "Math 7/8"
-                               << "Math 7_8" << true;
-        QTest::newRow("colon and pipe") << "A:B|C"
-                                        << "A_B_C" << true;
-        QTest::newRow("quote only") << "\"Art\""
-                                    << "''Art''" << false;
-        QTest::newRow("plain") << "Music"
-                               << "Music" << false;
+        dataRow("slash", "Math 7/8", "Math 7_8", true);
+        dataRow("colon and pipe", "A:B|C", "A_B_C", true);
+        dataRow("quote only", "\"Art\"", "''Art''", false);
     }
 
     void courseMadeSafeWhenLeft()
@@ -210,8 +174,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<Answer>("answer");
         QTest::addColumn<bool>("closed");
-        QTest::newRow("yes") << Answer::Yes << true;
-        QTest::newRow("no") << Answer::No << false;
+        dataRow("yes", Answer::Yes, true);
+        dataRow("no", Answer::No, false);
     }
 
     void cancelAsks()
@@ -230,17 +194,15 @@ private Q_SLOTS:
 
     void doneStoresTheSettings()
     {
-        QTemporaryDir dir;
-        SettingsStore store(dir.filePath(QStringLiteral("quillmark.ini")));
-        makeDialog(&store);
+        h->useStore();
+        makeDialog();
         open([&](frmSetupCourseList &d) {
             d.cmdChange->click();
             d.txtNewHeading->setText(QStringLiteral("Class:"));
             d.txtCourse.at(9)->setText(QStringLiteral("Drama"));
             d.cmdDone->click();
         });
-        SettingsRecord read;
-        QVERIFY(store.load(read).ok);
+        const SettingsRecord read = h->stored();
         QCOMPARE(read.strCourseHeading, QStringLiteral("Class"));
         QCOMPARE(read.strCourses.at(9), QStringLiteral("Drama"));
         QCOMPARE(read, m->record());
@@ -248,12 +210,8 @@ private Q_SLOTS:
 
     void failingStoreKeepsTheDialogOpen()
     {
-        QTemporaryDir dir;
-        QFile blocker(dir.filePath(QStringLiteral("blocker")));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-        SettingsStore store(dir.filePath(QStringLiteral("blocker/quillmark.ini")));
-        makeDialog(&store);
+        h->useStore(true);
+        makeDialog();
         open([&](frmSetupCourseList &d) {
             platform->answerMessage(Answer::OK);
             d.txtCourse.at(0)->setText(QStringLiteral("Physics"));

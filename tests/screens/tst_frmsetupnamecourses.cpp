@@ -1,25 +1,16 @@
 // The instructor, school year and plan type dialog: heading orders and the sample line, the
 // school-year list, when Done and Cancel may be used, the plan type and the instructional week,
 // the file-name check of the name and abbreviation, and what Done stores.
-#include "app/frmmain.h"
+#include "dialogharness.h"
 #include "platform/ui.h"
 #include "screens/frmsetupnamecourses.h"
-#include "settings/settingsstore.h"
-#include "support/scriptedplatform.h"
+#include "support/datarows.h"
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
-#include <QFile>
 #include <QFocusEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTest>
-#include <memory>
 
 using Answer = Platform::Answer;
 Q_DECLARE_METATYPE(Platform::Answer)
@@ -28,19 +19,14 @@ class TestFrmSetupNameCourses : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<LessonPlanModule> m;
-    std::unique_ptr<ScriptedPlatform> platform;
-    std::unique_ptr<frmMain> main;
-    std::unique_ptr<ScreenContext> ctx;
+    std::unique_ptr<DialogHarness> h;
+    LessonPlanModule *m = nullptr;
+    ScriptedPlatform *platform = nullptr;
+    frmMain *main = nullptr;
     std::unique_ptr<frmSetupNameCourses> dlg;
 
-    void makeDialog(SettingsStore *store = nullptr)
-    {
-        ctx = std::make_unique<ScreenContext>(ScreenContext{*m, *platform, store, main.get()});
-        dlg = std::make_unique<frmSetupNameCourses>(*ctx);
-    }
+    void makeDialog() { dlg = std::make_unique<frmSetupNameCourses>(h->ctx); }
 
-    // Shows the dialog as the setup screen does and acts inside it.
     void open(const std::function<void(frmSetupNameCourses &)> &action)
     {
         platform->actInDialog(QStringLiteral("frmSetupNameCourses"),
@@ -48,25 +34,12 @@ class TestFrmSetupNameCourses : public QObject
         platform->showModal(dlg.get());
     }
 
-    // The teacher picks an entry of a drop-down list.
-    static void pick(QComboBox *list, int index)
-    {
-        list->setCurrentIndex(index);
-        Q_EMIT list->activated(index);
-    }
+    static void pick(QComboBox *list, int index) { DialogHarness::pick(list, index); }
 
     static void leave(QWidget *field)
     {
         QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
         QApplication::sendEvent(field, &out);
-    }
-
-    static QStringList items(const QComboBox *list)
-    {
-        QStringList texts;
-        for (int i = 0; i < list->count(); ++i)
-            texts << list->itemText(i);
-        return texts;
     }
 
     static const QString &illegal()
@@ -79,14 +52,12 @@ class TestFrmSetupNameCourses : public QObject
     }
 
 private Q_SLOTS:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-
     void init()
     {
-        m = std::make_unique<LessonPlanModule>();
-        platform = std::make_unique<ScriptedPlatform>();
-        main = std::make_unique<frmMain>(*m, *platform);
-        main->Form_Load();
+        h = std::make_unique<DialogHarness>();
+        m = &h->m;
+        platform = &h->platform;
+        main = &h->withMain();
         makeDialog();
     }
 
@@ -94,7 +65,7 @@ private Q_SLOTS:
     {
         platform->verifyAllAnswered();
         dlg.reset();
-        main.reset();
+        h.reset();
     }
 
     void orderCaptionsFollowThePlanType_data()
@@ -103,13 +74,13 @@ private Q_SLOTS:
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("caption");
         const QString g = QStringLiteral("     ---     ");
-        QTest::newRow("week 0") << true << 0 << "   &Teacher" + g + "Week" + g + "School Year";
-        QTest::newRow("week 1") << true << 1 << "   &Week" + g + "Teacher" + g + "School Year";
-        QTest::newRow("week 2") << true << 2 << "   &School Year" + g + "Week" + g + "Teacher";
-        QTest::newRow("week 3") << true << 3 << "   T&eacher" + g + "School Year" + g + "Week";
-        QTest::newRow("unit 0") << false << 0 << "   &Teacher" + g + "Unit" + g + "School Year";
-        QTest::newRow("unit 1") << false << 1 << "   &Unit" + g + "Teacher" + g + "School Year";
-        QTest::newRow("unit 3") << false << 3 << "   T&eacher" + g + "School Year" + g + "Unit";
+        dataRow("week 0", true, 0, "   &Teacher" + g + "Week" + g + "School Year");
+        dataRow("week 1", true, 1, "   &Week" + g + "Teacher" + g + "School Year");
+        dataRow("week 2", true, 2, "   &School Year" + g + "Week" + g + "Teacher");
+        dataRow("week 3", true, 3, "   T&eacher" + g + "School Year" + g + "Week");
+        dataRow("unit 0", false, 0, "   &Teacher" + g + "Unit" + g + "School Year");
+        dataRow("unit 1", false, 1, "   &Unit" + g + "Teacher" + g + "School Year");
+        dataRow("unit 3", false, 3, "   T&eacher" + g + "School Year" + g + "Unit");
     }
 
     void orderCaptionsFollowThePlanType()
@@ -135,12 +106,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("sample");
         const QString s3(3, ' '), s8(8, ' ');
         const QString n = "Ann Lee", y = "2009-2010 Lesson Plans", w = "Week of October 20";
-        QTest::newRow("0 weekly") << 0 << true << "" << s3 + n + s8 + w + s8 + y + s3;
-        QTest::newRow("1 weekly") << 1 << true << "" << s3 + w + s8 + n + s8 + y + s3;
-        QTest::newRow("2 weekly") << 2 << true << "" << s3 + y + s8 + w + s8 + n + s3;
-        QTest::newRow("3 unit") << 3 << false << "" << s3 + n + s8 + y + s8 + "Unit Plan" + s3;
-        QTest::newRow("school in capitals") << 0 << true << "Elm School"
-                                            << "  ELM SCHOOL\r\n" + s3 + n + s8 + w + s8 + y + s3;
+        dataRow("0 weekly", 0, true, "", s3 + n + s8 + w + s8 + y + s3);
+        dataRow("1 weekly", 1, true, "", s3 + w + s8 + n + s8 + y + s3);
+        dataRow("2 weekly", 2, true, "", s3 + y + s8 + w + s8 + n + s3);
+        dataRow("3 unit", 3, false, "", s3 + n + s8 + y + s8 + "Unit Plan" + s3);
+        dataRow("school in capitals", 0, true, "Elm School",
+                "  ELM SCHOOL\r\n" + s3 + n + s8 + w + s8 + y + s3);
     }
 
     void sampleLine()
@@ -171,15 +142,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("saved");
         QTest::addColumn<QString>("selected");
         QTest::addColumn<QString>("last");
-        QTest::newRow("default year is not in the list") << QDate(2009, 9, 8) << "2009-2010"
-                                                         << "2009 - 2010"
-                                                         << "2025 - 2026";
-        QTest::newRow("this year can be chosen in 2026") << QDate(2026, 8, 20) << "2026 - 2027"
-                                                         << "2026 - 2027"
-                                                         << "2031 - 2032";
-        QTest::newRow("years ahead") << QDate(2030, 1, 5) << "2034 - 2035"
-                                     << "2034 - 2035"
-                                     << "2035 - 2036";
+        const auto row = [](const char *tag, QDate today, const char *saved, const char *selected,
+                            const char *last) {
+            dataRow(tag, today, QString(saved), QString(selected), QString(last));
+        };
+        row("default year is not in the list", {2009, 9, 8}, "2009-2010", "2009 - 2010",
+            "2025 - 2026");
+        row("this year can be chosen in 2026", {2026, 8, 20}, "2026 - 2027", "2026 - 2027",
+            "2031 - 2032");
+        row("years ahead", {2030, 1, 5}, "2034 - 2035", "2034 - 2035", "2035 - 2036");
     }
 
     void yearList()
@@ -204,9 +175,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("enabled");
-        QTest::newRow("name") << "Ann Lee" << true;
-        QTest::newRow("empty") << "" << false;
-        QTest::newRow("blanks only") << "   " << false;
+        dataRow("name", "Ann Lee", true);
+        dataRow("empty", "", false);
+        dataRow("blanks only", "   ", false);
     }
 
     void doneAndCancelNeedANameAndAYear()
@@ -226,10 +197,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("year");
-        QTest::newRow("no name") << ""
-                                 << "2009-2010";
-        QTest::newRow("no year") << "Ann Lee"
-                                 << "";
+        dataRow("no name", QString(), QStringLiteral("2009-2010"));
+        dataRow("no year", QStringLiteral("Ann Lee"), QString());
     }
 
     void cancelWithoutSavedNameOrYear()
@@ -259,8 +228,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<Answer>("answer");
         QTest::addColumn<bool>("closed");
-        QTest::newRow("yes") << Answer::Yes << true;
-        QTest::newRow("no") << Answer::No << false;
+        dataRow("yes", Answer::Yes, true);
+        dataRow("no", Answer::No, false);
     }
 
     void cancelAsks()
@@ -282,9 +251,9 @@ private Q_SLOTS:
     void weekControlsChooseWeeklyPlans_data()
     {
         QTest::addColumn<QString>("control");
-        QTest::newRow("start day") << "cboStartDay";
-        QTest::newRow("end day") << "cboEndDay";
-        QTest::newRow("week label") << "lblWk1";
+        dataRow("start day", "cboStartDay");
+        dataRow("end day", "cboEndDay");
+        dataRow("week label", "lblWk1");
     }
 
     void weekControlsChooseWeeklyPlans()
@@ -314,12 +283,12 @@ private Q_SLOTS:
         QTest::addColumn<int>("newStart");
         QTest::addColumn<QStringList>("endDays");
         QTest::addColumn<QString>("endDay");
-        QTest::newRow("Mon-Fri to Tue")
-            << 1 << 5 << 2 << QStringList{"Wed", "Thu", "Fri", "Sat", "Sun", "Mon"} << "Sat";
-        QTest::newRow("wraps past Saturday")
-            << 6 << 2 << 5 << QStringList{"Sat", "Sun", "Mon", "Tue", "Wed", "Thu"} << "Sat";
-        QTest::newRow("seven days")
-            << 0 << 7 << 3 << QStringList{"Thu", "Fri", "Sat", "Sun", "Mon", "Tue"} << "Tue";
+        dataRow("Mon-Fri to Tue", 1, 5, 2, QStringList{"Wed", "Thu", "Fri", "Sat", "Sun", "Mon"},
+                "Sat");
+        dataRow("wraps past Saturday", 6, 2, 5,
+                QStringList{"Sat", "Sun", "Mon", "Tue", "Wed", "Thu"}, "Sat");
+        dataRow("seven days", 0, 7, 3, QStringList{"Thu", "Fri", "Sat", "Sun", "Mon", "Tue"},
+                "Tue");
     }
 
     void endDayListKeepsTheDaysPerWeek()
@@ -332,12 +301,12 @@ private Q_SLOTS:
         m->intFirstDay = firstDay;
         m->intDaysPerWeek = days;
         open([&](frmSetupNameCourses &d) {
-            QCOMPARE(items(d.cboStartDay),
+            QCOMPARE(DialogHarness::items(d.cboStartDay),
                      QStringList({"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"}));
             QCOMPARE(d.cboStartDay->currentIndex(), firstDay);
             QCOMPARE(d.cboEndDay->currentIndex(), days - 2);
             pick(d.cboStartDay, newStart);
-            QCOMPARE(items(d.cboEndDay), endDays);
+            QCOMPARE(DialogHarness::items(d.cboEndDay), endDays);
             QCOMPARE(d.cboEndDay->currentText(), endDay);
             d.cmdDone->click();
         });
@@ -350,9 +319,9 @@ private Q_SLOTS:
         QTest::addColumn<int>("start");
         QTest::addColumn<int>("end");
         QTest::addColumn<bool>("reset");
-        QTest::newRow("same week") << 1 << 3 << false;
-        QTest::newRow("other start day") << 0 << 3 << true;
-        QTest::newRow("fewer days") << 1 << 2 << true;
+        dataRow("same week", 1, 3, false);
+        dataRow("other start day", 0, 3, true);
+        dataRow("fewer days", 1, 2, true);
     }
 
     void changedWeekResetsTheMainWindowsDate()
@@ -379,8 +348,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("year");
         QTest::addColumn<int>("days");
-        QTest::newRow("year shown at opening") << 1 << 2;
-        QTest::newRow("another year") << 4 << 0;
+        dataRow("year shown at opening", 1, 2);
+        dataRow("another year", 4, 0);
     }
 
     void anotherYearEmptiesTheMainDayListAtOnce()
@@ -404,22 +373,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("safe");
         QTest::addColumn<bool>("warned");
-        QTest::newRow("slash in name") << "txtTName"
-                                       << "A/B Lee"
-                                       << "A_B Lee" << true;
-        QTest::newRow("quote in name") << "txtTName"
-                                       << "Ann \"Al\""
-                                       << "Ann ''Al''" << false;
-        QTest::newRow("plain name") << "txtTName"
-                                    << "Ann Lee"
-                                    << "Ann Lee" << false;
-        QTest::newRow("abbreviation") << "txtAbbrev"
-                                      << "E*S?"
-                                      << "E_S_" << true;
+        const auto row = [](const char *tag, const char *field, const char *typed, const char *safe,
+                            bool warned) {
+            dataRow(tag, QString(field), QString(typed), QString(safe), warned);
+        };
+        row("slash in name", "txtTName", "A/B Lee", "A_B Lee", true);
+        row("quote in name", "txtTName", "Ann \"Al\"", "Ann ''Al''", false);
+        row("abbreviation", "txtAbbrev", "E*S?", "E_S_", true);
         // The quote rule makes it longer than the box allows; nothing may be cut off.
-        QTest::newRow("long abbreviation") << "txtAbbrev"
-                                           << "ABCDEF\"G"
-                                           << "ABCDEF''G" << false;
+        row("long abbreviation", "txtAbbrev", "ABCDEF\"G", "ABCDEF''G", false);
     }
 
     void nameAndAbbreviationMadeSafeWhenLeft()
@@ -456,10 +418,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("field");
-        QTest::newRow("school name") << "chkUseFull"
-                                     << "txtFull";
-        QTest::newRow("abbreviation") << "chkUseAbb"
-                                      << "txtAbbrev";
+        dataRow("school name", QStringLiteral("chkUseFull"), QStringLiteral("txtFull"));
+        dataRow("abbreviation", QStringLiteral("chkUseAbb"), QStringLiteral("txtAbbrev"));
     }
 
     void schoolBoxesTakeEffectAtOnce()
@@ -488,9 +448,8 @@ private Q_SLOTS:
 
     void doneStoresTheSettings()
     {
-        QTemporaryDir dir;
-        SettingsStore store(dir.filePath(QStringLiteral("quillmark.ini")));
-        makeDialog(&store);
+        h->useStore();
+        makeDialog();
         open([&](frmSetupNameCourses &d) {
             d.txtTName->setText(QStringLiteral("Ann Lee"));
             pick(d.cboYr, 3);
@@ -503,8 +462,7 @@ private Q_SLOTS:
             d.cmdDone->click();
             QVERIFY(d.isHidden());
         });
-        SettingsRecord read;
-        QVERIFY(store.load(read).ok);
+        const SettingsRecord read = h->stored();
         QCOMPARE(read, m->record());
         QCOMPARE(read.strTeacherName, QStringLiteral("Ann Lee"));
         QCOMPARE(read.strSchoolYear, QStringLiteral("2011 - 2012"));
@@ -525,8 +483,8 @@ private Q_SLOTS:
     void doneWithoutChangesKeepsEverySetting_data()
     {
         QTest::addColumn<bool>("useBoxes");
-        QTest::newRow("school boxes ticked") << true;
-        QTest::newRow("school boxes clear") << false;
+        dataRow("school boxes ticked", true);
+        dataRow("school boxes clear", false);
     }
 
     void doneWithoutChangesKeepsEverySetting()
@@ -550,12 +508,8 @@ private Q_SLOTS:
 
     void failingStoreKeepsTheDialogOpen()
     {
-        QTemporaryDir dir;
-        QFile blocker(dir.filePath(QStringLiteral("blocker")));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-        SettingsStore store(dir.filePath(QStringLiteral("blocker/quillmark.ini")));
-        makeDialog(&store);
+        SettingsStore &store = h->useStore(true);
+        makeDialog();
         open([&](frmSetupNameCourses &d) {
             platform->answerMessage(Answer::OK);
             d.txtTName->setText(QStringLiteral("Ann Lee"));

@@ -11,6 +11,7 @@
 #include "screens/frmeditstandard.h"
 #include "screens/frmstandards.h"
 #include "settings/settingsstore.h"
+#include "support/datarows.h"
 #include "support/docdump.h"
 #include "support/planfixture.h"
 
@@ -36,10 +37,7 @@ const QString CrLf = QStringLiteral("\r\n");
 
 QStringList lines(const QListWidget *list)
 {
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->item(i)->text();
-    return texts;
+    return DialogHarness::items(list);
 }
 
 QString tickedRows(const QListWidget *list)
@@ -108,12 +106,11 @@ private Q_SLOTS:
         QTest::addColumn<bool>("show");
         QTest::addColumn<int>("step");
         QTest::addColumn<QString>("option");
-        QTest::newRow("full text") << "NO PREFIXES" << false << true << 0 << "optFullText";
-        QTest::newRow("prefixes, once") << "PREFIXED" << true << true << 0 << "optPrefix";
-        QTest::newRow("unknown mode counts as full text")
-            << "" << false << true << 0 << "optFullText";
-        QTest::newRow("not shown") << "NO PREFIXES" << false << false << 0 << "optFullText";
-        QTest::newRow("in the standards step") << "PREFIXED" << false << true << 4 << "optPrefix";
+        dataRow("full text", "NO PREFIXES", false, true, 0, "optFullText");
+        dataRow("prefixes, once", "PREFIXED", true, true, 0, "optPrefix");
+        dataRow("unknown mode counts as full text", "", false, true, 0, "optFullText");
+        dataRow("not shown", "NO PREFIXES", false, false, 0, "optFullText");
+        dataRow("in the standards step", "PREFIXED", false, true, 4, "optPrefix");
     }
 
     void openingShowsTheSettings()
@@ -171,15 +168,12 @@ private Q_SLOTS:
         QTest::addColumn<bool>("once");
         QTest::addColumn<QString>("heading");
         QTest::addColumn<bool>("byEnter");
-        QTest::newRow("two trailing colons")
-            << "Benchmarks::" << false << false << "Benchmarks" << false;
-        QTest::newRow("Enter in the heading")
-            << "Benchmarks:" << true << false << "Benchmarks" << true;
-        QTest::newRow("quotes") << "\"Core\" Standards" << true << true << "''Core'' Standards"
-                                << false;
-        QTest::newRow("nothing typed") << "" << true << false << "Educational Standards" << false;
-        QTest::newRow("only colons") << "::" << false << true << "Educational Standards" << false;
-        QTest::newRow("blanks") << "   " << false << false << "Educational Standards" << false;
+        dataRow("two trailing colons", "Benchmarks::", false, false, "Benchmarks", false);
+        dataRow("Enter in the heading", "Benchmarks:", true, false, "Benchmarks", true);
+        dataRow("quotes", "\"Core\" Standards", true, true, "''Core'' Standards", false);
+        dataRow("nothing typed", "", true, false, "Educational Standards", false);
+        dataRow("only colons", "::", false, true, "Educational Standards", false);
+        dataRow("blanks", "   ", false, false, "Educational Standards", false);
     }
 
     void doneTakesTheTopSection()
@@ -222,9 +216,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<bool>("escape");
         QTest::addColumn<Answer>("answer");
-        QTest::newRow("Cancel, Yes") << false << Answer::Yes;
-        QTest::newRow("Cancel, No") << false << Answer::No;
-        QTest::newRow("Esc, Yes") << true << Answer::Yes;
+        dataRow("Cancel, Yes", false, Answer::Yes);
+        dataRow("Cancel, No", false, Answer::No);
+        dataRow("Esc, Yes", true, Answer::Yes);
     }
 
     void cancelKeepsTheListEdits()
@@ -271,9 +265,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("closeBy");
         QTest::addColumn<int>("count");
-        QTest::newRow("Done") << "done" << 6;
-        QTest::newRow("Cancel") << "cancel" << 5;
-        QTest::newRow("Esc") << "escape" << 5;
+        dataRow("Done", "done", 6);
+        dataRow("Cancel", "cancel", 5);
+        dataRow("Esc", "escape", 5);
     }
 
     void addingAStandard()
@@ -327,31 +321,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("storedCode");
         QTest::addColumn<QString>("storedText");
         QTest::addColumn<QString>("line");
-        QTest::newRow("plain") << "A-9"
-                               << "Adds."
-                               << "A-9"
-                               << "Adds."
-                               << "A-9   Adds.";
-        QTest::newRow("line breaks become three blanks") << "A-9"
-                                                         << "Adds\nand subtracts.\n"
-                                                         << "A-9"
-                                                         << "Adds   and subtracts.   "
-                                                         << "A-9   Adds   and subtracts.   ";
-        QTest::newRow("quotes") << "\"A\""
-                                << "Says \"hello\"."
-                                << "''A''"
-                                << "Says ''hello''."
-                                << "''A''   Says ''hello''.";
-        QTest::newRow("blank number/prefix") << " "
-                                             << "Adds."
-                                             << " "
-                                             << "Adds."
-                                             << " Adds.";
-        QTest::newRow("text only") << ""
-                                   << "Adds."
-                                   << ""
-                                   << "Adds."
-                                   << "Adds.";
+        dataRow("plain", "A-9", "Adds.", "A-9", "Adds.", "A-9   Adds.");
+        dataRow("line breaks become three blanks", "A-9", "Adds\nand subtracts.\n", "A-9",
+                "Adds   and subtracts.   ", "A-9   Adds   and subtracts.   ");
+        dataRow("quotes", "\"A\"", "Says \"hello\".", "''A''", "Says ''hello''.",
+                "''A''   Says ''hello''.");
+        dataRow("blank number/prefix", " ", "Adds.", " ", "Adds.", " Adds.");
+        dataRow("text only", "", "Adds.", "", "Adds.", "Adds.");
     }
 
     void editingAStandard()
@@ -389,11 +365,11 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("choices");
         QTest::addColumn<QStringList>("left");
         const QStringList choices = {"01101", "", "0110", "1", "01", "11111"};
-        QTest::newRow("second of five")
-            << 1 << Answer::Yes << choices << QStringList({"0101", "", "010", "1", "0", "1111"});
-        QTest::newRow("last of five")
-            << 4 << Answer::Yes << choices << QStringList({"0110", "", "0110", "1", "01", "1111"});
-        QTest::newRow("No") << 1 << Answer::No << choices << choices;
+        dataRow("second of five", 1, Answer::Yes, choices,
+                QStringList({"0101", "", "010", "1", "0", "1111"}));
+        dataRow("last of five", 4, Answer::Yes, choices,
+                QStringList({"0110", "", "0110", "1", "01", "1111"}));
+        dataRow("No", 1, Answer::No, choices, choices);
     }
 
     void deletingAStandard()
@@ -438,9 +414,7 @@ private Q_SLOTS:
 
     void listEditsAreStoredAtOnce()
     {
-        QTemporaryDir dir;
-        SettingsStore store(dir.filePath(QStringLiteral("quillmark.ini")));
-        makeDialog(&store);
+        makeDialog(&h->useStore());
         open([&](frmStandards &d) {
             inEditor([this](frmEditStandard &e) {
                 h->platform.answerMessage(Answer::Yes);
@@ -450,8 +424,7 @@ private Q_SLOTS:
             h->platform.answerMessage(Answer::Yes);
             d.cmdCancel->click();
         });
-        SettingsRecord read;
-        QVERIFY(store.load(read).ok);
+        const SettingsRecord read = h->stored();
         QCOMPARE(read.strStdCodes.size(), 4);
         QCOMPARE(read.strStdChoices.at(0), QStringLiteral("010"));
         QCOMPARE(read, h->m.record());
@@ -459,12 +432,7 @@ private Q_SLOTS:
 
     void failingStoreKeepsTheEditorOpen()
     {
-        QTemporaryDir dir;
-        QFile blocker(dir.filePath(QStringLiteral("blocker")));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-        SettingsStore store(dir.filePath(QStringLiteral("blocker/quillmark.ini")));
-        makeDialog(&store);
+        makeDialog(&h->useStore(true));
         open([&](frmStandards &d) {
             inEditor([&](frmEditStandard &e) {
                 e.txtPre->setText(QStringLiteral("Z-1"));
@@ -534,12 +502,9 @@ private Q_SLOTS:
         QTest::addColumn<int>("course");
         QTest::addColumn<QString>("preselected");
         QTest::addColumn<QString>("chosen");
-        QTest::newRow("first course") << 0 << "01100"
-                                      << "10001";
-        QTest::newRow("second course") << 1 << "10100"
-                                       << "00000";
-        QTest::newRow("third course") << 2 << "00110"
-                                      << "11111";
+        dataRow("first course", 0, "01100", "10001");
+        dataRow("second course", 1, "10100", "00000");
+        dataRow("third course", 2, "00110", "11111");
     }
 
     void choicesRememberedPerCourse()
@@ -585,13 +550,11 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("mode");
         QTest::addColumn<QString>("block");
-        QTest::newRow("full text")
-            << "NO PREFIXES"
-            << "[I][U]Educational Standards:[/U][/I]\nA-1-2C   The full text of another "
-               "Educational Standard will display here.\nB-3-5D   The full text of a fifth "
-               "Educational Standard will display here.";
-        QTest::newRow("prefixes") << "PREFIXED"
-                                  << "[I][U]Educational Standards:[/U][/I]\nA-1-2C;   B-3-5D";
+        dataRow("full text", "NO PREFIXES",
+                "[I][U]Educational Standards:[/U][/I]\nA-1-2C   The full text of another "
+                "Educational Standard will display here.\nB-3-5D   The full text of a fifth "
+                "Educational Standard will display here.");
+        dataRow("prefixes", "PREFIXED", "[I][U]Educational Standards:[/U][/I]\nA-1-2C;   B-3-5D");
     }
 
     void onceOnlyWritesOneBlockAtTheEnd()

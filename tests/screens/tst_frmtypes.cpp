@@ -3,6 +3,7 @@
 #include "platform/richtextbox.h"
 #include "screens/frmtypes.h"
 #include "settings/settingsstore.h"
+#include "support/datarows.h"
 #include "support/docdump.h"
 #include "support/scriptedplatform.h"
 
@@ -69,12 +70,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("ext");
         QTest::addColumn<int>("selected");
         QTest::addColumn<QString>("explanation");
-        QTest::newRow("rtf") << "rtf" << 0 << "Files stored as rtf (rich text files) are";
-        QTest::newRow("doc") << "doc" << 1 << "Files stored as doc (Word document files) are";
-        QTest::newRow("wps") << "wps" << 2 << "Files stored as wps  (''Works'' document files)";
-        QTest::newRow("wpd") << "wpd" << 3 << "Files stored as wpd  (WordPerfect document files)";
-        QTest::newRow("capitals") << "DOC" << -1 << "";
-        QTest::newRow("docx") << "docx" << -1 << "";
+        dataRow("rtf", "rtf", 0, "Files stored as rtf (rich text files) are");
+        dataRow("doc", "doc", 1, "Files stored as doc (Word document files) are");
+        dataRow("wps", "wps", 2, "Files stored as wps  (''Works'' document files)");
+        dataRow("wpd", "wpd", 3, "Files stored as wpd  (WordPerfect document files)");
+        dataRow("capitals", "DOC", -1, "");
+        dataRow("docx", "docx", -1, "");
     }
 
     void savedTypeIsSelected()
@@ -102,14 +103,10 @@ private Q_SLOTS:
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("ext");
         QTest::addColumn<QString>("typeName");
-        QTest::newRow("RTF") << 0 << "rtf"
-                             << "Rich Text";
-        QTest::newRow("DOC") << 1 << "doc"
-                             << "''Word'' Document";
-        QTest::newRow("WPS") << 2 << "wps"
-                             << "''Works'' Word Processor Document";
-        QTest::newRow("WPD") << 3 << "wpd"
-                             << "WordPerfect Document";
+        dataRow("RTF", 0, "rtf", "Rich Text");
+        dataRow("DOC", 1, "doc", "''Word'' Document");
+        dataRow("WPS", 2, "wps", "''Works'' Word Processor Document");
+        dataRow("WPD", 3, "wpd", "WordPerfect Document");
     }
 
     void choiceIsStored()
@@ -159,8 +156,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<Answer>("answer");
         QTest::addColumn<bool>("closed");
-        QTest::newRow("yes") << Answer::Yes << true;
-        QTest::newRow("no") << Answer::No << false;
+        dataRow("yes", Answer::Yes, true);
+        dataRow("no", Answer::No, false);
     }
 
     void cancelAsks()

@@ -11,6 +11,7 @@
 #include "screens/frmunitgoal.h"
 #include "screens/frmunittopic.h"
 #include "settings/settingsstore.h"
+#include "support/datarows.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -124,8 +125,8 @@ private Q_SLOTS:
         for (const QString &field : headingFields().keys()) {
             const auto row = [&field](const char *tag, const QString &typed, int erased,
                                       const QString &stored) {
-                QTest::newRow(qPrintable(field + QStringLiteral(": ") + QLatin1String(tag)))
-                    << field << typed << erased << stored;
+                dataRow(qPrintable(field + QStringLiteral(": ") + QLatin1String(tag)), field, typed,
+                        erased, stored);
             };
             const QString old = SettingsRecord().*headingFields()[field].heading;
             row("colon", "Aims:", 0, "Aims");
@@ -175,8 +176,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("section");
         QTest::addColumn<bool>("shownBefore");
         for (const QString &section : showBoxes().keys()) {
-            QTest::newRow(qPrintable(section + QStringLiteral(", shown"))) << section << true;
-            QTest::newRow(qPrintable(section + QStringLiteral(", hidden"))) << section << false;
+            dataRow(qPrintable(section + QStringLiteral(", shown")), section, true);
+            dataRow(qPrintable(section + QStringLiteral(", hidden")), section, false);
         }
     }
 
@@ -207,10 +208,10 @@ private Q_SLOTS:
         QTest::addColumn<bool>("weekly");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("checkCaption");
-        QTest::newRow("weekly") << true << QStringLiteral("Daily Objective Heading")
-                                << QStringLiteral("&Show Daily Objective");
-        QTest::newRow("unit") << false << QStringLiteral("Unit Objective Heading")
-                              << QStringLiteral("&Show Unit Objective");
+        dataRow("weekly", true, QStringLiteral("Daily Objective Heading"),
+                QStringLiteral("&Show Daily Objective"));
+        dataRow("unit", false, QStringLiteral("Unit Objective Heading"),
+                QStringLiteral("&Show Unit Objective"));
     }
 
     void objectiveIsNamedAfterThePlanType()
@@ -239,7 +240,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("otherText");
         const auto row = [](const char *tag, const QString &dialog, const QString &heading,
                             const QString &option, const QString &otherText) {
-            QTest::newRow(tag) << dialog << heading << option << otherText;
+            dataRow(tag, dialog, heading, option, otherText);
         };
         row("tasks: Tasks", "frmTasks", "Tasks", "optTasks", "");
         row("tasks: Strategies", "frmTasks", "Strategies", "optStrategies", "");
@@ -289,7 +290,7 @@ private Q_SLOTS:
         const auto row = [](const char *tag, const QString &dialog, const QString &heading,
                             const QStringList &clicks, const QString &typed,
                             const QString &stored) {
-            QTest::newRow(tag) << dialog << heading << clicks << typed << stored;
+            dataRow(tag, dialog, heading, clicks, typed, stored);
         };
         row("tasks: a word", "frmTasks", "Strategies", {"optActivities"}, "", "Activities");
         row("tasks: other typed", "frmTasks", "Strategies", {"optOther"}, "Lessons", "Lessons");
@@ -334,7 +335,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("stored");
         const auto row = [](const char *tag, const QString &typed, bool leaveField, bool warned,
                             const QString &stored) {
-            QTest::newRow(tag) << typed << leaveField << warned << stored;
+            dataRow(tag, typed, leaveField, warned, stored);
         };
         row("slash, field left", "Pd/Grp", true, true, "Pd_Grp");
         row("slash, Done at once", "Pd/Grp", false, true, "Pd_Grp");
@@ -397,15 +398,11 @@ private Q_SLOTS:
             {"frmPeriodGroup", "chkPeriod"},       {"frmNote", "chkNote"},
             {"frmTasks", "optActivities"}};
         for (const auto &[dialog, check] : dialogs) {
-            QTest::newRow(qPrintable(dialog + QStringLiteral(", yes")))
-                << dialog << check << false << true;
-            QTest::newRow(qPrintable(dialog + QStringLiteral(", no")))
-                << dialog << check << false << false;
+            dataRow(qPrintable(dialog + QStringLiteral(", yes")), dialog, check, false, true);
+            dataRow(qPrintable(dialog + QStringLiteral(", no")), dialog, check, false, false);
         }
-        QTest::newRow("escape, yes") << "frmUnitGoal"
-                                     << "chkShowUnitGoal" << true << true;
-        QTest::newRow("escape, no") << "frmTasks"
-                                    << "optTasks" << true << false;
+        dataRow("escape, yes", "frmUnitGoal", "chkShowUnitGoal", true, true);
+        dataRow("escape, no", "frmTasks", "optTasks", true, false);
     }
 
     void cancelAsksBeforeForgetting()
@@ -450,30 +447,19 @@ private Q_SLOTS:
     {
         QFETCH(QString, dialog);
         QFETCH(QString, click);
-        QTemporaryDir dir;
-        SettingsStore store(dir.filePath(QStringLiteral("quillmark.ini")));
-        h->ctx.store = &store;
+        h->useStore();
         auto d = makeDialog(dialog, h->ctx);
         h->open<SectionHeadingDialog>(*d, [&](SectionHeadingDialog &dlg) {
             DialogHarness::click(child<QAbstractButton>(&dlg, click));
             DialogHarness::click(dlg.cmdDone);
         });
         QVERIFY(h->m.record() != SettingsRecord());
-        SettingsRecord readBack;
-        QVERIFY(store.load(readBack).ok);
-        QVERIFY(readBack == h->m.record());
+        QVERIFY(h->stored() == h->m.record());
     }
 
     void failedWriteKeepsTheDialogOpen()
     {
-        QTemporaryDir dir;
-        // The store's folder is a file, so nothing can be written there.
-        const QString blocker = dir.filePath(QStringLiteral("blocker"));
-        QFile file(blocker);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.close();
-        SettingsStore store(blocker + QStringLiteral("/quillmark.ini"));
-        h->ctx.store = &store;
+        h->useStore(true);
         frmUnitGoal d(h->ctx);
         h->open<frmUnitGoal>(d, [&](frmUnitGoal &dlg) {
             h->platform.answerMessage(Platform::Answer::OK, QString(),
