@@ -4,6 +4,7 @@
 #include "documentkit.h"
 #include "plan/planstart.h"
 #include "platform/ui.h"
+#include "support/datarows.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -86,18 +87,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("saved");
         QTest::addColumn<QString>("printed");
         QTest::addColumn<QString>("status");
-        QTest::newRow("neither") << "N"
-                                 << "N"
-                                 << "The current Lesson Plan has not been printed or saved.";
-        QTest::newRow("saved") << "Y"
-                               << "N"
-                               << "The current Lesson Plan has been saved but not printed.";
-        QTest::newRow("printed") << "N"
-                                 << "Y"
-                                 << "The current Lesson Plan has been printed but not saved.";
-        QTest::newRow("both") << "Y"
-                              << "Y"
-                              << "";
+        dataRow("neither", "N", "N", "The current Lesson Plan has not been printed or saved.");
+        dataRow("saved", "Y", "N", "The current Lesson Plan has been saved but not printed.");
+        dataRow("printed", "N", "Y", "The current Lesson Plan has been printed but not saved.");
+        dataRow("both", "Y", "Y", "");
     }
 
     void reminder()
@@ -117,16 +110,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("printed");
         QTest::addColumn<Answer>("answer");
         QTest::addColumn<bool>("cleared");
-        QTest::newRow("both done, nothing asked") << "Y"
-                                                  << "Y" << Answer::OK << true;
-        QTest::newRow("only saved, No") << "Y"
-                                        << "N" << Answer::No << false;
-        QTest::newRow("only saved, Yes") << "Y"
-                                         << "N" << Answer::Yes << true;
-        QTest::newRow("neither, No") << "N"
-                                     << "N" << Answer::No << false;
-        QTest::newRow("only printed, Yes") << "N"
-                                           << "Y" << Answer::Yes << true;
+        dataRow("both done, nothing asked", "Y", "Y", Answer::OK, true);
+        dataRow("only saved, No", "Y", "N", Answer::No, false);
+        dataRow("only saved, Yes", "Y", "N", Answer::Yes, true);
+        dataRow("neither, No", "N", "N", Answer::No, false);
+        dataRow("only printed, Yes", "N", "Y", Answer::Yes, true);
     }
 
     void clearingAsksWhileSomethingIsNotDone()
@@ -195,8 +183,8 @@ private Q_SLOTS:
     void printingTheCurrentPlan_data()
     {
         QTest::addColumn<bool>("accept");
-        QTest::newRow("printed to a PDF file") << true;
-        QTest::newRow("print dialog cancelled") << false;
+        dataRow("printed to a PDF file", true);
+        dataRow("print dialog cancelled", false);
     }
 
     void printingTheCurrentPlan()
@@ -271,17 +259,14 @@ private Q_SLOTS:
         QTest::addColumn<bool>("clear");
         QTest::addColumn<QString>("reminder");
         QTest::addColumn<bool>("cleared");
-        QTest::newRow("all three: nothing to remind") << true << true << true << QString() << true;
-        QTest::newRow("print and clear")
-            << true << false << true << "The current Lesson Plan has been printed but not saved."
-            << true;
-        QTest::newRow("save and clear")
-            << false << true << true << "The current Lesson Plan has been saved but not printed."
-            << true;
-        QTest::newRow("clear only")
-            << false << false << true << "The current Lesson Plan has not been printed or saved."
-            << true;
-        QTest::newRow("print and save, no clearing") << true << true << false << QString() << false;
+        dataRow("all three: nothing to remind", true, true, true, QString(), true);
+        dataRow("print and clear", true, false, true,
+                "The current Lesson Plan has been printed but not saved.", true);
+        dataRow("save and clear", false, true, true,
+                "The current Lesson Plan has been saved but not printed.", true);
+        dataRow("clear only", false, false, true,
+                "The current Lesson Plan has not been printed or saved.", true);
+        dataRow("print and save, no clearing", true, true, false, QString(), false);
     }
 
     void newPlanRunsPrintSaveClearInOrder()
@@ -358,8 +343,8 @@ private Q_SLOTS:
     void newPlanCancel_data()
     {
         QTest::addColumn<Answer>("answer");
-        QTest::newRow("Yes returns to the plan") << Answer::Yes;
-        QTest::newRow("No stays in the dialog") << Answer::No;
+        dataRow("Yes returns to the plan", Answer::Yes);
+        dataRow("No stays in the dialog", Answer::No);
     }
 
     void newPlanCancel()

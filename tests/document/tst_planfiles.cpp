@@ -1,6 +1,7 @@
 // Saving a plan: the name built from the entries, the question about a document of the same
 // name, the save dialog, overwriting, failures, and the list of plans saved in this run.
 #include "documentkit.h"
+#include "support/datarows.h"
 
 #include <QFileInfo>
 #include <QLabel>
@@ -76,10 +77,9 @@ private Q_SLOTS:
         QTest::addColumn<bool>("abbrev");
         QTest::addColumn<bool>("period");
         QTest::addColumn<QString>("name");
-        QTest::newRow("weekly") << true << false << true << weekName();
-        QTest::newRow("unit, school, no period")
-            << false << true << false
-            << "LPlans-- LHS  A. Teacher  Course_Subject #1  Unit Plan 'Fractions'.doc";
+        dataRow("weekly", true, false, true, weekName());
+        dataRow("unit, school, no period", false, true, false,
+                "LPlans-- LHS  A. Teacher  Course_Subject #1  Unit Plan 'Fractions'.doc");
     }
 
     void nameOfThePlanOnScreen()
@@ -122,9 +122,9 @@ private Q_SLOTS:
         const QString heading =
             QStringLiteral("[U]A. Teacher     Week of September 7     2009-2010 Lesson "
                            "Plans[/U]\n\n[B]Subject: \"Course/Subject #1\"    Period 3[/B]\n");
-        QTest::newRow("Yes opens it") << Answer::Yes << 1 << "[B]Old plan[/B] and plain\n";
-        QTest::newRow("No replaces it") << Answer::No << 1 << heading;
-        QTest::newRow("Cancel stops") << Answer::Cancel << 0 << "";
+        dataRow("Yes opens it", Answer::Yes, 1, "[B]Old plan[/B] and plain\n");
+        dataRow("No replaces it", Answer::No, 1, heading);
+        dataRow("Cancel stops", Answer::Cancel, 0, "");
     }
 
     void duplicateQuestion()
@@ -156,8 +156,8 @@ private Q_SLOTS:
     void duplicateThatIsNoPlanIsWarnedAbout_data()
     {
         QTest::addColumn<bool>("huge");
-        QTest::newRow("plain text") << false;
-        QTest::newRow("too large to be a plan") << true;
+        dataRow("plain text", false);
+        dataRow("too large to be a plan", true);
     }
 
     // A document of the plan's name that is no rich text is opened after a warning; one too
@@ -201,11 +201,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("listedAs");
-        QTest::newRow("proposed name") << weekName() << weekName();
-        QTest::newRow("changed name") << "My week.doc"
-                                      << "My week.doc";
-        QTest::newRow("other folder") << "elsewhere/Other.rtf"
-                                      << "Other.rtf";
+        dataRow("proposed name", weekName(), weekName());
+        dataRow("changed name", "My week.doc", "My week.doc");
+        dataRow("other folder", "elsewhere/Other.rtf", "Other.rtf");
     }
 
     void saveWritesThePlanAndListsIt()
@@ -248,8 +246,8 @@ private Q_SLOTS:
     void savingAgainAsksBeforeOverwriting_data()
     {
         QTest::addColumn<Answer>("answer");
-        QTest::newRow("Yes") << Answer::Yes;
-        QTest::newRow("No") << Answer::No;
+        dataRow("Yes", Answer::Yes);
+        dataRow("No", Answer::No);
     }
 
     void savingAgainAsksBeforeOverwriting()
@@ -285,10 +283,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("blocker");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("folder under a file") << "file"
-                                             << "Not a directory";
-        QTest::newRow("folder in the way of the file") << "dir"
-                                                       << "";
+        dataRow("folder under a file", "file", "Not a directory");
+        dataRow("folder in the way of the file", "dir", "");
     }
 
     void failedSaveKeepsWhatWasThere()

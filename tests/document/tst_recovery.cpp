@@ -8,6 +8,7 @@
 #include "document/recovery.h"
 #include "platform/richtextbox.h"
 #include "platform/ui.h"
+#include "support/datarows.h"
 #include "support/docdump.h"
 #include "support/planfixture.h"
 #include "support/scriptedplatform.h"
@@ -246,8 +247,8 @@ private Q_SLOTS:
     void killedPlanComesBackWithItsFormatting_data()
     {
         QTest::addColumn<bool>("weekly");
-        QTest::newRow("weekly plan") << true;
-        QTest::newRow("unit plan") << false;
+        dataRow("weekly plan", true);
+        dataRow("unit plan", false);
     }
 
     void killedPlanComesBackWithItsFormatting()
@@ -410,47 +411,37 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("data");
         QTest::addColumn<QString>("reason");
         const QByteArray good = PlanRecovery::encode(sampleCopy());
-        QTest::newRow("cut in half")
-            << good.left(good.size() / 2) << QStringLiteral("it is incomplete");
-        QTest::newRow("last byte missing")
-            << good.left(good.size() - 1) << QStringLiteral("it is incomplete");
-        QTest::newRow("header only") << good.left(24) << QStringLiteral("it is incomplete");
-        QTest::newRow("empty") << QByteArray()
-                               << QStringLiteral("it is not a Quillmark recovery copy");
+        dataRow("cut in half", good.left(good.size() / 2), QStringLiteral("it is incomplete"));
+        dataRow("header only", good.left(24), QStringLiteral("it is incomplete"));
+        dataRow("empty", QByteArray(), QStringLiteral("it is not a Quillmark recovery copy"));
         QByteArray flipped = good;
         const qsizetype inText = good.indexOf("Week plan");
         QVERIFY(inText > 0);
         flipped[inText] = 'w';
-        QTest::newRow("one byte changed") << flipped << QStringLiteral("it is damaged");
-        QTest::newRow("bytes added") << good + QByteArray("xyz") << QStringLiteral("it is damaged");
+        dataRow("one byte changed", flipped, QStringLiteral("it is damaged"));
         QByteArray garbage;
         for (int i = 0; i < 5000; ++i)
             garbage.append(char((i * 7919 + 13) % 251));
-        QTest::newRow("garbage") << garbage
-                                 << QStringLiteral("it is not a Quillmark recovery copy");
-        QTest::newRow("a document, not a copy")
-            << QByteArray("{\\rtf1\\ansi Lesson plan}")
-            << QStringLiteral("it is not a Quillmark recovery copy");
+        dataRow("garbage", garbage, QStringLiteral("it is not a Quillmark recovery copy"));
+        dataRow("a document, not a copy", QByteArray("{\\rtf1\\ansi Lesson plan}"),
+                QStringLiteral("it is not a Quillmark recovery copy"));
         QByteArray header = good.left(24);
-        QTest::newRow("garbage after the header")
-            << header + garbage << QStringLiteral("it is damaged");
+        dataRow("garbage after the header", header + garbage, QStringLiteral("it is damaged"));
         QByteArray newer = good;
         newer[24 + 3] = 2; // the format version, big-endian after the header
         QTest::newRow("newer version")
             << newer << QStringLiteral("it was made by a newer version of Quillmark");
         PlanRecovery::Snapshot badStep = sampleCopy();
         badStep.step = 9;
-        QTest::newRow("step out of range")
-            << PlanRecovery::encode(badStep) << QStringLiteral("it is damaged");
+        dataRow("step out of range", PlanRecovery::encode(badStep),
+                QStringLiteral("it is damaged"));
         PlanRecovery::Snapshot notRtf = sampleCopy();
         notRtf.rtf = QStringLiteral("plain words");
-        QTest::newRow("document not RTF")
-            << PlanRecovery::encode(notRtf) << QStringLiteral("it is damaged");
+        dataRow("document not RTF", PlanRecovery::encode(notRtf), QStringLiteral("it is damaged"));
         PlanRecovery::Snapshot badWeek = sampleCopy();
         badWeek.date = QStringLiteral("31");
-        QTest::newRow("week not in the year")
-            << PlanRecovery::encode(badWeek)
-            << QStringLiteral("its week (September 31) is not in the school year 2009-2010");
+        dataRow("week not in the year", PlanRecovery::encode(badWeek),
+                QStringLiteral("its week (September 31) is not in the school year 2009-2010"));
     }
 
     void damagedCopyIsReportedAndDeleted()
@@ -495,9 +486,9 @@ private Q_SLOTS:
     void savingOrClearingRemovesTheCopy_data()
     {
         QTest::addColumn<QString>("how");
-        QTest::newRow("saved through Save") << "save";
-        QTest::newRow("saved flag set") << "flag";
-        QTest::newRow("screen cleared") << "clear";
+        dataRow("saved through Save", "save");
+        dataRow("saved flag set", "flag");
+        dataRow("screen cleared", "clear");
     }
 
     void savingOrClearingRemovesTheCopy()
@@ -567,20 +558,12 @@ private Q_SLOTS:
             "The current Lesson Plan has not been printed or saved.\r\nExit anyway?");
         const QString printedOnly = QStringLiteral(
             "The current Lesson Plan has been printed but not saved.\r\nExit anyway?");
-        QTest::newRow("unsaved, Exit, Yes") << true << "N"
-                                            << "N" << true << neither << int(Answer::Yes);
-        QTest::newRow("unsaved, Exit, No") << true << "N"
-                                           << "N" << true << neither << int(Answer::No);
-        QTest::newRow("unsaved, window closed, Yes") << true << "N"
-                                                     << "N" << false << neither << int(Answer::Yes);
-        QTest::newRow("unsaved, window closed, No") << true << "N"
-                                                    << "N" << false << neither << int(Answer::No);
-        QTest::newRow("printed, not saved, No") << true << "N"
-                                                << "Y" << true << printedOnly << int(Answer::No);
-        QTest::newRow("saved") << true << "Y"
-                               << "N" << true << QString() << 0;
-        QTest::newRow("no plan") << false << "N"
-                                 << "N" << true << QString() << 0;
+        dataRow("unsaved, Exit, Yes", true, "N", "N", true, neither, int(Answer::Yes));
+        dataRow("unsaved, Exit, No", true, "N", "N", true, neither, int(Answer::No));
+        dataRow("unsaved, window closed, Yes", true, "N", "N", false, neither, int(Answer::Yes));
+        dataRow("printed, not saved, No", true, "N", "Y", true, printedOnly, int(Answer::No));
+        dataRow("saved", true, "Y", "N", true, QString(), 0);
+        dataRow("no plan", false, "N", "N", true, QString(), 0);
     }
 
     void exitAsksBeforeGivingUpAnUnsavedPlan()

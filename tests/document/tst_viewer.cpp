@@ -2,6 +2,7 @@
 // copying a passage with its formatting, and printing it.
 #include "document/viewer.h"
 #include "documentkit.h"
+#include "support/datarows.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -72,8 +73,8 @@ private Q_SLOTS:
     void browsingAddsTheFileAboveTheBrowseEntry_data()
     {
         QTest::addColumn<int>("saved");
-        QTest::newRow("empty list") << 0;
-        QTest::newRow("after a saved plan") << 1;
+        dataRow("empty list", 0);
+        dataRow("after a saved plan", 1);
     }
 
     void browsingAddsTheFileAboveTheBrowseEntry()
@@ -109,8 +110,8 @@ private Q_SLOTS:
     void cancelledBrowsingLeavesTheList_data()
     {
         QTest::addColumn<int>("saved");
-        QTest::newRow("empty list") << 0;
-        QTest::newRow("after a saved plan") << 1;
+        dataRow("empty list", 0);
+        dataRow("after a saved plan", 1);
     }
 
     void cancelledBrowsingLeavesTheList()
@@ -168,8 +169,8 @@ private Q_SLOTS:
     void documentsThatAreNoPlans_data()
     {
         QTest::addColumn<bool>("huge");
-        QTest::newRow("plain text is warned about and shown") << false;
-        QTest::newRow("too large is refused") << true;
+        dataRow("plain text is warned about and shown", false);
+        dataRow("too large is refused", true);
     }
 
     void documentsThatAreNoPlans()
@@ -224,12 +225,9 @@ private Q_SLOTS:
         QTest::addColumn<int>("length");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("dump");
-        QTest::newRow("bold passage") << 0 << 8 << "Old plan"
-                                      << "[B]Old plan[/B]";
-        QTest::newRow("bold and plain") << 4 << 8 << "plan and"
-                                        << "[B]plan[/B] and";
-        QTest::newRow("plain only") << 13 << 5 << "plain"
-                                    << "plain";
+        dataRow("bold passage", 0, 8, "Old plan", "[B]Old plan[/B]");
+        dataRow("bold and plain", 4, 8, "plan and", "[B]plan[/B] and");
+        dataRow("plain only", 13, 5, "plain", "plain");
     }
 
     void copyingKeepsTheFormatting()
