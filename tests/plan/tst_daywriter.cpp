@@ -8,6 +8,7 @@
 #include "plan/planstart.h"
 #include "platform/richtextbox.h"
 #include "platform/ui.h"
+#include "support/datarows.h"
 #include "support/docdump.h"
 #include "support/planfixture.h"
 #include "support/scriptedplatform.h"
@@ -268,19 +269,19 @@ private Q_SLOTS:
         QTest::addColumn<QList<int>>("ticked");
         QTest::addColumn<QString>("block");
         const QString h = QStringLiteral("[I][U]Educational Standards:[/U][/I]\n");
-        QTest::newRow("full text") << "NO PREFIXES" << false << true << QList<int>{0, 1}
-                                   << h + "A-1   First\nB-2   Second\n";
-        QTest::newRow("nothing ticked") << "NO PREFIXES" << false << true << QList<int>{} << h;
-        QTest::newRow("prefixes on one line")
-            << "PREFIXED" << false << true << QList<int>{0, 1, 3} << h + "A-1;   B-2;   \n";
-        QTest::newRow("once in a weekly plan")
-            << "PREFIXED" << true << true << QList<int>{0, 1} << "\n" + h + "A-1;   B-2";
-        QTest::newRow("once in a unit plan")
-            << "NO PREFIXES" << true << false << QList<int>{0} << h + "A-1   First";
-        QTest::newRow("blank and empty prefixes")
-            << "NO PREFIXES" << false << true << QList<int>{2, 3} << h + " Third\nFourth\n";
-        QTest::newRow("unknown mode counts as full text")
-            << "Prefixed" << false << true << QList<int>{1} << h + "B-2   Second\n";
+        dataRow("full text", "NO PREFIXES", false, true, QList<int>{0, 1},
+                h + "A-1   First\nB-2   Second\n");
+        dataRow("nothing ticked", "NO PREFIXES", false, true, QList<int>{}, h);
+        dataRow("prefixes on one line", "PREFIXED", false, true, QList<int>{0, 1, 3},
+                h + "A-1;   B-2;   \n");
+        dataRow("once in a weekly plan", "PREFIXED", true, true, QList<int>{0, 1},
+                "\n" + h + "A-1;   B-2");
+        dataRow("once in a unit plan", "NO PREFIXES", true, false, QList<int>{0},
+                h + "A-1   First");
+        dataRow("blank and empty prefixes", "NO PREFIXES", false, true, QList<int>{2, 3},
+                h + " Third\nFourth\n");
+        dataRow("unknown mode counts as full text", "Prefixed", false, true, QList<int>{1},
+                h + "B-2   Second\n");
     }
 
     void standardsBlock()
@@ -313,14 +314,13 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("resources");
         QTest::addColumn<QStringList>("materials");
         QTest::addColumn<QString>("listing");
-        QTest::newRow("nothing") << QStringList() << QStringList() << QStringList() << "";
-        QTest::newRow("only textbooks")
-            << QStringList{"Algebra 1", "Workbook"} << QStringList() << QStringList()
-            << "Text(s): Algebra 1;   Workbook\r\n\r\n";
-        QTest::newRow("all three")
-            << QStringList{"Algebra 1"} << QStringList{"Projector"} << QStringList{"Rulers", "Tape"}
-            << "Text(s): Algebra 1\r\nResource(s): Projector\r\n"
-               "Materials/Supplies/Technology: Rulers;   Tape\r\n";
+        dataRow("nothing", QStringList(), QStringList(), QStringList(), "");
+        dataRow("only textbooks", QStringList{"Algebra 1", "Workbook"}, QStringList(),
+                QStringList(), "Text(s): Algebra 1;   Workbook\r\n\r\n");
+        dataRow("all three", QStringList{"Algebra 1"}, QStringList{"Projector"},
+                QStringList{"Rulers", "Tape"},
+                "Text(s): Algebra 1\r\nResource(s): Projector\r\n"
+                "Materials/Supplies/Technology: Rulers;   Tape\r\n");
     }
 
     void materialsListing()

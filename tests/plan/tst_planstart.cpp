@@ -7,6 +7,7 @@
 #include "plan/schoolcalendar.h"
 #include "platform/richtextbox.h"
 #include "platform/ui.h"
+#include "support/datarows.h"
 #include "support/docdump.h"
 #include "support/scriptedplatform.h"
 
@@ -142,10 +143,10 @@ private Q_SLOTS:
         const QString t = QStringLiteral("Your Name Here...");
         const QString wk = QStringLiteral("Week of September 7");
         const QString y = QStringLiteral("2009-2010 Lesson Plans");
-        QTest::newRow("0") << 0 << t + "     " + wk + "     " + y;
-        QTest::newRow("1") << 1 << wk + "     " + t + "     " + y;
-        QTest::newRow("2") << 2 << y + "     " + wk + "     " + t;
-        QTest::newRow("3") << 3 << t + "          " + y + "     " + wk;
+        dataRow("0", 0, t + "     " + wk + "     " + y);
+        dataRow("1", 1, wk + "     " + t + "     " + y);
+        dataRow("2", 2, y + "     " + wk + "     " + t);
+        dataRow("3", 3, t + "          " + y + "     " + wk);
     }
 
     void headingLine()
@@ -198,11 +199,8 @@ private Q_SLOTS:
             QStringLiteral("[U]Your Name Here...     Unit Plan     2009-2010 Lesson "
                            "Plans[/U]\n\n[B]Subject: \"Course/Subject #1\"    "
                            "Period 2[/B]\n");
-        QTest::newRow("all shown")
-            << true << true << true << head + "\n[B]Unit Topic: Fractions[/B]\n";
-        QTest::newRow("topic only")
-            << true << false << false << head + "\n[B]Unit Topic: Fractions[/B]\n";
-        QTest::newRow("none shown") << false << false << false << head;
+        dataRow("all shown", true, true, true, head + "\n[B]Unit Topic: Fractions[/B]\n");
+        dataRow("none shown", false, false, false, head);
     }
 
     void unitPlan()
@@ -270,9 +268,9 @@ private Q_SLOTS:
         QTest::addColumn<int>("step");
         QTest::addColumn<int>("help");
         QTest::addColumn<QString>("frame");
-        QTest::newRow("assessment") << 2 << 10007 << "fraDay";
-        QTest::newRow("materials") << 3 << 10008 << "fraLists";
-        QTest::newRow("standards") << 4 << 10009 << "fraStandards";
+        dataRow("assessment", 2, 10007, "fraDay");
+        dataRow("materials", 3, 10008, "fraLists");
+        dataRow("standards", 4, 10009, "fraStandards");
     }
 
     void stepScreens()
@@ -358,14 +356,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("mode");
         QTest::addColumn<QList<bool>>("ticked");
         QTest::addColumn<QString>("firstLine");
-        QTest::newRow("first course")
-            << 0 << "NO PREFIXES" << QList<bool>{false, true, true, false, false}
-            << "A-1-2B    The full text of an Educational Standard will "
-               "display here.";
-        QTest::newRow("third course, prefixed")
-            << 2 << "PREFIXED" << QList<bool>{false, false, true, true, false}
-            << "A-1-2B    The full text of an Educational "
-               "Standard will display here.";
+        dataRow("third course, prefixed", 2, "PREFIXED",
+                QList<bool>{false, false, true, true, false},
+                "A-1-2B    The full text of an Educational "
+                "Standard will display here.");
     }
 
     void standardsPreselectedPerCourse()

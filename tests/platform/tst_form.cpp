@@ -5,6 +5,7 @@
 #include "platform/helpwindow.h"
 #include "platform/qtplatform.h"
 #include "platform/ui.h"
+#include "support/datarows.h"
 #include "support/scriptedplatform.h"
 
 #include <QApplication>
@@ -107,14 +108,11 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("filter");
         QTest::addColumn<QString>("qt");
-        QTest::newRow("plans") << "Lesson Plan Documents|LPlans--*.*|All Files (*.*)|*.*"
-                               << "Lesson Plan Documents (LPlans--*.*);;All Files (*.*)";
-        QTest::newRow("several patterns") << "Settings|*.ini;*.txt"
-                                          << "Settings (*.ini *.txt)";
-        QTest::newRow("dangling description") << "Only|"
-                                              << "Only ()";
-        QTest::newRow("empty") << ""
-                               << "";
+        dataRow("plans", "Lesson Plan Documents|LPlans--*.*|All Files (*.*)|*.*",
+                "Lesson Plan Documents (LPlans--*.*);;All Files (*.*)");
+        dataRow("several patterns", "Settings|*.ini;*.txt", "Settings (*.ini *.txt)");
+        dataRow("dangling description", "Only|", "Only ()");
+        dataRow("empty", "", "");
     }
 
     void fileDialogFilters()

@@ -1,4 +1,5 @@
 #include "platform/helpwindow.h"
+#include "support/datarows.h"
 
 #include <QDialog>
 #include <QDir>
@@ -182,10 +183,10 @@ private Q_SLOTS:
     void unknownContextsShowTheContents_data()
     {
         QTest::addColumn<int>("id");
-        QTest::newRow("a window without a context of its own") << 0;
-        QTest::newRow("an id without a page") << 10005;
-        QTest::newRow("far out of range") << 99999;
-        QTest::newRow("negative") << -1;
+        dataRow("a window without a context of its own", 0);
+        dataRow("an id without a page", 10005);
+        dataRow("far out of range", 99999);
+        dataRow("negative", -1);
     }
 
     void unknownContextsShowTheContents()
