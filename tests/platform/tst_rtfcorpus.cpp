@@ -168,13 +168,13 @@ void TestRtfCorpus::attributes_data()
     QTest::newRow("8 pt") << formatting << QStringLiteral("small") << 16 << QStringLiteral("auto");
     QTest::newRow("16 pt") << formatting << QStringLiteral("large") << 32 << QStringLiteral("auto");
     QTest::newRow("24 pt") << formatting << QStringLiteral("huge") << 48 << QStringLiteral("auto");
-    QTest::newRow("red") << formatting << QStringLiteral("red") << 20 << QStringLiteral("#ff0000");
-    QTest::newRow("green") << formatting << QStringLiteral("green") << 20
+    QTest::newRow("red") << formatting << QStringLiteral("red") << 24 << QStringLiteral("#ff0000");
+    QTest::newRow("green") << formatting << QStringLiteral("green") << 24
                            << QStringLiteral("#008000");
-    QTest::newRow("blue") << formatting << QStringLiteral("blue") << 20
+    QTest::newRow("blue") << formatting << QStringLiteral("blue") << 24
                           << QStringLiteral("#0000ff");
     QTest::newRow("link colour") << QStringLiteral("links-libreoffice.rtf")
-                                 << QStringLiteral("fraction guide") << 20
+                                 << QStringLiteral("fraction guide") << 24
                                  << QStringLiteral("#000080");
     QTest::newRow("stated body size") << QStringLiteral("pagefields-libreoffice.rtf")
                                       << QStringLiteral("week one") << 24 << QStringLiteral("auto");

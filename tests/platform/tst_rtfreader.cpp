@@ -230,40 +230,40 @@ void TestRtfReader::attributes_data()
     const QByteArray tables = "{\\fonttbl{\\f0\\fswiss Arial;}{\\f1\\froman{\\*\\panose 0102}Times "
                               "New Roman;}{\\f2 Courier{\\*\\falt Mono};}}"
                               "{\\colortbl;\\red255\\green0\\blue0;\\red0\\green128\\blue0;}";
-    QTest::newRow("defaults") << QByteArray("{\\rtf1 x}") << QStringLiteral("Arial") << 20
-                              << QStringLiteral("auto");
+    QTest::newRow("unstated size is RTF's 12 pt")
+        << QByteArray("{\\rtf1 x}") << QStringLiteral("Arial") << 24 << QStringLiteral("auto");
     QTest::newRow("font table") << "{\\rtf1" + tables + "\\f1\\fs28 x}"
                                 << QStringLiteral("Times New Roman") << 28
                                 << QStringLiteral("auto");
     QTest::newRow("alternative name not taken")
-        << "{\\rtf1" + tables + "\\f2 x}" << QStringLiteral("Courier") << 20
+        << "{\\rtf1" + tables + "\\f2 x}" << QStringLiteral("Courier") << 24
         << QStringLiteral("auto");
-    QTest::newRow("colour") << "{\\rtf1" + tables + "\\cf2 x}" << QStringLiteral("Arial") << 20
+    QTest::newRow("colour") << "{\\rtf1" + tables + "\\cf2 x}" << QStringLiteral("Arial") << 24
                             << QStringLiteral("#008000");
     QTest::newRow("cf0 is automatic") << "{\\rtf1" + tables + "\\cf1\\cf0 x}"
-                                      << QStringLiteral("Arial") << 20 << QStringLiteral("auto");
+                                      << QStringLiteral("Arial") << 24 << QStringLiteral("auto");
     QTest::newRow("colour out of range") << "{\\rtf1" + tables + "\\cf9 x}"
-                                         << QStringLiteral("Arial") << 20 << QStringLiteral("auto");
+                                         << QStringLiteral("Arial") << 24 << QStringLiteral("auto");
     QTest::newRow("unknown font falls back to deff")
-        << "{\\rtf1\\deff1" + tables + "\\f7 x}" << QStringLiteral("Times New Roman") << 20
+        << "{\\rtf1\\deff1" + tables + "\\f7 x}" << QStringLiteral("Times New Roman") << 24
         << QStringLiteral("auto");
     QTest::newRow("plain restores the default font")
         << "{\\rtf1\\deff1" + tables + "\\f2\\fs40\\cf1\\plain x}"
-        << QStringLiteral("Times New Roman") << 20 << QStringLiteral("auto");
+        << QStringLiteral("Times New Roman") << 24 << QStringLiteral("auto");
     QTest::newRow("huge size clamped")
         << QByteArray("{\\rtf1\\fs99999999999999 x}") << QStringLiteral("Arial")
         << rtf::maxHalfPoints << QStringLiteral("auto");
-    QTest::newRow("zero size is the default")
-        << QByteArray("{\\rtf1\\fs0 x}") << QStringLiteral("Arial") << 20 << QStringLiteral("auto");
+    QTest::newRow("zero size is RTF's 12 pt")
+        << QByteArray("{\\rtf1\\fs0 x}") << QStringLiteral("Arial") << 24 << QStringLiteral("auto");
     QTest::newRow("font table without groups")
         << QByteArray("{\\rtf1{\\fonttbl\\f0\\fswiss Helvetica;\\f1\\fnil Menlo;}\\f1 x}")
-        << QStringLiteral("Menlo") << 20 << QStringLiteral("auto");
+        << QStringLiteral("Menlo") << 24 << QStringLiteral("auto");
     QTest::newRow("font name in its own charset")
         << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset128 \\'82\\'6c\\u12354 ?\\'82\\'72;}}x}")
-        << QStringLiteral("Ｍあ\uff33") << 20 << QStringLiteral("auto");
+        << QStringLiteral("Ｍあ\uff33") << 24 << QStringLiteral("auto");
     QTest::newRow("font name with escapes")
         << QByteArray("{\\rtf1{\\fonttbl{\\f0 A\\'3bB \\{C\\} D\\u228 ?;}}x}")
-        << QStringLiteral("A;B {C} Dä") << 20 << QStringLiteral("auto");
+        << QStringLiteral("A;B {C} Dä") << 24 << QStringLiteral("auto");
 }
 
 void TestRtfReader::attributes()

@@ -21,13 +21,16 @@ namespace rtf
 namespace
 {
 
+// The size of text whose file states none (or \fs0): 12 pt, as RTF defines it.
+constexpr int unstatedHalfPoints = 24;
+
 enum class Destination : unsigned char { Text, Skip, FontTable, ColorTable };
 
 // Character attributes as the file states them; fonts and colours stay table numbers until a
 // run is inserted, because the tables may be completed later.
 struct CharState {
     int font = -1; // -1: the document's default font (\deff)
-    int halfPoints = defaultHalfPoints;
+    int halfPoints = unstatedHalfPoints;
     int color = 0;
     bool bold = false;
     bool italic = false;
@@ -366,7 +369,7 @@ void Reader::word(std::string_view name, bool hasParameter, qint64 parameter)
         break;
     case Keyword::FontSize:
         chr.halfPoints = hasParameter && parameter > 0 ? int(qMin<qint64>(parameter, maxHalfPoints))
-                                                       : defaultHalfPoints;
+                                                       : unstatedHalfPoints;
         break;
     case Keyword::Color:
         chr.color = hasParameter && parameter > 0 && parameter < maxColors ? int(parameter) : 0;
