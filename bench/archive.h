@@ -11,59 +11,62 @@
 namespace bench
 {
 
-inline QTextCharFormat runFormat(bool bold, bool italic, bool underline)
-{
-    QTextCharFormat format;
-    format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
-    format.setFontItalic(italic);
-    format.setFontUnderline(underline);
-    return format;
-}
+// A piece of a plan with the attributes it is written with.
+struct Piece {
+    QString text;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+};
 
-// One school day, about a kilobyte of RTF.
-inline void writeDay(QTextCursor &cursor, int week, int day)
+// One school day, about 900 bytes of RTF.
+inline QList<Piece> dayPieces(int week, int day)
 {
     static const char *const days[] = {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday"};
-    const QTextCharFormat plain = runFormat(false, false, false);
-    const QTextCharFormat bold = runFormat(true, false, false);
-    const QTextCharFormat heading = runFormat(true, false, true);
-    const QTextCharFormat italic = runFormat(false, true, false);
-    cursor.insertText(QStringLiteral("%1, week %2\n").arg(QLatin1String(days[day])).arg(week + 1),
-                      heading);
-    cursor.insertText(QStringLiteral("Objective: "), bold);
-    cursor.insertText(QStringLiteral("Students will compare fractions with unlike denominators "
-                                     "and explain their reasoning to a partner.\n"),
-                      plain);
-    cursor.insertText(QStringLiteral("Activities\n"), heading);
     static const char *const activities[] = {
         "Warm-up: three fraction strips on the board",
         "Mini-lesson on common denominators \u2013 the café recipe problem",
         "Partner practice, worksheet 4b (problems 1\u201312)",
         "Gallery walk: groups post one solution each"};
+    QList<Piece> pieces;
+    pieces.append({QStringLiteral("%1, week %2\n").arg(QLatin1String(days[day % 5])).arg(week + 1),
+                   true, false, true});
+    pieces.append({QStringLiteral("Objective: "), true});
+    pieces.append({QStringLiteral("Students will compare fractions with unlike denominators and "
+                                  "explain their reasoning to a partner.\n")});
+    pieces.append({QStringLiteral("Activities\n"), true, false, true});
     for (int i = 0; i < 4; ++i) {
-        cursor.insertText(
-            QStringLiteral("%1. %2 ").arg(i + 1).arg(QString::fromUtf8(activities[i])), plain);
-        cursor.insertText(QStringLiteral("(%1 minutes)\n").arg(5 + 5 * i), italic);
+        pieces.append({QStringLiteral("%1. %2 ").arg(i + 1).arg(QString::fromUtf8(activities[i]))});
+        pieces.append({QStringLiteral("(%1 minutes)\n").arg(5 + 5 * i), false, true});
     }
-    cursor.insertText(QStringLiteral("Closure: "), bold);
-    cursor.insertText(QStringLiteral("Exit ticket with two questions; naïve answers welcome.\n"),
-                      plain);
-    cursor.insertText(QStringLiteral("Assessment: "), bold);
-    cursor.insertText(QStringLiteral("Observation checklist\tExit ticket\n"), plain);
-    cursor.insertText(QStringLiteral("Materials: "), bold);
-    cursor.insertText(QStringLiteral("fraction strips, worksheet 4b, chart paper, markers, "
-                                     "sticky notes, the recipe cards from Monday\n"),
-                      plain);
-    cursor.insertText(QStringLiteral("Standards: "), bold);
-    cursor.insertText(QStringLiteral("5.NF.A.1 \u2192 add and subtract fractions\n"), plain);
+    pieces.append({QStringLiteral("Closure: "), true});
+    pieces.append({QStringLiteral("Exit ticket with two questions; naïve answers welcome.\n")});
+    pieces.append({QStringLiteral("Assessment: "), true});
+    pieces.append({QStringLiteral("Observation checklist\tExit ticket\n")});
+    pieces.append({QStringLiteral("Materials: "), true});
+    pieces.append({QStringLiteral("fraction strips, worksheet 4b, chart paper, markers, sticky "
+                                  "notes, the recipe cards from Monday\n")});
+    pieces.append({QStringLiteral("Standards: "), true});
+    pieces.append({QStringLiteral("5.NF.A.1 \u2192 add and subtract fractions\n")});
+    return pieces;
 }
 
-inline void writeWeekHeading(QTextCursor &cursor, int week)
+// The heading of a weekly plan.
+inline QList<Piece> weekPieces(int week)
 {
-    cursor.insertText(QStringLiteral("Lesson Plans \u2013 Algebra I, Period 3\n"),
-                      runFormat(true, false, false));
-    cursor.insertText(QStringLiteral("Week %1 \u2013 Unit: Fractions\n").arg(week + 1),
-                      runFormat(false, true, false));
+    return {{QStringLiteral("Lesson Plans \u2013 Algebra I, Period 3\n"), true},
+            {QStringLiteral("Week %1 \u2013 Unit: Fractions\n").arg(week + 1), false, true}};
+}
+
+inline void insert(QTextCursor &cursor, const QList<Piece> &pieces)
+{
+    for (const Piece &piece : pieces) {
+        QTextCharFormat format;
+        format.setFontWeight(piece.bold ? QFont::Bold : QFont::Normal);
+        format.setFontItalic(piece.italic);
+        format.setFontUnderline(piece.underline);
+        cursor.insertText(piece.text, format);
+    }
 }
 
 // A document of `days` school days, in weeks.
@@ -74,8 +77,8 @@ inline void writeDays(QTextDocument &doc, int days)
     cursor.beginEditBlock();
     for (int day = 0; day < days; ++day) {
         if (day % 5 == 0)
-            writeWeekHeading(cursor, day / 5);
-        writeDay(cursor, day / 5, day % 5);
+            insert(cursor, weekPieces(day / 5));
+        insert(cursor, dayPieces(day / 5, day % 5));
     }
     cursor.endEditBlock();
 }

@@ -1,10 +1,17 @@
 #!/usr/bin/env bash
 # Installs what a fresh Debian machine is missing, builds Quillmark, and then either starts it
-# (./tools/setup.sh run) or runs every test (./tools/setup.sh test).
+# (./tools/setup.sh run) or runs every test (./tools/setup.sh test). For developers,
+# ./tools/setup.sh sanitize runs every test in a build with AddressSanitizer and
+# UndefinedBehaviorSanitizer (in build-sanitize).
 set -euo pipefail
 mode=${1:-run}
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${QUILLMARK_BUILD:-$root/build}
+options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+if [ "$mode" = sanitize ]; then
+  build=${QUILLMARK_BUILD:-$root/build-sanitize}
+  options+=(-DQUILLMARK_SANITIZE=ON)
+fi
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth xdotool
           desktop-file-utils appstream)
@@ -19,7 +26,7 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S "$root" -B "$build" -G Ninja "${options[@]}"
 cmake --build "$build" --parallel
 
 case "$mode" in
@@ -33,8 +40,15 @@ case "$mode" in
     cd "$build"
     QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 300
     ;;
+  sanitize)
+    cd "$build"
+    export ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:check_initialization_order=1
+    export LSAN_OPTIONS=suppressions=$root/tools/lsan.supp:print_suppressions=0
+    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+    QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 900
+    ;;
   *)
-    echo "usage: $0 [run|test]" >&2
+    echo "usage: $0 [run|test|sanitize]" >&2
     exit 2
     ;;
 esac
