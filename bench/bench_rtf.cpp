@@ -1,6 +1,5 @@
-// Throughput of the document engine on a large plan: writing, reading (into a bare document
-// and into the editor) and appending to a large document, which must cost no more than
-// appending to an empty one.
+// Throughput of the document engine on a large plan: writing, reading into a bare document and
+// into the shown editor, and reading the heavy style other word processors write.
 //
 //   QT_QPA_PLATFORM=offscreen ./bench_rtf [megabytes]
 #include "platform/richtextbox.h"
@@ -84,21 +83,6 @@ double seconds(const QElapsedTimer &timer)
     return timer.nsecsElapsed() / 1e9;
 }
 
-// Time of `count` appends in the program's pattern to the box as it is.
-double appendTime(RichTextBox &box, int count)
-{
-    QElapsedTimer timer;
-    timer.start();
-    for (int i = 0; i < count; ++i) {
-        box.MoveToEnd();
-        box.setSelBold(true);
-        box.setSelText(QStringLiteral("Tuesday, August 25\r\n"));
-        box.setSelBold(false);
-        box.setSelText(QStringLiteral("Closure: exit ticket with two questions.\r\n"));
-    }
-    return seconds(timer);
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -150,16 +134,5 @@ int main(int argc, char **argv)
                 "(%.1f MB/s)\n",
                 setTime, boxTime, mb / boxTime);
 
-    const int appends = 500;
-    box.MoveToEnd();
-    QApplication::processEvents();
-    const double large = appendTime(box, appends);
-    RichTextBox empty;
-    empty.resize(800, 600);
-    empty.show();
-    QApplication::processEvents();
-    const double small = appendTime(empty, appends);
-    std::printf("%d appends: %.3f s to the large plan, %.3f s to an empty one (ratio %.2f)\n",
-                appends, large, small, large / small);
     return 0;
 }
