@@ -13,17 +13,8 @@ seconds=${1:-300}
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${QUILLMARK_FUZZ_BUILD:-$root/build-fuzz}
 
-packages=(clang libclang-rt-14-dev cmake ninja-build qt6-base-dev)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  sudo=""
-  [ "$(id -u)" -ne 0 ] && sudo=sudo
-  $sudo apt-get update
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+. "$root/tools/packages.sh"
+install_missing clang libclang-rt-14-dev cmake ninja-build qt6-base-dev
 
 CXX=clang++ cmake -S "$root/fuzz" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build"

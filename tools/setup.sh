@@ -9,22 +9,14 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${QUILLMARK_BUILD:-$root/build}
 options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
 if [ "$mode" = sanitize ]; then
+  # Unoptimised: the sanitizers' instrumentation makes an optimised build of the suite slow.
   build=${QUILLMARK_BUILD:-$root/build-sanitize}
-  options+=(-DQUILLMARK_SANITIZE=ON)
+  options=(-DCMAKE_BUILD_TYPE=Debug -DQUILLMARK_SANITIZE=ON)
 fi
 
-packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth xdotool
-          desktop-file-utils appstream)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  sudo=""
-  [ "$(id -u)" -ne 0 ] && sudo=sudo
-  $sudo apt-get update
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+. "$root/tools/packages.sh"
+install_missing cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth xdotool \
+  desktop-file-utils appstream
 
 cmake -S "$root" -B "$build" -G Ninja "${options[@]}"
 cmake --build "$build" --parallel
