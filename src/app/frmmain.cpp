@@ -68,7 +68,23 @@ frmMain::frmMain(LessonPlanModule &m, Platform &platform, SettingsStore *store, 
     connectFrame();
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain()
+{
+    // The components watch the window's controls through event filters and signals. They go
+    // first, so that nothing the controls send while they are destroyed reaches a component
+    // whose window is already half gone.
+    delete recovery;
+    delete editing;
+    delete standards;
+    delete materials;
+    delete writer;
+    delete entries;
+    delete viewer;
+    delete files;
+    delete completion;
+    delete plan;
+    delete calendar;
+}
 
 void frmMain::connectFrame()
 {

@@ -16,10 +16,10 @@ bool isEnter(int key)
 } // namespace
 
 EnterTwice::EnterTwice(QPlainTextEdit *field, QLabel *hint, Options options)
-    : QObject(field), field_(field), hint_(hint), options_(options)
+    : QObject(field), field_(field), viewport_(field->viewport()), hint_(hint), options_(options)
 {
     field_->installEventFilter(this);
-    field_->viewport()->installEventFilter(this);
+    viewport_->installEventFilter(this);
 }
 
 void EnterTwice::reset()
@@ -85,7 +85,9 @@ bool EnterTwice::eventFilter(QObject *watched, QEvent *event)
         if (isEnter(key) && options_.indent > 0 && !static_cast<QKeyEvent *>(event)->isAutoRepeat())
             field_->insertPlainText(QString(options_.indent, QLatin1Char(' ')));
         updateHint();
-    } else if (watched == field_->viewport() && event->type() == QEvent::MouseButtonRelease) {
+    } else if (watched == viewport_ && event->type() == QEvent::MouseButtonRelease) {
+        // (The viewport is compared as it was kept: while the field is being destroyed, it can
+        // no longer be asked for it.)
         updateHint();
     }
     return QObject::eventFilter(watched, event);

@@ -42,6 +42,7 @@ private:
     void removeFirstBreak();
 
     QPlainTextEdit *field_;
+    QWidget *viewport_;
     QLabel *hint_;
     Options options_;
     int lastKey_ = 0;

@@ -318,7 +318,8 @@ void frmPageConfig::HighlightLabel_Click(int Index)
     if (Index < 0 || Index >= 12)
         return;
     blnBusy = true;
-    (this->*clicks[Index])();
+    const Handler click = clicks[Index];
+    (this->*click)();
     DelayTimer->start();
 }
 

@@ -154,7 +154,8 @@ private Q_SLOTS:
         const QString path = dir.filePath(QStringLiteral("quillmark.ini"));
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        const QByteArray garbage("\x01\x02\xff\xfe not settings at all \x00\x7f", 30);
+        const QByteArray garbage =
+            QByteArrayLiteral("\x01\x02\xff\xfe not settings at all \x00\x7f");
         file.write(garbage);
         file.close();
         SettingsStore store(path);
