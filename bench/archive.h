@@ -40,7 +40,9 @@ inline QList<Piece> dayPieces(int week, int day)
         pieces.append({QStringLiteral("(%1 minutes)\n").arg(5 + 5 * i), false, true});
     }
     pieces.append({QStringLiteral("Closure: "), true});
-    pieces.append({QStringLiteral("Exit ticket with two questions; naïve answers welcome.\n")});
+    pieces.append({QStringLiteral(
+        "Exit ticket with two questions; naïve answers welcome, and one question each "
+        "student still has about fractions.\n")});
     pieces.append({QStringLiteral("Assessment: "), true});
     pieces.append({QStringLiteral("Observation checklist\tExit ticket\n")});
     pieces.append({QStringLiteral("Materials: "), true});
