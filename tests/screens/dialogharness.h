@@ -4,33 +4,50 @@
 // scripted platform and the context a dialog is built with, a settings file to store into, and
 // the ways a teacher acts on a dialog (showing it, typing, moving the focus).
 #include "app/frmmain.h"
+#include "platform/ui.h"
 #include "screens/screencontext.h"
 #include "settings/settings.h"
 #include "settings/settingsstore.h"
+#include "support/datarows.h"
 #include "support/scriptedplatform.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QFile>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
 #include <memory>
 
+using Answer = Platform::Answer;
+Q_DECLARE_METATYPE(Platform::Answer)
+
 struct DialogHarness {
     LessonPlanModule m;
-    ScriptedPlatform platform;
+    std::unique_ptr<ScriptedPlatform> ownPlatform;
+    ScriptedPlatform &platform;
     ScreenContext ctx{m, platform, nullptr, nullptr};
     QTemporaryDir dir;
     std::unique_ptr<SettingsStore> store;
     std::unique_ptr<frmMain> main;
 
-    DialogHarness() { QStandardPaths::setTestModeEnabled(true); }
+    explicit DialogHarness(
+        std::unique_ptr<ScriptedPlatform> p = std::make_unique<ScriptedPlatform>())
+        : ownPlatform(std::move(p)), platform(*ownPlatform)
+    {
+        QStandardPaths::setTestModeEnabled(true);
+    }
 
     // The main window behind the setup screen, loaded as at start-up.
     frmMain &withMain()
@@ -66,6 +83,17 @@ struct DialogHarness {
         return read;
     }
 
+    // The answers to the questions every settings dialog asks.
+    void answerAbandon(Answer answer)
+    {
+        platform.answerMessage(answer, QStringLiteral("Quit without saving changes?"),
+                               QStringLiteral("Abandon Changes?"));
+    }
+    void answerNotSaved()
+    {
+        platform.answerMessage(Answer::OK, QString(), QStringLiteral("Settings Not Saved"));
+    }
+
     // Shows the dialog as the setup screen does; the action runs while it is on screen. The
     // dialog's window is made active so that focus moves as they do for a teacher.
     template <class Dialog> void open(Dialog &dialog, std::function<void(Dialog &)> action = {})
@@ -99,8 +127,24 @@ struct DialogHarness {
                           QPoint(qMin(8, button->width() / 2), button->height() / 2));
     }
 
+    // Cancel by its button or by Esc.
+    static void cancel(QDialog &dialog, QAbstractButton *button, bool escape)
+    {
+        if (escape)
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        else
+            button->click();
+    }
+
     // Tab-like move to another control, so that the field left sees its focus go.
     static void moveFocusTo(QWidget *widget) { widget->setFocus(Qt::TabFocusReason); }
+
+    // The field is told that the focus left it.
+    static void leave(QWidget *field)
+    {
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(field, &out);
+    }
 
     // The teacher picks an entry of a drop-down list.
     static void pick(QComboBox *list, int index)
@@ -117,11 +161,13 @@ struct DialogHarness {
         return texts;
     }
 
-    static QStringList items(const QListWidget *list)
+    // The lines of a list, "text [x]" for a ticked line.
+    static QStringList items(const QListWidget *list, bool showTicks = false)
     {
         QStringList texts;
         for (int i = 0; i < list->count(); ++i)
-            texts << list->item(i)->text();
+            texts << list->item(i)->text() +
+                         (showTicks && ui::isTicked(list, i) ? QStringLiteral(" [x]") : QString());
         return texts;
     }
 };

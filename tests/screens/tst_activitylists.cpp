@@ -1,21 +1,10 @@
 // The activity and assessment list dialogs: fifteen entries and their punctuation stored with
-// quotes made apostrophes (entry 15 never touched), Enter moving from box to box, the
-// time-on-task choices, the assessment heading and show box, Cancel, and the written settings.
+// quotes made apostrophes (entry 16 never touched), Enter moving from box to box, the
+// time-on-task choices, the assessment heading and show box. Their Done/Cancel flow is the
+// section heading dialogs' one (tst_sectionheadings).
 #include "dialogharness.h"
-#include "platform/ui.h"
 #include "settings/frmsetupassess.h"
 #include "settings/frmsetuptasks.h"
-#include "settings/settingsstore.h"
-#include "support/datarows.h"
-
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTemporaryDir>
-#include <memory>
 
 namespace
 {
@@ -44,8 +33,6 @@ class TestActivityLists : public QObject
 
     std::unique_ptr<DialogHarness> h;
 
-    static void addDialogColumn() { QTest::addColumn<QString>("dialog"); }
-
 private Q_SLOTS:
     void init() { h = std::make_unique<DialogHarness>(); }
     void cleanup()
@@ -56,10 +43,8 @@ private Q_SLOTS:
 
     void entriesAreStoredWithoutDoubleQuotes_data()
     {
-        addDialogColumn();
-        QTest::addColumn<int>("box"); // -1: the punctuation field
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("stored");
+        // box: -1: the punctuation field
+        dataColumns<QString, int, QString, QString>({"dialog", "box", "typed", "stored"});
         for (const QString &dialog : listDialogs) {
             const auto row = [&dialog](const char *tag, int box, const QString &typed,
                                        const QString &stored) {
@@ -70,7 +55,6 @@ private Q_SLOTS:
             row("last box", 14, "\"Quick\" write", "''Quick'' write");
             row("emptied box", 0, "", "");
             row("punctuation", -1, ".\"", ".''");
-            row("no punctuation", -1, "", "");
         }
     }
 
@@ -97,14 +81,17 @@ private Q_SLOTS:
         }
     }
 
-    void entrySixteenIsNeverTouched_data()
+    void doneKeepsTheSixteenthEntry_data()
     {
-        addDialogColumn();
+        QTest::addColumn<QString>("dialog");
         for (const QString &dialog : listDialogs)
             QTest::newRow(qPrintable(dialog)) << dialog;
     }
 
-    void entrySixteenIsNeverTouched()
+    // Fifteen boxes for sixteen entries: the last one is never touched. Settings imported (or
+    // otherwise changed) between two showings are what the dialog shows, and a Done then cannot
+    // put the old list back.
+    void doneKeepsTheSixteenthEntry()
     {
         QFETCH(QString, dialog);
         (h->m.*listOf(dialog))[15] = QStringLiteral("Kept aside");
@@ -115,18 +102,24 @@ private Q_SLOTS:
             DialogHarness::click(dlg.cmdDone);
         });
         QCOMPARE(d->txtActivity.size(), 15);
-        QVERIFY(!d->findChild<QLineEdit *>(QStringLiteral("txtActivity(15)")));
         const QStringList list = h->m.*listOf(dialog);
         QCOMPARE(list.size(), 16);
         QCOMPARE(list[14], QStringLiteral("Item 14"));
         QCOMPARE(list[15], QStringLiteral("Kept aside"));
+
+        (h->m.*listOf(dialog))[1] = QStringLiteral("Imported entry");
+        h->m.*punctOf(dialog) = QStringLiteral(";");
+        h->open<ActivityListDialog>(*d, [&](ActivityListDialog &dlg) {
+            QCOMPARE(dlg.txtActivity[1]->text(), QStringLiteral("Imported entry"));
+            QCOMPARE(dlg.txtPunct->text(), QStringLiteral(";"));
+            DialogHarness::click(dlg.cmdDone);
+        });
+        QCOMPARE((h->m.*listOf(dialog))[1], QStringLiteral("Imported entry"));
     }
 
     void enterMovesToTheNextBox_data()
     {
-        addDialogColumn();
-        QTest::addColumn<int>("box");
-        QTest::addColumn<QString>("next");
+        dataColumns<QString, int, QString>({"dialog", "box", "next"});
         for (const QString &dialog : listDialogs) {
             dataRow(qPrintable(dialog + QStringLiteral(": first")), dialog, 0,
                     QStringLiteral("txtActivity(1)"));
@@ -156,9 +149,7 @@ private Q_SLOTS:
 
     void focusSelectsTheText_data()
     {
-        addDialogColumn();
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("selected");
+        dataColumns<QString, QString, QString>({"dialog", "field", "selected"});
         for (const QString &dialog : listDialogs) {
             dataRow(qPrintable(dialog + QStringLiteral(": entry")), dialog,
                     QStringLiteral("txtActivity(3)"), QStringLiteral("Something long"));
@@ -188,97 +179,16 @@ private Q_SLOTS:
         });
     }
 
-    void cancelAsksBeforeForgetting_data()
-    {
-        addDialogColumn();
-        QTest::addColumn<bool>("yes");
-        for (const QString &dialog : listDialogs) {
-            dataRow(qPrintable(dialog + QStringLiteral(": yes")), dialog, true);
-            dataRow(qPrintable(dialog + QStringLiteral(": no")), dialog, false);
-        }
-    }
-
-    void cancelAsksBeforeForgetting()
-    {
-        QFETCH(QString, dialog);
-        QFETCH(bool, yes);
-        auto d = makeList(dialog, h->ctx);
-        h->open<ActivityListDialog>(*d, [&](ActivityListDialog &dlg) {
-            DialogHarness::typeInto(dlg.txtActivity[0], QStringLiteral("Changed"));
-            h->platform.answerMessage(yes ? Platform::Answer::Yes : Platform::Answer::No,
-                                      QStringLiteral("Quit without saving changes?"),
-                                      QStringLiteral("Abandon Changes?"));
-            DialogHarness::click(dlg.cmdCancel);
-            QCOMPARE(dlg.isVisible(), !yes);
-            dlg.hide();
-        });
-        QCOMPARE(h->platform.lastPrompt().buttons, Platform::Buttons::YesNo);
-        QCOMPARE(h->platform.lastPrompt().icon, Platform::Icon::Question);
-        QVERIFY(h->m.record() == SettingsRecord());
-    }
-
-    void everyShowingReadsTheSettings_data()
-    {
-        addDialogColumn();
-        for (const QString &dialog : listDialogs)
-            QTest::newRow(qPrintable(dialog)) << dialog;
-    }
-
-    // Settings imported (or otherwise changed) between two showings are what the dialog shows,
-    // and a Done then cannot put the old list back.
-    void everyShowingReadsTheSettings()
-    {
-        QFETCH(QString, dialog);
-        auto d = makeList(dialog, h->ctx);
-        h->open<ActivityListDialog>(
-            *d, [](ActivityListDialog &dlg) { DialogHarness::click(dlg.cmdDone); });
-        (h->m.*listOf(dialog))[1] = QStringLiteral("Imported entry");
-        h->m.*punctOf(dialog) = QStringLiteral(";");
-        h->open<ActivityListDialog>(*d, [&](ActivityListDialog &dlg) {
-            QCOMPARE(dlg.txtActivity[1]->text(), QStringLiteral("Imported entry"));
-            QCOMPARE(dlg.txtPunct->text(), QStringLiteral(";"));
-            DialogHarness::click(dlg.cmdDone);
-        });
-        QCOMPARE((h->m.*listOf(dialog))[1], QStringLiteral("Imported entry"));
-    }
-
-    void doneWritesTheSettings_data()
-    {
-        addDialogColumn();
-        for (const QString &dialog : listDialogs)
-            QTest::newRow(qPrintable(dialog)) << dialog;
-    }
-
-    void doneWritesTheSettings()
-    {
-        QFETCH(QString, dialog);
-        h->useStore();
-        auto d = makeList(dialog, h->ctx);
-        h->open<ActivityListDialog>(*d, [&](ActivityListDialog &dlg) {
-            DialogHarness::typeInto(dlg.txtActivity[9], QStringLiteral("Jigsaw, round two"));
-            DialogHarness::click(dlg.cmdDone);
-        });
-        const SettingsRecord readBack = h->stored();
-        QCOMPARE((readBack.*listOf(dialog))[9], QStringLiteral("Jigsaw, round two"));
-        QVERIFY(readBack == h->m.record());
-    }
-
     // frmSetupTasks
 
     void timeUnitFallsBackToMin_data()
     {
-        QTest::addColumn<bool>("timeOn");
-        QTest::addColumn<QString>("unit");
-        QTest::addColumn<bool>("told");
-        QTest::addColumn<QString>("stored");
-        const auto row = [](const char *tag, bool timeOn, const QString &unit, bool told,
-                            const QString &stored) { dataRow(tag, timeOn, unit, told, stored); };
-        row("blank, time on", true, "", true, "min");
-        row("blanks, time on", true, "   ", true, "min");
-        row("blank, time off", false, "", false, "min");
-        row("given", true, "minutes", false, "minutes");
-        row("given, time off", false, "hrs", false, "hrs");
-        row("quoted", true, "\"m\"", false, "''m''");
+        dataColumns<bool, QString, bool, QString>({"timeOn", "unit", "told", "stored"});
+        dataRow("blank, time on", true, "", true, "min");
+        dataRow("blanks, time on", true, "   ", true, "min");
+        dataRow("blank, time off", false, "", false, "min");
+        dataRow("given, time off", false, "hrs", false, "hrs");
+        dataRow("quoted", true, "\"m\"", false, "''m''");
     }
 
     void timeUnitFallsBackToMin()
@@ -313,8 +223,7 @@ private Q_SLOTS:
 
     void templateShowsItsOption_data()
     {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("option");
+        dataColumns<QString, QString>({"stored", "option"});
         dataRow("brackets", QStringLiteral("[X] "), QStringLiteral("optBrackets"));
         dataRow("parentheses", QStringLiteral("(X) "), QStringLiteral("optParentheses"));
         dataRow("none yet", QString(), QStringLiteral("optParentheses"));
@@ -372,22 +281,21 @@ private Q_SLOTS:
 
     void assessmentHeading_data()
     {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("stored");
-        const auto row = [](const char *tag, const QString &typed, const QString &stored) {
-            dataRow(tag, typed, stored);
-        };
-        row("colons", "Checks for Understanding::", "Checks for Understanding");
-        row("only colons", ":::", "Assessment");
-        row("blanks", "   ", "Assessment");
-        row("nothing", "", "Assessment");
-        row("quotes", "\"Show what you know\"", "''Show what you know''");
+        // byEnter: Enter in the new heading is Done
+        dataColumns<QString, QString, bool>({"typed", "stored", "byEnter"});
+        dataRow("colons", "Checks for Understanding::", "Checks for Understanding", false);
+        dataRow("Enter", "Checks:", "Checks", true);
+        dataRow("only colons", ":::", "Assessment", false);
+        dataRow("blanks", "   ", "Assessment", false);
+        dataRow("nothing", "", "Assessment", false);
+        dataRow("quotes", "\"Show what you know\"", "''Show what you know''", false);
     }
 
     void assessmentHeading()
     {
         QFETCH(QString, typed);
         QFETCH(QString, stored);
+        QFETCH(bool, byEnter);
         frmSetUpAssess d(h->ctx);
         h->open<frmSetUpAssess>(d, [&](frmSetUpAssess &dlg) {
             QCOMPARE(dlg.lblHeading->text(), QStringLiteral("Assessment"));
@@ -396,7 +304,11 @@ private Q_SLOTS:
             QCOMPARE(ui::backColor(dlg.txtNewHeading), ui::white());
             QCOMPARE(dlg.focusWidget(), dlg.txtNewHeading);
             QTest::keyClicks(dlg.txtNewHeading, typed);
-            DialogHarness::click(dlg.cmdDone);
+            if (byEnter)
+                QTest::keyClick(dlg.txtNewHeading, Qt::Key_Return);
+            else
+                DialogHarness::click(dlg.cmdDone);
+            QVERIFY(dlg.isHidden());
         });
         QCOMPARE(h->m.strAssessHeading, stored);
         h->open<frmSetUpAssess>(d, [&](frmSetUpAssess &dlg) {
@@ -404,18 +316,6 @@ private Q_SLOTS:
             QCOMPARE(dlg.txtNewHeading->text(), QString());
             dlg.hide();
         });
-    }
-
-    void enterInTheNewHeadingIsDone()
-    {
-        frmSetUpAssess d(h->ctx);
-        h->open<frmSetUpAssess>(d, [](frmSetUpAssess &dlg) {
-            DialogHarness::click(dlg.cmdChange);
-            QTest::keyClicks(dlg.txtNewHeading, QStringLiteral("Checks:"));
-            QTest::keyClick(dlg.txtNewHeading, Qt::Key_Return);
-            QVERIFY(dlg.isHidden());
-        });
-        QCOMPARE(h->m.strAssessHeading, QStringLiteral("Checks"));
     }
 
     void showBoxEnablesTheList_data()

@@ -1,17 +1,9 @@
 // The course list dialog: the heading word, the ten course boxes, the file-name check when a box
 // is left, the main window's course list after Done, Cancel, and storing.
 #include "dialogharness.h"
-#include "platform/ui.h"
 #include "screens/frmsetupcourselist.h"
-#include "support/datarows.h"
 
-#include <QFocusEvent>
-#include <QLabel>
-#include <QPushButton>
 #include <QSignalBlocker>
-
-using Answer = Platform::Answer;
-Q_DECLARE_METATYPE(Platform::Answer)
 
 class TestFrmSetupCourseList : public QObject
 {
@@ -27,9 +19,7 @@ class TestFrmSetupCourseList : public QObject
 
     void open(const std::function<void(frmSetupCourseList &)> &action)
     {
-        platform->actInDialog(QStringLiteral("frmSetupCourseList"),
-                              [this, action](QDialog *) { action(*dlg); });
-        platform->showModal(dlg.get());
+        h->open<frmSetupCourseList>(*dlg, action);
     }
 
     QStringList mainCourses() const { return DialogHarness::items(main->cboCourses); }
@@ -71,9 +61,7 @@ private Q_SLOTS:
 
     void headingOnDone_data()
     {
-        QTest::addColumn<QString>("saved");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("stored");
+        dataColumns<QString, QString, QString>({"saved", "typed", "stored"});
         dataRow("two colons", "Subject", "Subject::", "Subject");
         dataRow("nothing typed", "Subject", "", "Subject");
         dataRow("only colons", "Subject", "::", "Subject");
@@ -120,8 +108,7 @@ private Q_SLOTS:
 
     void pickedCourseStaysPicked_data()
     {
-        QTest::addColumn<QString>("second");
-        QTest::addColumn<int>("picked");
+        dataColumns<QString, int>({"second", "picked"});
         dataRow("still listed", "Course/Subject #2", 1);
         dataRow("renamed", "Chemistry", -1);
     }
@@ -143,11 +130,8 @@ private Q_SLOTS:
 
     void courseMadeSafeWhenLeft_data()
     {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("safe");
-        QTest::addColumn<bool>("warned");
+        dataColumns<QString, QString, bool>({"typed", "safe", "warned"});
         dataRow("slash", "Math 7/8", "Math 7_8", true);
-        dataRow("colon and pipe", "A:B|C", "A_B_C", true);
         dataRow("quote only", "\"Art\"", "''Art''", false);
     }
 
@@ -160,11 +144,10 @@ private Q_SLOTS:
             if (warned)
                 platform->answerMessage(Answer::OK, QString(), "Illegal Characters");
             d.txtCourse.at(3)->setText(typed);
-            QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-            QApplication::sendEvent(d.txtCourse.at(3), &out);
+            DialogHarness::leave(d.txtCourse.at(3));
             QCOMPARE(d.txtCourse.at(3)->text(), safe);
             // Leaving it again finds nothing more to replace.
-            QApplication::sendEvent(d.txtCourse.at(3), &out);
+            DialogHarness::leave(d.txtCourse.at(3));
             d.cmdDone->click();
         });
         QCOMPARE(m->strCourses.at(3), safe);
@@ -172,57 +155,54 @@ private Q_SLOTS:
 
     void cancelAsks_data()
     {
-        QTest::addColumn<Answer>("answer");
-        QTest::addColumn<bool>("closed");
-        dataRow("yes", Answer::Yes, true);
+        dataColumns<Answer, bool>({"answer", "escape"});
+        dataRow("yes", Answer::Yes, false);
         dataRow("no", Answer::No, false);
+        dataRow("Esc, yes", Answer::Yes, true);
     }
 
     void cancelAsks()
     {
         QFETCH(Answer, answer);
-        QFETCH(bool, closed);
+        QFETCH(bool, escape);
         open([&](frmSetupCourseList &d) {
-            platform->answerMessage(answer, "Quit without saving changes?", "Abandon Changes?");
+            h->answerAbandon(answer);
             d.txtCourse.at(0)->setText(QStringLiteral("Physics"));
-            d.cmdCancel->click();
-            QCOMPARE(d.isHidden(), closed);
+            DialogHarness::cancel(d, d.cmdCancel, escape);
+            QCOMPARE(d.isHidden(), answer == Answer::Yes);
         });
         QCOMPARE(m->strCourses.at(0), QStringLiteral("Course/Subject #1"));
         QCOMPARE(mainCourses().first(), QStringLiteral("Course/Subject #1"));
+    }
+
+    void doneStoresTheSettings_data()
+    {
+        QTest::addColumn<bool>("blocked");
+        dataRow("stored", false);
+        dataRow("store fails", true);
     }
 
     void doneStoresTheSettings()
     {
-        h->useStore();
+        QFETCH(bool, blocked);
+        h->useStore(blocked);
         makeDialog();
         open([&](frmSetupCourseList &d) {
+            if (blocked)
+                h->answerNotSaved();
             d.cmdChange->click();
             d.txtNewHeading->setText(QStringLiteral("Class:"));
             d.txtCourse.at(9)->setText(QStringLiteral("Drama"));
             d.cmdDone->click();
+            QCOMPARE(d.isVisible(), blocked);
         });
-        const SettingsRecord read = h->stored();
-        QCOMPARE(read.strCourseHeading, QStringLiteral("Class"));
-        QCOMPARE(read.strCourses.at(9), QStringLiteral("Drama"));
-        QCOMPARE(read, m->record());
-    }
-
-    void failingStoreKeepsTheDialogOpen()
-    {
-        h->useStore(true);
-        makeDialog();
-        open([&](frmSetupCourseList &d) {
-            platform->answerMessage(Answer::OK);
-            d.txtCourse.at(0)->setText(QStringLiteral("Physics"));
-            d.cmdDone->click();
-            QVERIFY(d.isVisible());
-        });
-        QVERIFY(platform->lastPrompt().text.startsWith(QStringLiteral("Error ''")));
-        QVERIFY(platform->lastPrompt().text.endsWith(
-            QStringLiteral("'' occurred while storing data. The settings have not been saved.")));
-        QCOMPARE(m->strCourses.at(0), QStringLiteral("Course/Subject #1"));
-        QCOMPARE(mainCourses().first(), QStringLiteral("Course/Subject #1"));
+        // What was not stored is not in effect either.
+        QCOMPARE(m->strCourses.at(9), blocked ? QString() : QStringLiteral("Drama"));
+        QCOMPARE(mainCourses().size(), blocked ? 3 : 4);
+        if (!blocked) {
+            QCOMPARE(h->stored().strCourseHeading, QStringLiteral("Class"));
+            QCOMPARE(h->stored(), m->record());
+        }
     }
 };
 

@@ -2,34 +2,14 @@
 // settings have them, Done and Cancel (which keeps list edits), adding, editing and deleting a
 // standard with the choice digits of every course; and the standards step of a plan reading
 // what they keep.
-#include "app/frmmain.h"
 #include "dialogharness.h"
 #include "plan/planstart.h"
 #include "plan/schoolcalendar.h"
 #include "platform/richtextbox.h"
-#include "platform/ui.h"
 #include "screens/frmeditstandard.h"
 #include "screens/frmstandards.h"
-#include "settings/settingsstore.h"
-#include "support/datarows.h"
 #include "support/docdump.h"
 #include "support/planfixture.h"
-
-#include <QCheckBox>
-#include <QComboBox>
-#include <QFile>
-#include <QGroupBox>
-#include <QLabel>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <memory>
-
-using Answer = Platform::Answer;
-Q_DECLARE_METATYPE(Platform::Answer)
 
 namespace
 {
@@ -83,9 +63,36 @@ class TestFrmStandards : public QObject
         d.cmdEdit->click();
     }
 
-private Q_SLOTS:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    frmMain &mw() { return *h->main; }
 
+    // A weekly plan for the course of that slot, with only the standards after the day's list.
+    void toPlan(int course, bool once = false)
+    {
+        frmMain &w = h->withMain();
+        if (once) {
+            h->m.blnStandardsOnce = true;
+            h->m.strStandardsMode = QStringLiteral("PREFIXED");
+        }
+        for (bool *shown : {&h->m.blnShowAssessment, &h->m.blnShowMaterials, &h->m.blnShowUnitGoal,
+                            &h->m.blnShowClosure, &h->m.blnShowDailyObj})
+            *shown = false;
+        w.showMain();
+        fillList(w.cboCourses, {h->m.strCourses.at(course)});
+        planfixture::beginWeeklyPlan(w, h->platform);
+    }
+
+    // Writes today's activity list; the standards step follows.
+    void toStandardsStep(const QString &objective)
+    {
+        mw().txtObjective->setPlainText(objective);
+        mw().optTask[0]->click();
+        mw().txtDescription->insertPlainText(QStringLiteral("x"));
+        mw().cmdOK->click();
+        mw().cmdDone1->click();
+        QCOMPARE(h->m.intStep, 4);
+    }
+
+private Q_SLOTS:
     void init()
     {
         h = std::make_unique<DialogHarness>();
@@ -101,11 +108,7 @@ private Q_SLOTS:
 
     void openingShowsTheSettings_data()
     {
-        QTest::addColumn<QString>("mode");
-        QTest::addColumn<bool>("once");
-        QTest::addColumn<bool>("show");
-        QTest::addColumn<int>("step");
-        QTest::addColumn<QString>("option");
+        dataColumns<QString, bool, bool, int, QString>({"mode", "once", "show", "step", "option"});
         dataRow("full text", "NO PREFIXES", false, true, 0, "optFullText");
         dataRow("prefixes, once", "PREFIXED", true, true, 0, "optPrefix");
         dataRow("unknown mode counts as full text", "", false, true, 0, "optFullText");
@@ -163,11 +166,8 @@ private Q_SLOTS:
 
     void doneTakesTheTopSection_data()
     {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<bool>("prefix");
-        QTest::addColumn<bool>("once");
-        QTest::addColumn<QString>("heading");
-        QTest::addColumn<bool>("byEnter");
+        dataColumns<QString, bool, bool, QString, bool>(
+            {"typed", "prefix", "once", "heading", "byEnter"});
         dataRow("two trailing colons", "Benchmarks::", false, false, "Benchmarks", false);
         dataRow("Enter in the heading", "Benchmarks:", true, false, "Benchmarks", true);
         dataRow("quotes", "\"Core\" Standards", true, true, "''Core'' Standards", false);
@@ -214,8 +214,7 @@ private Q_SLOTS:
 
     void cancelKeepsTheListEdits_data()
     {
-        QTest::addColumn<bool>("escape");
-        QTest::addColumn<Answer>("answer");
+        dataColumns<bool, Answer>({"escape", "answer"});
         dataRow("Cancel, Yes", false, Answer::Yes);
         dataRow("Cancel, No", false, Answer::No);
         dataRow("Esc, Yes", true, Answer::Yes);
@@ -244,10 +243,7 @@ private Q_SLOTS:
                     QStringLiteral("(Any additions, deletions, and changes displayed in the "
                                    "Standards List text field have already been recorded.)"),
                 QStringLiteral("Abandon Changes?"));
-            if (escape)
-                QTest::keyClick(&d, Qt::Key_Escape);
-            else
-                d.cmdCancel->click();
+            DialogHarness::cancel(d, d.cmdCancel, escape);
             QCOMPARE(d.isVisible(), answer == Answer::No);
             // The list edit shows whichever the answer.
             QCOMPARE(d.lstStandards->item(0)->text(),
@@ -263,8 +259,7 @@ private Q_SLOTS:
 
     void addingAStandard_data()
     {
-        QTest::addColumn<QString>("closeBy");
-        QTest::addColumn<int>("count");
+        dataColumns<QString, int>({"closeBy", "count"});
         dataRow("Done", "done", 6);
         dataRow("Cancel", "cancel", 5);
         dataRow("Esc", "escape", 5);
@@ -291,13 +286,8 @@ private Q_SLOTS:
                     e.cmdDone->click();
                     return;
                 }
-                h->platform.answerMessage(Answer::Yes,
-                                          QStringLiteral("Quit without saving changes?"),
-                                          QStringLiteral("Abandon Changes?"));
-                if (closeBy == QLatin1String("escape"))
-                    QTest::keyClick(&e, Qt::Key_Escape);
-                else
-                    e.cmdCancel->click();
+                h->answerAbandon(Answer::Yes);
+                DialogHarness::cancel(e, e.cmdCancel, closeBy == QLatin1String("escape"));
                 QVERIFY(e.isHidden());
             });
             d.cmdAdd->click();
@@ -316,11 +306,8 @@ private Q_SLOTS:
 
     void editingAStandard_data()
     {
-        QTest::addColumn<QString>("code");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("storedCode");
-        QTest::addColumn<QString>("storedText");
-        QTest::addColumn<QString>("line");
+        dataColumns<QString, QString, QString, QString, QString>(
+            {"code", "text", "storedCode", "storedText", "line"});
         dataRow("plain", "A-9", "Adds.", "A-9", "Adds.", "A-9   Adds.");
         dataRow("line breaks become three blanks", "A-9", "Adds\nand subtracts.\n", "A-9",
                 "Adds   and subtracts.   ", "A-9   Adds   and subtracts.   ");
@@ -360,10 +347,7 @@ private Q_SLOTS:
 
     void deletingAStandard_data()
     {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<Answer>("answer");
-        QTest::addColumn<QStringList>("choices");
-        QTest::addColumn<QStringList>("left");
+        dataColumns<int, Answer, QStringList, QStringList>({"row", "answer", "choices", "left"});
         const QStringList choices = {"01101", "", "0110", "1", "01", "11111"};
         dataRow("second of five", 1, Answer::Yes, choices,
                 QStringList({"0101", "", "010", "1", "0", "1111"}));
@@ -436,176 +420,83 @@ private Q_SLOTS:
         open([&](frmStandards &d) {
             inEditor([&](frmEditStandard &e) {
                 e.txtPre->setText(QStringLiteral("Z-1"));
-                h->platform.answerMessage(Answer::OK, QString(),
-                                          QStringLiteral("Settings Not Saved"));
+                h->answerNotSaved();
                 e.cmdDone->click();
                 QVERIFY(e.isVisible());
             });
             d.cmdAdd->click();
             QCOMPARE(d.lstStandards->count(), 5);
             d.chkOncePerWeek->setChecked(true);
-            h->platform.answerMessage(Answer::OK, QString(), QStringLiteral("Settings Not Saved"));
+            h->answerNotSaved();
             d.cmdDone->click();
             QVERIFY(d.isVisible());
         });
         QCOMPARE(h->m.strStdCodes.size(), 5);
         QVERIFY(!h->m.blnStandardsOnce);
     }
-};
 
-// The standards step of a plan, reading what the screens keep.
-class TestStandardsStep : public QObject
-{
-    Q_OBJECT
+    // The standards step of a plan, reading what the screens keep.
 
-    std::unique_ptr<LessonPlanModule> m;
-    std::unique_ptr<ScriptedPlatform> platform;
-    std::unique_ptr<frmMain> w;
-
-    // Writes today's activity list; the standards step follows.
-    void toStandardsStep(const QString &objective)
+    void choicesRememberedForTheCourse()
     {
-        w->txtObjective->setPlainText(objective);
-        w->optTask[0]->click();
-        w->txtDescription->insertPlainText(QStringLiteral("x"));
-        w->cmdOK->click();
-        w->cmdDone1->click();
-        QCOMPARE(m->intStep, 4);
-        QVERIFY(!w->fraStandards->isHidden());
-    }
-
-private Q_SLOTS:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-
-    void init()
-    {
-        m = std::make_unique<LessonPlanModule>();
-        platform = std::make_unique<ScriptedPlatform>();
-        w = std::make_unique<frmMain>(*m, *platform);
-        w->Form_Load();
-        m->blnShowAssessment = false;
-        m->blnShowMaterials = false;
-        m->blnShowUnitGoal = false;
-        m->blnShowClosure = false;
-        m->blnShowDailyObj = false;
-        w->showMain();
-    }
-
-    void cleanup()
-    {
-        platform->verifyAllAnswered();
-        w.reset();
-    }
-
-    void choicesRememberedPerCourse_data()
-    {
-        QTest::addColumn<int>("course");
-        QTest::addColumn<QString>("preselected");
-        QTest::addColumn<QString>("chosen");
-        dataRow("first course", 0, "01100", "10001");
-        dataRow("second course", 1, "10100", "00000");
-        dataRow("third course", 2, "00110", "11111");
-    }
-
-    void choicesRememberedPerCourse()
-    {
-        QFETCH(int, course);
-        QFETCH(QString, preselected);
-        QFETCH(QString, chosen);
-        // The plan is for the course of that slot.
-        fillList(w->cboCourses, {m->strCourses.at(course)});
-        planfixture::beginWeeklyPlan(*w, *platform);
+        const int course = 1;
+        toPlan(course);
         toStandardsStep(QStringLiteral("One"));
-        QCOMPARE(w->plan->intCourseIndex, course);
-        QCOMPARE(tickedRows(w->lstChooseStandards), preselected);
-        for (int i = 0; i < chosen.size(); ++i)
-            ui::setTicked(w->lstChooseStandards, i, chosen.at(i) == QLatin1Char('1'));
-        w->cmdAddToPlan->click();
-        QCOMPARE(m->strStdChoices.at(course), chosen);
+        QCOMPARE(mw().plan->intCourseIndex, course);
+        QCOMPARE(tickedRows(mw().lstChooseStandards), QStringLiteral("10100"));
+        for (int i = 0; i < 5; ++i)
+            ui::setTicked(mw().lstChooseStandards, i, i == 3);
+        mw().cmdAddToPlan->click();
+        QCOMPARE(h->m.strStdChoices.at(course), QStringLiteral("00010"));
         // The next day offers the same choice.
-        QCOMPARE(w->cboDay->currentText(), QStringLiteral("Tuesday, September 8"));
+        QCOMPARE(mw().cboDay->currentText(), QStringLiteral("Tuesday, September 8"));
         toStandardsStep(QStringLiteral("Two"));
-        QCOMPARE(tickedRows(w->lstChooseStandards), chosen);
+        QCOMPARE(tickedRows(mw().lstChooseStandards), QStringLiteral("00010"));
     }
 
     void aCourseInNoSlotIsNotRemembered()
     {
-        planfixture::beginWeeklyPlan(*w, *platform);
+        toPlan(0);
         // The plan's course was renamed in the settings while the plan was under way.
-        m->strCourses[0] = QStringLiteral("Algebra");
-        const QStringList choices = m->strStdChoices;
+        h->m.strCourses[0] = QStringLiteral("Algebra");
+        const QStringList choices = h->m.strStdChoices;
         toStandardsStep(QStringLiteral("One"));
-        QCOMPARE(w->plan->intCourseIndex, 10);
-        QCOMPARE(tickedRows(w->lstChooseStandards), QStringLiteral("00000"));
-        ui::setTicked(w->lstChooseStandards, 4, true);
-        w->cmdAddToPlan->click();
-        QCOMPARE(m->strStdChoices, choices);
-        QVERIFY(dumpDocument(*w->RTxtComposite)
+        QCOMPARE(mw().plan->intCourseIndex, 10);
+        QCOMPARE(tickedRows(mw().lstChooseStandards), QStringLiteral("00000"));
+        ui::setTicked(mw().lstChooseStandards, 4, true);
+        mw().cmdAddToPlan->click();
+        QCOMPARE(h->m.strStdChoices, choices);
+        QVERIFY(dumpDocument(*mw().RTxtComposite)
                     .endsWith(QStringLiteral("[I][U]Educational Standards:[/U][/I]\nB-3-5D   The "
                                              "full text of a fifth Educational Standard will "
                                              "display here.\n")));
     }
 
-    void onceOnlyWritesOneBlockAtTheEnd_data()
-    {
-        QTest::addColumn<QString>("mode");
-        QTest::addColumn<QString>("block");
-        dataRow("full text", "NO PREFIXES",
-                "[I][U]Educational Standards:[/U][/I]\nA-1-2C   The full text of another "
-                "Educational Standard will display here.\nB-3-5D   The full text of a fifth "
-                "Educational Standard will display here.");
-        dataRow("prefixes", "PREFIXED", "[I][U]Educational Standards:[/U][/I]\nA-1-2C;   B-3-5D");
-    }
-
+    // Standards once a plan: every day asks, only the last day's choice is written, once.
     void onceOnlyWritesOneBlockAtTheEnd()
     {
-        QFETCH(QString, mode);
-        QFETCH(QString, block);
-        m->blnStandardsOnce = true;
-        m->strStandardsMode = mode;
-        planfixture::beginWeeklyPlan(*w, *platform);
+        toPlan(0, true);
         const QStringList days = {"Monday, September 7", "Tuesday, September 8",
                                   "Wednesday, September 9", "Thursday, September 10",
                                   "Friday, September 11"};
-        QString expected = dumpDocument(*w->RTxtComposite);
+        QString expected = dumpDocument(*mw().RTxtComposite);
         for (int d = 0; d < days.size(); ++d) {
             toStandardsStep(QStringLiteral("Day %1").arg(d + 1));
-            QCOMPARE(w->cmdAddToPlan->text(), QStringLiteral("Cont&inue"));
-            // The last day's choice is the one written.
-            for (int i = 0; i < w->lstChooseStandards->count(); ++i)
-                ui::setTicked(w->lstChooseStandards, i, i == 1 || (i == 4 && d == 4));
+            for (int i = 0; i < mw().lstChooseStandards->count(); ++i)
+                ui::setTicked(mw().lstChooseStandards, i, i == 1 || (i == 4 && d == 4));
             if (d == days.size() - 1)
-                platform->answerMessage(Answer::OK,
-                                        QStringLiteral("End of Week. Save or print the Lesson "
-                                                       "Plan Document."));
-            w->cmdAddToPlan->click();
+                h->platform.answerMessage(Answer::OK, "End of Week. Save or print the Lesson "
+                                                      "Plan Document.");
+            mw().cmdAddToPlan->click();
             expected += QStringLiteral("\n[B]") + days.at(d) +
                         QStringLiteral("[/B]\n[I][U]Strategies:[/U][/I]\n1. Lecture: x\n");
         }
-        // One block, after an empty line, with no break after it.
-        expected += QStringLiteral("\n") + block;
-        QCOMPARE(dumpDocument(*w->RTxtComposite).split(QLatin1Char('\n')),
+        expected += QStringLiteral("\n[I][U]Educational Standards:[/U][/I]\nA-1-2C;   B-3-5D");
+        QCOMPARE(dumpDocument(*mw().RTxtComposite).split(QLatin1Char('\n')),
                  expected.split(QLatin1Char('\n')));
-        QCOMPARE(m->strStdChoices.at(0), QStringLiteral("01001"));
-        QVERIFY(w->plan->blnStandardsAdded);
-        QCOMPARE(m->intStep, 0);
+        QCOMPARE(h->m.strStdChoices.at(0), QStringLiteral("01001"));
     }
 };
 
-int main(int argc, char *argv[])
-{
-    QApplication app(argc, argv);
-    QTEST_SET_MAIN_SOURCE_PATH
-    int status = 0;
-    {
-        TestFrmStandards screens;
-        status |= QTest::qExec(&screens, argc, argv);
-    }
-    {
-        TestStandardsStep step;
-        status |= QTest::qExec(&step, argc, argv);
-    }
-    return status;
-}
-
+QTEST_MAIN(TestFrmStandards)
 #include "tst_frmstandards.moc"

@@ -1,45 +1,18 @@
 // The file type dialog: the option of the saved type, the explanation shown for each type, what
 // Done stores, the " / DOCX" label, Cancel and storing.
+#include "dialogharness.h"
 #include "platform/richtextbox.h"
 #include "screens/frmtypes.h"
-#include "settings/settingsstore.h"
-#include "support/datarows.h"
 #include "support/docdump.h"
-#include "support/scriptedplatform.h"
-
-#include <QFile>
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTest>
-#include <memory>
-
-using Answer = Platform::Answer;
-Q_DECLARE_METATYPE(Platform::Answer)
 
 class TestFrmTypes : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<LessonPlanModule> m;
-    std::unique_ptr<ScriptedPlatform> platform;
-    std::unique_ptr<ScreenContext> ctx;
+    std::unique_ptr<DialogHarness> h;
     std::unique_ptr<frmTypes> dlg;
 
-    void makeDialog(SettingsStore *store = nullptr)
-    {
-        ctx = std::make_unique<ScreenContext>(ScreenContext{*m, *platform, store, nullptr});
-        dlg = std::make_unique<frmTypes>(*ctx);
-    }
-
-    void open(const std::function<void(frmTypes &)> &action)
-    {
-        platform->actInDialog(QStringLiteral("frmTypes"),
-                              [this, action](QDialog *) { action(*dlg); });
-        platform->showModal(dlg.get());
-    }
+    void open(const std::function<void(frmTypes &)> &action) { h->open<frmTypes>(*dlg, action); }
 
     static int checkedType(const frmTypes &d)
     {
@@ -50,26 +23,22 @@ class TestFrmTypes : public QObject
     }
 
 private Q_SLOTS:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-
     void init()
     {
-        m = std::make_unique<LessonPlanModule>();
-        platform = std::make_unique<ScriptedPlatform>();
-        makeDialog();
+        h = std::make_unique<DialogHarness>();
+        dlg = std::make_unique<frmTypes>(h->ctx);
     }
 
     void cleanup()
     {
-        platform->verifyAllAnswered();
+        h->platform.verifyAllAnswered();
         dlg.reset();
+        h.reset();
     }
 
     void savedTypeIsSelected_data()
     {
-        QTest::addColumn<QString>("ext");
-        QTest::addColumn<int>("selected");
-        QTest::addColumn<QString>("explanation");
+        dataColumns<QString, int, QString>({"ext", "selected", "explanation"});
         dataRow("rtf", "rtf", 0, "Files stored as rtf (rich text files) are");
         dataRow("doc", "doc", 1, "Files stored as doc (Word document files) are");
         dataRow("wps", "wps", 2, "Files stored as wps  (''Works'' document files)");
@@ -84,9 +53,9 @@ private Q_SLOTS:
         QFETCH(int, selected);
         QFETCH(QString, explanation);
         // A type that matches nothing also clears what an earlier showing selected.
-        m->strFileExt = QStringLiteral("wpd");
+        h->m.strFileExt = QStringLiteral("wpd");
         open([](frmTypes &d) { d.cmdDone->click(); });
-        m->strFileExt = ext;
+        h->m.strFileExt = ext;
         open([&](frmTypes &d) {
             QCOMPARE(checkedType(d), selected);
             QVERIFY2(d.rtfTypes->Text().startsWith(explanation), qPrintable(d.rtfTypes->Text()));
@@ -95,45 +64,35 @@ private Q_SLOTS:
             d.cmdDone->click();
         });
         // Done without a choice keeps the saved type.
-        QCOMPARE(m->strFileExt, ext);
+        QCOMPARE(h->m.strFileExt, ext);
     }
 
     void choiceIsStored_data()
     {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("ext");
-        QTest::addColumn<QString>("typeName");
-        dataRow("RTF", 0, "rtf", "Rich Text");
-        dataRow("DOC", 1, "doc", "''Word'' Document");
-        dataRow("WPS", 2, "wps", "''Works'' Word Processor Document");
-        dataRow("WPD", 3, "wpd", "WordPerfect Document");
+        dataColumns<QString, QString, QString>({"control", "ext", "typeName"});
+        dataRow("RTF", "optType(0)", "rtf", "Rich Text");
+        dataRow("DOC", "optType(1)", "doc", "''Word'' Document");
+        dataRow("WPS", "optType(2)", "wps", "''Works'' Word Processor Document");
+        dataRow("WPD", "optType(3)", "wpd", "WordPerfect Document");
+        dataRow("the DOCX label", "lblDocX", "doc", "''Word'' Document");
     }
 
     void choiceIsStored()
     {
-        QFETCH(int, index);
+        QFETCH(QString, control);
         QFETCH(QString, ext);
         QFETCH(QString, typeName);
+        h->m.strFileExt = QStringLiteral("rtf");
         open([&](frmTypes &d) {
-            d.optType.at(index)->click();
+            auto *clicked = d.findChild<QWidget *>(control);
+            QVERIFY(clicked);
+            QTest::mouseClick(clicked, Qt::LeftButton, {}, QPoint(8, clicked->height() / 2));
             QCOMPARE(d.strExtEdit, ext);
             d.cmdDone->click();
             QVERIFY(d.isHidden());
         });
-        QCOMPARE(m->strFileExt, ext);
-        QCOMPARE(m->strFileTypeName, typeName);
-    }
-
-    void docxLabelChoosesDoc()
-    {
-        m->strFileExt = QStringLiteral("rtf");
-        open([](frmTypes &d) {
-            QTest::mouseClick(d.lblDocX, Qt::LeftButton);
-            QCOMPARE(checkedType(d), 1);
-            d.cmdDone->click();
-        });
-        QCOMPARE(m->strFileExt, QStringLiteral("doc"));
-        QCOMPARE(m->strFileTypeName, QStringLiteral("''Word'' Document"));
+        QCOMPARE(h->m.strFileExt, ext);
+        QCOMPARE(h->m.strFileTypeName, typeName);
     }
 
     void explanationIsFormattedAndNotEdited()
@@ -154,59 +113,50 @@ private Q_SLOTS:
 
     void cancelAsks_data()
     {
-        QTest::addColumn<Answer>("answer");
-        QTest::addColumn<bool>("closed");
-        dataRow("yes", Answer::Yes, true);
+        dataColumns<Answer, bool>({"answer", "escape"});
+        dataRow("yes", Answer::Yes, false);
         dataRow("no", Answer::No, false);
+        dataRow("Esc, yes", Answer::Yes, true);
     }
 
     void cancelAsks()
     {
         QFETCH(Answer, answer);
-        QFETCH(bool, closed);
+        QFETCH(bool, escape);
         open([&](frmTypes &d) {
-            platform->answerMessage(answer, "Quit without saving changes?", "Abandon Changes?");
+            h->answerAbandon(answer);
             d.optType.at(2)->click();
-            d.cmdCancel->click();
-            QCOMPARE(d.isHidden(), closed);
+            DialogHarness::cancel(d, d.cmdCancel, escape);
+            QCOMPARE(d.isHidden(), answer == Answer::Yes);
         });
-        QCOMPARE(platform->lastPrompt().icon, Platform::Icon::Question);
-        QCOMPARE(m->strFileExt, QStringLiteral("doc"));
-        QCOMPARE(m->strFileTypeName, QStringLiteral("Word Document"));
+        QCOMPARE(h->platform.lastPrompt().icon, Platform::Icon::Question);
+        QCOMPARE(h->m.strFileExt, QStringLiteral("doc"));
+        QCOMPARE(h->m.strFileTypeName, QStringLiteral("Word Document"));
+    }
+
+    void doneStoresTheSettings_data()
+    {
+        QTest::addColumn<bool>("blocked");
+        dataRow("stored", false);
+        dataRow("store fails", true);
     }
 
     void doneStoresTheSettings()
     {
-        QTemporaryDir dir;
-        SettingsStore store(dir.filePath(QStringLiteral("quillmark.ini")));
-        makeDialog(&store);
-        open([](frmTypes &d) {
+        QFETCH(bool, blocked);
+        h->useStore(blocked);
+        dlg = std::make_unique<frmTypes>(h->ctx);
+        open([&](frmTypes &d) {
+            if (blocked)
+                h->answerNotSaved();
             d.optType.at(0)->click();
             d.cmdDone->click();
+            // A failed store leaves the dialog open and the settings as they were.
+            QCOMPARE(d.isVisible(), blocked);
         });
-        SettingsRecord read;
-        QVERIFY(store.load(read).ok);
-        QCOMPARE(read.strFileExt, QStringLiteral("rtf"));
-        QCOMPARE(read.strFileTypeName, QStringLiteral("Rich Text"));
-    }
-
-    void failingStoreKeepsTheDialogOpen()
-    {
-        QTemporaryDir dir;
-        QFile blocker(dir.filePath(QStringLiteral("blocker")));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-        SettingsStore store(dir.filePath(QStringLiteral("blocker/quillmark.ini")));
-        makeDialog(&store);
-        open([this](frmTypes &d) {
-            platform->answerMessage(Answer::OK);
-            d.optType.at(3)->click();
-            d.cmdDone->click();
-            QVERIFY(d.isVisible());
-        });
-        QVERIFY(platform->lastPrompt().text.endsWith(
-            QStringLiteral("'' occurred while storing data. The settings have not been saved.")));
-        QCOMPARE(m->strFileExt, QStringLiteral("doc"));
+        QCOMPARE(h->m.strFileExt, blocked ? QStringLiteral("doc") : QStringLiteral("rtf"));
+        if (!blocked)
+            QCOMPARE(h->stored().strFileTypeName, QStringLiteral("Rich Text"));
     }
 };
 
