@@ -8,8 +8,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
+#include <memory>
 
 // The way a teacher begins a plan, for tests that need one under way: the plan-type question
 // answered, the course, the period and the week (or the unit topic) chosen, Begin Plan pressed.
@@ -60,5 +64,63 @@ inline void beginUnitPlan(frmMain &w, ScriptedPlatform &platform, const QString 
         answerUnitGoal(platform, QStringLiteral("Add fractions"));
     w.cmdBegin->click();
 }
+
+// The texts of a list's entries, top to bottom.
+inline QStringList itemTexts(const QComboBox *list)
+{
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->itemText(i);
+    return texts;
+}
+
+inline QStringList itemTexts(const QListWidget *list)
+{
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->item(i)->text();
+    return texts;
+}
+
+// Base of the tests that work on the main window: a new settings record, scripted platform and
+// window for each test (load), every expected prompt answered at the end (finish).
+class WindowTest : public QObject
+{
+protected:
+    std::unique_ptr<LessonPlanModule> m;
+    std::unique_ptr<ScriptedPlatform> platform;
+    std::unique_ptr<frmMain> w;
+
+    WindowTest() { QStandardPaths::setTestModeEnabled(true); }
+
+    void makeWindow(SettingsStore *store = nullptr)
+    {
+        w = std::make_unique<frmMain>(*m, *platform, store);
+        w->Form_Load();
+    }
+
+    void load()
+    {
+        m = std::make_unique<LessonPlanModule>();
+        platform = std::make_unique<ScriptedPlatform>();
+        makeWindow();
+    }
+
+    void finish()
+    {
+        if (platform)
+            platform->verifyAllAnswered();
+        w.reset();
+    }
+
+    // Picks an item, types a description after its starting text and accepts it with OK.
+    void addItem(int index, const QString &text)
+    {
+        w->optTask[index]->click();
+        w->txtDescription->moveCursor(QTextCursor::End);
+        w->txtDescription->insertPlainText(text);
+        w->cmdOK->click();
+    }
+};
 
 } // namespace planfixture
