@@ -5,7 +5,7 @@
 #include "platform/ui.h"
 #include "settings/settingsstore.h"
 #include "support/datarows.h"
-#include "support/scriptedplatform.h"
+#include "support/planfixture.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -20,24 +20,17 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <memory>
 
-class TestFrmMain : public QObject
+using Answer = Platform::Answer;
+Q_DECLARE_METATYPE(Platform::Answer)
+
+using planfixture::itemTexts;
+
+class TestFrmMain : public planfixture::WindowTest
 {
     Q_OBJECT
-
-    std::unique_ptr<LessonPlanModule> m;
-    std::unique_ptr<ScriptedPlatform> platform;
-    std::unique_ptr<frmMain> w;
-
-    void makeWindow(SettingsStore *store = nullptr)
-    {
-        w = std::make_unique<frmMain>(*m, *platform, store);
-        w->Form_Load();
-    }
 
     // Settings are changed the way a settings screen does: in place, then the window is
     // activated again.
@@ -49,43 +42,26 @@ class TestFrmMain : public QObject
         QApplication::sendEvent(widget, &event);
     }
 
-    static QStringList items(const QComboBox *list)
-    {
-        QStringList texts;
-        for (int i = 0; i < list->count(); ++i)
-            texts << list->itemText(i);
-        return texts;
-    }
-
 private Q_SLOTS:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-
     void init()
     {
-        m = std::make_unique<LessonPlanModule>();
-        platform = std::make_unique<ScriptedPlatform>();
-        makeWindow();
+        load();
         // The plan-type question is not what these tests are about.
         w->SetBlnAskUnit(false);
     }
 
-    void cleanup()
-    {
-        platform->verifyAllAnswered();
-        w.reset();
-    }
+    void cleanup() { finish(); }
 
     void startsWithTheDefaultLists()
     {
-        makeWindow();
-        QCOMPARE(items(w->cboMonth),
+        QCOMPARE(itemTexts(w->cboMonth),
                  QStringList({"August", "September", "October", "November", "December", "January",
                               "February", "March", "April", "May", "June", "July"}));
         QCOMPARE(w->cboMonth->currentText(), QString());
         QCOMPARE(w->cboOldPlans->count(), 1);
         QCOMPARE(w->cboOldPlans->itemText(0),
                  QStringLiteral("--- Browse for a Lesson Plan Document File ---"));
-        QCOMPARE(items(w->cboCourses),
+        QCOMPARE(itemTexts(w->cboCourses),
                  QStringList({"Course/Subject #1", "Course/Subject #2", "Course/Subject #3"}));
         QCOMPARE(w->cboCourses->currentIndex(), -1);
         QCOMPARE(w->lblTopicNote->text(),
@@ -93,7 +69,6 @@ private Q_SLOTS:
                                 "filename when the Document is saved."));
         QCOMPARE(m->intStep, 0);
         QCOMPARE(m->strPlanSaved, QStringLiteral("Y"));
-        QVERIFY(w->blnAskUnit);
     }
 
     void controlsCarryTheirNamesAndCaptions_data()
@@ -170,21 +145,29 @@ private Q_SLOTS:
         QCOMPARE(m->strTeacherName, QStringLiteral("Your Name Here..."));
     }
 
-    void periodLabel_data()
+    void labelsCarryTheHeadings_data()
     {
+        QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("heading");
         QTest::addColumn<QString>("caption");
-        dataRow("default", "Period", "Period/&Group (Period):");
-        dataRow("long", "Instructional Group Designation", "Period/&Group (Instruc...):");
+        dataRow("period", "lblPdGrp", "Period", "Period/&Group (Period):");
+        dataRow("period, long", "lblPdGrp", "Instructional Group Designation",
+                "Period/&Group (Instruc...):");
+        dataRow("closure", "lblClosure", "Closing", "&Assignment (Closing):");
+        dataRow("closure, 17 characters", "lblClosure", "ABCDEFGHIJKLMNOPQ",
+                "&Assignment (ABCDEFGHIJKLMNOPQ):");
+        dataRow("closure, 18 characters", "lblClosure", "ABCDEFGHIJKLMNOPQR",
+                "&Assignment (ABCDEFGHIJKLMNOP...):");
     }
 
-    void periodLabel()
+    void labelsCarryTheHeadings()
     {
+        QFETCH(QString, label);
         QFETCH(QString, heading);
         QFETCH(QString, caption);
-        m->strPeriodHeading = heading;
+        (label == QLatin1String("lblPdGrp") ? m->strPeriodHeading : m->strClosureHeading) = heading;
         activate();
-        QCOMPARE(w->lblPdGrp->text(), caption);
+        QCOMPARE(w->findChild<QLabel *>(label)->text(), caption);
     }
 
     void periodHiddenWhenNotShown()
@@ -197,24 +180,6 @@ private Q_SLOTS:
         activate();
         QVERIFY(!w->lblPdGrp->isHidden());
         QVERIFY(!w->txtPeriod->isHidden());
-    }
-
-    void closureLabel_data()
-    {
-        QTest::addColumn<QString>("heading");
-        QTest::addColumn<QString>("caption");
-        dataRow("default", "Closing", "&Assignment (Closing):");
-        dataRow("17 characters", "ABCDEFGHIJKLMNOPQ", "&Assignment (ABCDEFGHIJKLMNOPQ):");
-        dataRow("18 characters", "ABCDEFGHIJKLMNOPQR", "&Assignment (ABCDEFGHIJKLMNOP...):");
-    }
-
-    void closureLabel()
-    {
-        QFETCH(QString, heading);
-        QFETCH(QString, caption);
-        m->strClosureHeading = heading;
-        activate();
-        QCOMPARE(w->lblClosure->text(), caption);
     }
 
     void closureHiddenOnlyWhenSwitchedOff()
@@ -240,9 +205,6 @@ private Q_SLOTS:
         QTest::addColumn<bool>("objectiveShown");
         QTest::addColumn<QString>("weekOrUnit");
         dataRow("weekly", true, true, false, "Daily &Objective (Daily Objective):", true, "Week");
-        dataRow("weekly, no objective", true, false, true,
-                "Daily &Objective (Daily Objective):", false, "Week");
-        dataRow("unit", false, false, true, "&Time Frame (Timeline):", true, "Unit");
         dataRow("unit, no timeline", false, true, false, "&Time Frame (Timeline):", false, "Unit");
     }
 
@@ -471,48 +433,63 @@ private Q_SLOTS:
         m->strPlanSaved = QStringLiteral("N");
         platform->actInDialog(QStringLiteral("frmPageConfig"), [&](QDialog *) {
             m->strClosureHeading = QStringLiteral("Homework");
-            m->strTeacherName = QStringLiteral("Ms. Rivera");
         });
         w->cmdSettings->click();
         QCOMPARE(m->strSavedBeforeSettings, QStringLiteral("N"));
         QCOMPARE(w->lblClosure->text(), QStringLiteral("&Assignment (Homework):"));
-        QCOMPARE(w->windowTitle(), QStringLiteral("Lesson Plans      Ms. Rivera      2009-2010"));
         QCOMPARE(ui::backColor(w->cmdSettings), ui::buttonFace());
     }
 
-    void exitClosesEveryWindow_data()
+    void exitAsksBeforeGivingUpAnUnsavedPlan_data()
     {
         QTest::addColumn<QString>("saved");
-        QTest::addColumn<bool>("asked");
-        QTest::addColumn<bool>("answerYes");
-        dataRow("saved plan: nothing asked", "Y", false, false);
-        dataRow("unsaved plan, No: stays", "N", true, false);
+        QTest::addColumn<QString>("printed");
+        QTest::addColumn<QString>("document");
+        QTest::addColumn<bool>("byButton");
+        QTest::addColumn<QString>("question"); // empty: nothing is asked
+        QTest::addColumn<Answer>("answer");
+        const QString neither = QStringLiteral(
+            "The current Lesson Plan has not been printed or saved.\r\nExit anyway?");
+        const QString printedOnly = QStringLiteral(
+            "The current Lesson Plan has been printed but not saved.\r\nExit anyway?");
+        dataRow("saved", "Y", "N", "A plan", true, "", Answer::OK);
+        dataRow("empty document", "N", "N", "", true, "", Answer::OK);
+        dataRow("unsaved, Exit, No", "N", "N", "A plan", true, neither, Answer::No);
+        dataRow("unsaved, window closed, Yes", "N", "N", "A plan", false, neither, Answer::Yes);
+        dataRow("printed, not saved, No", "N", "Y", "A plan", true, printedOnly, Answer::No);
     }
 
-    void exitClosesEveryWindow()
+    void exitAsksBeforeGivingUpAnUnsavedPlan()
     {
         QFETCH(QString, saved);
-        QFETCH(bool, asked);
-        QFETCH(bool, answerYes);
+        QFETCH(QString, printed);
+        QFETCH(QString, document);
+        QFETCH(bool, byButton);
+        QFETCH(QString, question);
+        QFETCH(Answer, answer);
         w->showMain();
         QWidget other;
         other.show();
         QSignalSpy unloaded(w.get(), &frmMain::unloaded);
-        w->RTxtComposite->setText(QStringLiteral("A plan"));
+        w->RTxtComposite->setText(document);
         m->strPlanSaved = saved;
-        m->strPlanPrinted = QStringLiteral("N");
-        if (asked)
-            platform->answerMessage(answerYes ? Platform::Answer::Yes : Platform::Answer::No,
-                                    QStringLiteral("The current Lesson Plan has not been printed "
-                                                   "or saved.\r\nExit anyway?"),
-                                    QStringLiteral("Exit Quillmark"));
-        w->cmdExit->click();
-        QCOMPARE(platform->prompts().size(), asked ? 1 : 0);
-        const bool exits = !asked || answerYes;
+        m->strPlanPrinted = printed;
+        if (!question.isEmpty())
+            platform->answerMessage(answer, question, QStringLiteral("Exit Quillmark"));
+        if (byButton)
+            w->cmdExit->click();
+        else
+            w->close();
+        QCOMPARE(platform->prompts().size(), question.isEmpty() ? 0 : 1);
+        if (!question.isEmpty()) {
+            QCOMPARE(platform->lastPrompt().buttons, Platform::Buttons::YesNo);
+            QCOMPARE(platform->lastPrompt().icon, Platform::Icon::Exclamation);
+        }
+        const bool exits = answer != Answer::No;
         QCOMPARE(unloaded.count(), exits ? 1 : 0);
         QCOMPARE(w->isHidden(), exits);
         QCOMPARE(other.isHidden(), exits);
-        QCOMPARE(w->RTxtComposite->Text(), QStringLiteral("A plan"));
+        QCOMPARE(w->RTxtComposite->Text(), document);
     }
 };
 
