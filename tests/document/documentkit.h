@@ -4,7 +4,6 @@
 // storage folder in a temporary folder, and a plan begun the way a teacher begins one, moving
 // the focus from field to field so that the course and period are taken as the teacher leaves
 // them.
-#include "app/frmmain.h"
 #include "document/completion.h"
 #include "document/filenames.h"
 #include "document/planfiles.h"
@@ -12,31 +11,25 @@
 #include "platform/richtextbox.h"
 #include "support/docdump.h"
 #include "support/planfixture.h"
-#include "support/scriptedplatform.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <memory>
 
-struct DocumentKit {
-    std::unique_ptr<QTemporaryDir> dir = std::make_unique<QTemporaryDir>();
-    std::unique_ptr<LessonPlanModule> m = std::make_unique<LessonPlanModule>();
-    std::unique_ptr<ScriptedPlatform> platform = std::make_unique<ScriptedPlatform>();
-    std::unique_ptr<frmMain> w;
+class DocumentTest : public planfixture::WindowTest
+{
+protected:
+    std::unique_ptr<QTemporaryDir> dir;
 
     // The storage folder does not exist until a plan is saved.
     QString folder() const { return dir->filePath(QStringLiteral("Plans")); }
 
     void open()
     {
-        w = std::make_unique<frmMain>(*m, *platform);
-        w->Form_Load();
+        dir = std::make_unique<QTemporaryDir>();
+        load();
         m->strStorageFolder = folder();
         m->strTeacherName = QStringLiteral("A. Teacher");
         m->blnShowUnitGoal = false;
@@ -53,52 +46,40 @@ struct DocumentKit {
         QTRY_VERIFY(to->hasFocus());
     }
 
-    // Course 0, the given period (when the settings show one), the week of Monday,
-    // September 7, 2009, chosen field after field.
-    void chooseWeek(const QString &period = QStringLiteral("3"))
+    // Course 0, period 3 (when the settings show one), then the week of Monday, September 7,
+    // 2009, or the unit topic when one is given, chosen field after field.
+    void choosePlan(const QString &topic = QString())
     {
+        const bool weekly = topic.isEmpty();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
         moveFocus(w->cboCourses);
-        planfixture::answerPlanType(*platform, true);
-        w->cboCourses->setCurrentIndex(0);
-        if (m->blnShowPeriod) {
-            moveFocus(w->txtPeriod);
-            w->txtPeriod->setText(period);
-        }
-        moveFocus(w->cboMonth);
-        w->cboMonth->setCurrentIndex(1);
-        w->cboDate->setCurrentIndex(6);
-        QTRY_COMPARE(w->calendar->varCourse, w->cboCourses->currentText());
-        if (m->blnShowPeriod)
-            QTRY_COMPARE(w->calendar->strPeriod, period);
-    }
-
-    void beginWeek(const QString &period = QStringLiteral("3"))
-    {
-        chooseWeek(period);
-        w->cmdBegin->click();
-    }
-
-    void chooseUnit(const QString &topic)
-    {
-        QVERIFY(QTest::qWaitForWindowActive(w.get()));
-        moveFocus(w->cboCourses);
-        planfixture::answerPlanType(*platform, false);
+        planfixture::answerPlanType(*platform, weekly);
         w->cboCourses->setCurrentIndex(0);
         if (m->blnShowPeriod) {
             moveFocus(w->txtPeriod);
             w->txtPeriod->setText(QStringLiteral("3"));
         }
-        moveFocus(w->txtUnit);
-        w->txtUnit->setText(topic);
+        if (weekly) {
+            moveFocus(w->cboMonth);
+            w->cboMonth->setCurrentIndex(1);
+            w->cboDate->setCurrentIndex(6);
+        } else {
+            moveFocus(w->txtUnit);
+            w->txtUnit->setText(topic);
+        }
         QTRY_COMPARE(w->calendar->varCourse, w->cboCourses->currentText());
+        if (m->blnShowPeriod)
+            QTRY_COMPARE(w->calendar->strPeriod, QStringLiteral("3"));
     }
 
-    void beginUnit(const QString &topic)
+    void beginPlan(const QString &topic = QString())
     {
-        chooseUnit(topic);
+        choosePlan(topic);
         w->cmdBegin->click();
     }
+
+    // The list of plans saved or browsed in this run, the browse entry last.
+    QStringList listed() const { return planfixture::itemTexts(w->cboOldPlans); }
 
     // A plan document with a bold passage, written where a test wants an earlier plan.
     static QString writePlan(const QString &path, const QString &boldText)
@@ -114,6 +95,16 @@ struct DocumentKit {
         return QString();
     }
 
+    // A file that is no rich text, or one larger than a plan can be (without writing its bytes).
+    static bool writeNoPlan(const QString &path, bool huge)
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            return false;
+        return huge ? file.resize(RichTextBox::maxFileSize + 1024)
+                    : file.write("Monday: fractions") > 0;
+    }
+
     static QString dumpFile(const QString &path)
     {
         RichTextBox box;
@@ -122,10 +113,11 @@ struct DocumentKit {
         return dumpDocument(box);
     }
 
-    // A file larger than a plan can be, without writing its bytes.
-    static bool writeHugeFile(const QString &path)
+    // An empty file, standing where a folder should be.
+    QString blockerFile() const
     {
+        const QString path = dir->filePath(QStringLiteral("blocker"));
         QFile file(path);
-        return file.open(QIODevice::WriteOnly) && file.resize(RichTextBox::maxFileSize + 1024);
+        return file.open(QIODevice::WriteOnly) ? path : QString();
     }
 };

@@ -36,10 +36,6 @@ private Q_SLOTS:
         dataRow("weekly, period", true, false, true,
                 "LPlans-- A. Teacher  Algebra 1  Period 3  Week of Sep "
                 "14 2009.doc");
-        dataRow("weekly, no period", true, false, false,
-                "LPlans-- A. Teacher  Algebra 1  Week of Sep 14 2009.doc");
-        dataRow("weekly, school and period", true, true, true,
-                "LPlans-- LHS  A. Teacher  Algebra 1  Period 3  Week of Sep 14 2009.doc");
         dataRow("unit, no period", false, false, false,
                 "LPlans-- A. Teacher  Algebra 1  Unit Plan 'Fractions'.doc");
         dataRow("unit, school and period", false, true, true,

@@ -5,59 +5,30 @@
 
 #include <QFileInfo>
 #include <QLabel>
-#include <QStandardPaths>
 
 using Answer = Platform::Answer;
 
-class TestPlanFiles : public QObject
+class TestPlanFiles : public DocumentTest
 {
     Q_OBJECT
-
-    DocumentKit kit;
-    LessonPlanModule *m = nullptr;
-    ScriptedPlatform *platform = nullptr;
-    frmMain *w = nullptr;
 
     static QString weekName()
     {
         return QStringLiteral(
             "LPlans-- A. Teacher  Course_Subject #1  Period 3  Week of Sep 7 2009.doc");
     }
-    QString weekPath() const { return pathInFolder(kit.folder(), weekName()); }
-
-    QStringList listed() const
-    {
-        QStringList entries;
-        for (int i = 0; i < w->cboOldPlans->count(); ++i)
-            entries << w->cboOldPlans->itemText(i);
-        return entries;
-    }
+    QString weekPath() const { return pathInFolder(folder(), weekName()); }
 
     // The save dialog answered with a name in the storage folder (or a whole path).
     void answerSave(const QString &nameOrPath)
     {
-        platform->answerSaveFile(QFileInfo(nameOrPath).isAbsolute()
-                                     ? nameOrPath
-                                     : pathInFolder(kit.folder(), nameOrPath));
+        platform->answerSaveFile(
+            QFileInfo(nameOrPath).isAbsolute() ? nameOrPath : pathInFolder(folder(), nameOrPath));
     }
 
 private Q_SLOTS:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-
-    void init()
-    {
-        kit = DocumentKit();
-        kit.open();
-        m = kit.m.get();
-        platform = kit.platform.get();
-        w = kit.w.get();
-    }
-
-    void cleanup()
-    {
-        platform->verifyAllAnswered();
-        kit.w.reset();
-    }
+    void init() { open(); }
+    void cleanup() { finish(); }
 
     void defaultStorageFolderIsInTheDocumentsFolder()
     {
@@ -91,11 +62,7 @@ private Q_SLOTS:
         m->blnUseSchoolAbbrev = abbrev;
         m->strSchoolAbbrev = QStringLiteral("LHS");
         m->blnShowPeriod = period;
-        if (weekly) {
-            kit.beginWeek();
-        } else {
-            kit.beginUnit(QStringLiteral("Fractions"));
-        }
+        beginPlan(weekly ? QString() : QStringLiteral("Fractions"));
         QCOMPARE(m->intStep, 1);
         QCOMPARE(w->files->MakeFileName(), name);
     }
@@ -132,13 +99,13 @@ private Q_SLOTS:
         QFETCH(Answer, answer);
         QFETCH(int, step);
         QFETCH(QString, dump);
-        QCOMPARE(DocumentKit::writePlan(weekPath(), QStringLiteral("Old plan")), QString());
-        kit.chooseWeek();
+        QCOMPARE(writePlan(weekPath(), QStringLiteral("Old plan")), QString());
+        choosePlan();
         platform->answerMessage(
             answer,
             QStringLiteral("A Lesson Plan Document named\r\n\"") + weekName() +
                 QStringLiteral("\"\r\nalready exists in the selected storage folder\r\n\"") +
-                QDir::toNativeSeparators(kit.folder()) +
+                QDir::toNativeSeparators(folder()) +
                 QStringLiteral("\"\r\n\r\nDo you wish to open the existing document for "
                                "editing?\r\n\r\n - Choose 'Yes' to open the file.\r\n - Choose "
                                "'No' to continue creating a new Lesson Plan Document     \r\n    "
@@ -150,7 +117,7 @@ private Q_SLOTS:
         QCOMPARE(platform->lastPrompt().icon, Platform::Icon::Question);
         QCOMPARE(m->intStep, step);
         QCOMPARE(dumpDocument(*w->RTxtComposite), dump);
-        QCOMPARE(DocumentKit::dumpFile(weekPath()), QStringLiteral("[B]Old plan[/B] and plain"));
+        QCOMPARE(dumpFile(weekPath()), QStringLiteral("[B]Old plan[/B] and plain"));
     }
 
     void duplicateThatIsNoPlanIsWarnedAbout_data()
@@ -165,23 +132,11 @@ private Q_SLOTS:
     void duplicateThatIsNoPlanIsWarnedAbout()
     {
         QFETCH(bool, huge);
-        QVERIFY(QDir().mkpath(kit.folder()));
-        if (huge) {
-            QVERIFY(DocumentKit::writeHugeFile(weekPath()));
-        } else {
-            QFile file(weekPath());
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("Monday: fractions\n");
-        }
-        kit.chooseWeek();
+        QVERIFY(QDir().mkpath(folder()));
+        QVERIFY(writeNoPlan(weekPath(), huge));
+        choosePlan();
         platform->answerMessage(Answer::Yes, QString(), QStringLiteral("Duplicate File Name"));
-        platform->answerMessage(
-            Answer::OK,
-            QStringLiteral("The file \r\n\"") + weekName() +
-                QStringLiteral("\"\r\nis not a Lesson Plan Document file or has been edited by "
-                               "another Word Processing program.\r\n\r\nIt may not display or "
-                               "print properly from the Quillmark's internal viewer."),
-            QStringLiteral("File Reading"));
+        platform->answerMessage(Answer::OK, QString(), QStringLiteral("File Reading"));
         if (huge)
             platform->answerMessage(Answer::OK, QString(), QStringLiteral("File Reading"));
         w->cmdBegin->click();
@@ -193,7 +148,7 @@ private Q_SLOTS:
             QCOMPARE(QFileInfo(weekPath()).size(), RichTextBox::maxFileSize + 1024);
         } else {
             QCOMPARE(m->intStep, 1);
-            QCOMPARE(w->RTxtComposite->Text(), QStringLiteral("Monday: fractions\r\n\r\n"));
+            QCOMPARE(w->RTxtComposite->Text(), QStringLiteral("Monday: fractions\r\n"));
         }
     }
 
@@ -210,12 +165,12 @@ private Q_SLOTS:
     {
         QFETCH(QString, answer);
         QFETCH(QString, listedAs);
-        kit.beginWeek();
-        QVERIFY2(!QFileInfo::exists(kit.folder()), "the storage folder is made by the first save");
+        beginPlan();
+        QVERIFY2(!QFileInfo::exists(folder()), "the storage folder is made by the first save");
         QVERIFY(w->cmdStore->isEnabled());
         const QString path = answer.startsWith(QLatin1String("elsewhere"))
-                                 ? kit.dir->filePath(answer)
-                                 : pathInFolder(kit.folder(), answer);
+                                 ? dir->filePath(answer)
+                                 : pathInFolder(folder(), answer);
         if (answer.startsWith(QLatin1String("elsewhere")))
             QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
         platform->answerSaveFile(path);
@@ -228,13 +183,13 @@ private Q_SLOTS:
         QVERIFY(!w->lblSavePrint->isHidden());
         QCOMPARE(listed(), QStringList({listedAs, PlanFiles::browseEntry()}));
         QCOMPARE(w->strPlanPaths, QStringList({path}));
-        QCOMPARE(DocumentKit::dumpFile(path), dumpDocument(*w->RTxtComposite));
-        QCOMPARE(m->strStorageFolder, kit.folder());
+        QCOMPARE(dumpFile(path), dumpDocument(*w->RTxtComposite));
+        QCOMPARE(m->strStorageFolder, folder());
     }
 
     void cancelledSaveChangesNothing()
     {
-        kit.beginWeek();
+        beginPlan();
         platform->answerSaveFile(QString());
         w->cmdStore->click();
         QCOMPARE(m->strPlanSaved, QStringLiteral("N"));
@@ -253,10 +208,10 @@ private Q_SLOTS:
     void savingAgainAsksBeforeOverwriting()
     {
         QFETCH(Answer, answer);
-        kit.beginWeek();
+        beginPlan();
         answerSave(weekName());
         w->cmdStore->click();
-        const QString first = DocumentKit::dumpFile(weekPath());
+        const QString first = dumpFile(weekPath());
 
         w->RTxtComposite->MoveToEnd();
         w->RTxtComposite->setSelText(QStringLiteral("Monday"));
@@ -265,14 +220,14 @@ private Q_SLOTS:
         platform->answerMessage(
             answer,
             QStringLiteral("File ''") + weekName() + QStringLiteral("'' already exists in ") +
-                folderForDisplay(kit.folder()) + QStringLiteral("\r\n\r\nOverwrite?"),
+                folderForDisplay(folder()) + QStringLiteral("\r\n\r\nOverwrite?"),
             QStringLiteral("File Name Conflict"));
         w->cmdStore->click();
         QCOMPARE(platform->lastPrompt().buttons, Platform::Buttons::YesNo);
         QCOMPARE(platform->lastPrompt().icon, Platform::Icon::Exclamation);
         const bool yes = answer == Answer::Yes;
-        QCOMPARE(DocumentKit::dumpFile(weekPath()) == first, !yes);
-        QVERIFY(DocumentKit::dumpFile(weekPath()).endsWith(QLatin1String("Monday")) == yes);
+        QCOMPARE(dumpFile(weekPath()) == first, !yes);
+        QVERIFY(dumpFile(weekPath()).endsWith(QLatin1String("Monday")) == yes);
         QCOMPARE(m->strPlanSaved, yes ? QStringLiteral("Y") : QStringLiteral("N"));
         QCOMPARE(!w->lblSavePrint->isHidden(), yes);
         QCOMPARE(listed(), QStringList({weekName(), PlanFiles::browseEntry()}));
@@ -291,25 +246,21 @@ private Q_SLOTS:
     {
         QFETCH(QString, blocker);
         QFETCH(QString, reason);
-        kit.beginWeek();
+        beginPlan();
         answerSave(weekName());
         w->cmdStore->click();
-        const QString saved = DocumentKit::dumpFile(weekPath());
+        const QString saved = dumpFile(weekPath());
         w->RTxtComposite->MoveToEnd();
         w->RTxtComposite->setSelText(QStringLiteral("Tuesday"));
 
         QString target;
         if (blocker == QLatin1String("file")) {
             // A regular file where the storage folder's parent should be: it cannot be made.
-            const QString file = kit.dir->filePath(QStringLiteral("blocker"));
-            QFile f(file);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.close();
-            m->strStorageFolder = file + QStringLiteral("/Plans");
+            m->strStorageFolder = blockerFile() + QStringLiteral("/Plans");
             target = pathInFolder(m->strStorageFolder, weekName());
             platform->answerSaveFile(target);
         } else {
-            target = pathInFolder(kit.folder(), QStringLiteral("Taken.doc"));
+            target = pathInFolder(folder(), QStringLiteral("Taken.doc"));
             QVERIFY(QDir().mkpath(target + QStringLiteral("/inside")));
             platform->answerSaveFile(target);
             platform->answerMessage(Answer::Yes, QString(), QStringLiteral("File Name Conflict"));
@@ -329,7 +280,7 @@ private Q_SLOTS:
         QVERIFY(w->lblSavePrint->isHidden());
         QVERIFY(!w->RTxtComposite->isHidden());
         QCOMPARE(listed(), QStringList({weekName(), PlanFiles::browseEntry()}));
-        QCOMPARE(DocumentKit::dumpFile(weekPath()), saved);
+        QCOMPARE(dumpFile(weekPath()), saved);
         if (blocker == QLatin1String("dir"))
             QVERIFY(QFileInfo::exists(target + QStringLiteral("/inside")));
     }
@@ -337,7 +288,7 @@ private Q_SLOTS:
     void savingOffersMissingStandardsFirst()
     {
         m->blnStandardsOnce = true;
-        kit.beginWeek();
+        beginPlan();
         platform->answerMessage(
             Answer::No,
             QStringLiteral("Your settings specify that the Standards (Educational Standards) "

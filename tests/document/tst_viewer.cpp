@@ -8,26 +8,12 @@
 #include <QGroupBox>
 #include <QMenu>
 #include <QPrinter>
-#include <QStandardPaths>
 
 using Answer = Platform::Answer;
 
-class TestViewer : public QObject
+class TestViewer : public DocumentTest
 {
     Q_OBJECT
-
-    DocumentKit kit;
-    LessonPlanModule *m = nullptr;
-    ScriptedPlatform *platform = nullptr;
-    frmMain *w = nullptr;
-
-    QStringList listed() const
-    {
-        QStringList entries;
-        for (int i = 0; i < w->cboOldPlans->count(); ++i)
-            entries << w->cboOldPlans->itemText(i);
-        return entries;
-    }
 
     // The teacher picks a list entry.
     void pick(int index)
@@ -40,8 +26,8 @@ class TestViewer : public QObject
 
     QString earlierPlan(const QString &name, const QString &bold = QStringLiteral("Old plan"))
     {
-        const QString path = kit.dir->filePath(QStringLiteral("earlier/") + name);
-        const QString error = DocumentKit::writePlan(path, bold);
+        const QString path = dir->filePath(QStringLiteral("earlier/") + name);
+        const QString error = writePlan(path, bold);
         if (!error.isEmpty())
             qWarning("%s", qPrintable(error));
         return path;
@@ -53,22 +39,8 @@ class TestViewer : public QObject
     }
 
 private Q_SLOTS:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-
-    void init()
-    {
-        kit = DocumentKit();
-        kit.open();
-        m = kit.m.get();
-        platform = kit.platform.get();
-        w = kit.w.get();
-    }
-
-    void cleanup()
-    {
-        platform->verifyAllAnswered();
-        kit.w.reset();
-    }
+    void init() { open(); }
+    void cleanup() { finish(); }
 
     void browsingAddsTheFileAboveTheBrowseEntry_data()
     {
@@ -85,6 +57,15 @@ private Q_SLOTS:
             w->files->addPlanToList(earlierPlan(QStringLiteral("saved.doc")), true);
             expected << QStringLiteral("saved.doc");
         }
+        // Browsing cancelled leaves the list as it was.
+        const QStringList paths = w->strPlanPaths;
+        platform->answerOpenFile(QString());
+        pickBrowse();
+        QCOMPARE(listed(), expected + QStringList{PlanFiles::browseEntry()});
+        QCOMPARE(w->strPlanPaths, paths);
+        QCOMPARE(w->cboOldPlans->currentIndex(), 0);
+        QCOMPARE(w->cmdPrev->isEnabled(), saved > 0);
+
         const QString path = earlierPlan(QStringLiteral("LPlans-- Term 1.doc"));
         platform->answerOpenFile(QStringLiteral("  ") + path + QStringLiteral(" "));
         pickBrowse();
@@ -105,28 +86,6 @@ private Q_SLOTS:
         QCOMPARE(w->cboOldPlans->count(), saved + 3);
         QCOMPARE(w->cboOldPlans->currentIndex(), saved + 1);
         QCOMPARE(w->strPlanPaths.size(), saved + 2);
-    }
-
-    void cancelledBrowsingLeavesTheList_data()
-    {
-        QTest::addColumn<int>("saved");
-        dataRow("empty list", 0);
-        dataRow("after a saved plan", 1);
-    }
-
-    void cancelledBrowsingLeavesTheList()
-    {
-        QFETCH(int, saved);
-        if (saved)
-            w->files->addPlanToList(earlierPlan(QStringLiteral("saved.doc")), true);
-        const QStringList before = listed();
-        const QStringList paths = w->strPlanPaths;
-        platform->answerOpenFile(QString());
-        pickBrowse();
-        QCOMPARE(listed(), before);
-        QCOMPARE(w->strPlanPaths, paths);
-        QCOMPARE(w->cboOldPlans->currentIndex(), 0);
-        QCOMPARE(w->cmdPrev->isEnabled(), saved > 0);
     }
 
     void viewPreviousShowsAndHidesThePlan()
@@ -152,8 +111,8 @@ private Q_SLOTS:
         // Going back to the list closes it too.
         w->cmdPrev->click();
         QVERIFY(!w->fraPrevious->isHidden());
-        QVERIFY(QTest::qWaitForWindowActive(w));
-        DocumentKit::moveFocus(w->cboOldPlans);
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        moveFocus(w->cboOldPlans);
         QVERIFY(w->fraPrevious->isHidden());
         QCOMPARE(w->cmdPrev->text(), QStringLiteral("&<<< View Previous"));
         QCOMPARE(w->helpContextId(), 10038);
@@ -176,14 +135,8 @@ private Q_SLOTS:
     void documentsThatAreNoPlans()
     {
         QFETCH(bool, huge);
-        const QString path = kit.dir->filePath(QStringLiteral("notes.txt"));
-        if (huge) {
-            QVERIFY(DocumentKit::writeHugeFile(path));
-        } else {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("Monday: fractions");
-        }
+        const QString path = dir->filePath(QStringLiteral("notes.txt"));
+        QVERIFY(writeNoPlan(path, huge));
         platform->answerOpenFile(path);
         pickBrowse();
         platform->answerMessage(
@@ -225,7 +178,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("length");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("dump");
-        dataRow("bold passage", 0, 8, "Old plan", "[B]Old plan[/B]");
         dataRow("bold and plain", 4, 8, "plan and", "[B]plan[/B] and");
         dataRow("plain only", 13, 5, "plain", "plain");
     }
@@ -259,11 +211,11 @@ private Q_SLOTS:
 
     void printThisFilePrintsTheViewedPlan()
     {
-        kit.beginWeek();
+        beginPlan();
         w->files->addPlanToList(earlierPlan(QStringLiteral("a.doc")), true);
         pick(0);
         w->cmdPrev->click();
-        const QString pdf = kit.dir->filePath(QStringLiteral("earlier.pdf"));
+        const QString pdf = dir->filePath(QStringLiteral("earlier.pdf"));
         platform->answerPrint(true, [pdf](QPrinter &printer) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(pdf);
