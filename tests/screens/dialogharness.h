@@ -136,6 +136,37 @@ struct DialogHarness {
             button->click();
     }
 
+    // The ways a settings dialog is closed: Done (with the store failing), Cancel answered Yes
+    // or No, Esc. Only Done and a Cancel answered No leave the dialog's edits in place.
+    enum class Close { Done, DoneStoreFails, CancelYes, CancelNo, EscYes };
+    static QList<std::pair<const char *, Close>> closings()
+    {
+        return {{"Done", Close::Done},
+                {"Done, store fails", Close::DoneStoreFails},
+                {"Cancel, Yes", Close::CancelYes},
+                {"Cancel, No", Close::CancelNo},
+                {"Esc, Yes", Close::EscYes}};
+    }
+    static void closeRows()
+    {
+        QTest::addColumn<Close>("how");
+        for (const auto &[name, how] : closings())
+            dataRow(name, how);
+    }
+    void close(QDialog &dialog, QAbstractButton *done, QAbstractButton *cancelButton, Close how)
+    {
+        if (how == Close::DoneStoreFails)
+            answerNotSaved();
+        else if (how != Close::Done)
+            answerAbandon(how == Close::CancelNo ? Answer::No : Answer::Yes);
+        if (how == Close::Done || how == Close::DoneStoreFails)
+            done->click();
+        else
+            cancel(dialog, cancelButton, how == Close::EscYes);
+        // A failed store leaves the dialog open to try again.
+        QCOMPARE(dialog.isVisible(), how == Close::DoneStoreFails || how == Close::CancelNo);
+    }
+
     // Tab-like move to another control, so that the field left sees its focus go.
     static void moveFocusTo(QWidget *widget) { widget->setFocus(Qt::TabFocusReason); }
 
@@ -171,3 +202,5 @@ struct DialogHarness {
         return texts;
     }
 };
+Q_DECLARE_METATYPE(DialogHarness::Close)
+using Close = DialogHarness::Close;

@@ -268,35 +268,29 @@ private Q_SLOTS:
         QVERIFY(m->blnShowMaterials);
     }
 
-    void cancelAsks_data()
-    {
-        dataColumns<bool, Answer>({"escape", "answer"});
-        dataRow("Cancel, Yes", false, Answer::Yes);
-        dataRow("Cancel, No", false, Answer::No);
-        dataRow("Esc, Yes", true, Answer::Yes);
-    }
+    void doneOrCancel_data() { DialogHarness::closeRows(); }
 
-    void cancelAsks()
+    void doneOrCancel()
     {
-        QFETCH(bool, escape);
-        QFETCH(Answer, answer);
-        const QStringList before = m->strMaterials;
+        QFETCH(Close, how);
+        h->useStore(how == Close::DoneStoreFails);
+        dlg = std::make_unique<frmMaterials>(h->ctx);
         open([&](frmMaterials &d) {
             choose(d, 0, 0);
             platform->answerMessage(Answer::Yes);
             d.cmdDelete.at(0)->click();
             DialogHarness::click(d.chkShowMaterials);
-            h->answerAbandon(answer);
-            DialogHarness::cancel(d, d.cmdCancel, escape);
-            QCOMPARE(d.isVisible(), answer == Answer::No);
+            h->close(d, d.cmdDone, d.cmdCancel, how);
         });
-        QCOMPARE(m->strMaterials, before);
-        QVERIFY(m->blnShowMaterials);
+        const bool kept = how == Close::Done;
+        QCOMPARE(m->strMaterials.size(), kept ? 4 : 6);
+        QCOMPARE(m->blnShowMaterials, !kept);
+        if (kept)
+            QCOMPARE(h->stored(), m->record());
         // Shown again, the dialog starts from the settings.
         open([&](frmMaterials &d) {
-            QCOMPARE(d.lstMaterials.at(0)->count(), 2);
-            QVERIFY(d.chkShowMaterials->isChecked());
-            d.cmdDone->click();
+            QCOMPARE(d.lstMaterials.at(0)->count(), kept ? 1 : 2);
+            QCOMPARE(d.chkShowMaterials->isChecked(), !kept);
         });
     }
 
@@ -335,33 +329,6 @@ private Q_SLOTS:
         QCOMPARE(lines(w.lstResources), QStringList({"Projector [x]"}));
         QCOMPARE(lines(w.lstMaterials), QStringList({"Rulers", "Number line [x]"}));
         dlg.reset();
-    }
-
-    void doneStoresTheSettings_data()
-    {
-        QTest::addColumn<bool>("blocked");
-        dataRow("stored", false);
-        dataRow("store fails", true);
-    }
-
-    void doneStoresTheSettings()
-    {
-        QFETCH(bool, blocked);
-        h->useStore(blocked);
-        dlg = std::make_unique<frmMaterials>(h->ctx);
-        const QStringList before = m->strMaterials;
-        open([&](frmMaterials &d) {
-            d.cmdChoose.at(0)->click();
-            ui::setTicked(d.lstMaterials.at(0), 0, true);
-            if (blocked)
-                h->answerNotSaved();
-            d.cmdDone->click();
-            QCOMPARE(d.isVisible(), blocked);
-            QVERIFY(ui::isTicked(d.lstMaterials.at(0), 0));
-        });
-        QCOMPARE(m->strMaterials.first(), blocked ? before.first() : QStringLiteral("T1Algebra 1"));
-        if (!blocked)
-            QCOMPARE(h->stored(), m->record());
     }
 };
 

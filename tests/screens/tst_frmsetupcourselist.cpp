@@ -153,54 +153,25 @@ private Q_SLOTS:
         QCOMPARE(m->strCourses.at(3), safe);
     }
 
-    void cancelAsks_data()
-    {
-        dataColumns<Answer, bool>({"answer", "escape"});
-        dataRow("yes", Answer::Yes, false);
-        dataRow("no", Answer::No, false);
-        dataRow("Esc, yes", Answer::Yes, true);
-    }
+    void doneOrCancel_data() { DialogHarness::closeRows(); }
 
-    void cancelAsks()
+    void doneOrCancel()
     {
-        QFETCH(Answer, answer);
-        QFETCH(bool, escape);
-        open([&](frmSetupCourseList &d) {
-            h->answerAbandon(answer);
-            d.txtCourse.at(0)->setText(QStringLiteral("Physics"));
-            DialogHarness::cancel(d, d.cmdCancel, escape);
-            QCOMPARE(d.isHidden(), answer == Answer::Yes);
-        });
-        QCOMPARE(m->strCourses.at(0), QStringLiteral("Course/Subject #1"));
-        QCOMPARE(mainCourses().first(), QStringLiteral("Course/Subject #1"));
-    }
-
-    void doneStoresTheSettings_data()
-    {
-        QTest::addColumn<bool>("blocked");
-        dataRow("stored", false);
-        dataRow("store fails", true);
-    }
-
-    void doneStoresTheSettings()
-    {
-        QFETCH(bool, blocked);
-        h->useStore(blocked);
+        QFETCH(Close, how);
+        h->useStore(how == Close::DoneStoreFails);
         makeDialog();
         open([&](frmSetupCourseList &d) {
-            if (blocked)
-                h->answerNotSaved();
             d.cmdChange->click();
             d.txtNewHeading->setText(QStringLiteral("Class:"));
             d.txtCourse.at(9)->setText(QStringLiteral("Drama"));
-            d.cmdDone->click();
-            QCOMPARE(d.isVisible(), blocked);
+            h->close(d, d.cmdDone, d.cmdCancel, how);
         });
         // What was not stored is not in effect either.
-        QCOMPARE(m->strCourses.at(9), blocked ? QString() : QStringLiteral("Drama"));
-        QCOMPARE(mainCourses().size(), blocked ? 3 : 4);
-        if (!blocked) {
-            QCOMPARE(h->stored().strCourseHeading, QStringLiteral("Class"));
+        const bool kept = how == Close::Done;
+        QCOMPARE(m->strCourses.at(9), kept ? QStringLiteral("Drama") : QString());
+        QCOMPARE(mainCourses().size(), kept ? 4 : 3);
+        if (kept) {
+            QCOMPARE(m->strCourseHeading, QStringLiteral("Class"));
             QCOMPARE(h->stored(), m->record());
         }
     }

@@ -193,26 +193,33 @@ private Q_SLOTS:
         QCOMPARE(m->strTeacherName, name);
     }
 
-    void cancelAsks_data()
-    {
-        dataColumns<Answer, bool>({"answer", "closed"});
-        dataRow("yes", Answer::Yes, true);
-        dataRow("no", Answer::No, false);
-    }
+    void doneOrCancel_data() { DialogHarness::closeRows(); }
 
-    void cancelAsks()
+    void doneOrCancel()
     {
-        QFETCH(Answer, answer);
-        QFETCH(bool, closed);
+        QFETCH(Close, how);
+        const SettingsStore &store = h->useStore(how == Close::DoneStoreFails);
+        makeDialog();
         open([&](frmSetupNameCourses &d) {
-            h->answerAbandon(answer);
             d.txtTName->setText(QStringLiteral("Bo"));
             d.optUnit->click();
-            d.cmdCancel->click();
-            QCOMPARE(d.isHidden(), closed);
+            h->close(d, d.cmdDone, d.cmdCancel, how);
         });
-        QCOMPARE(m->strTeacherName, QStringLiteral("Your Name Here..."));
-        QVERIFY(m->blnWeeklyPlans);
+        // What was not stored is not in effect either.
+        const bool kept = how == Close::Done;
+        QCOMPARE(m->strTeacherName,
+                 kept ? QStringLiteral("Bo") : QStringLiteral("Your Name Here..."));
+        QCOMPARE(m->blnWeeklyPlans, !kept);
+        QCOMPARE(QFile::exists(store.path()), kept);
+        if (how != Close::DoneStoreFails)
+            return;
+        const auto &prompt = platform->lastPrompt();
+        QVERIFY2(prompt.text.startsWith(QStringLiteral("Error ''")), qPrintable(prompt.text));
+        QVERIFY(prompt.text.endsWith(
+            QStringLiteral("'' occurred while storing data. The settings have not been saved.")));
+        QVERIFY(prompt.text.size() > 75); // the system's description is in between
+        QCOMPARE(prompt.buttons, Platform::Buttons::OK);
+        QCOMPARE(prompt.icon, Platform::Icon::Exclamation);
     }
 
     void weekControlsChooseWeeklyPlans_data()
@@ -453,29 +460,6 @@ private Q_SLOTS:
         open([](frmSetupNameCourses &d) { d.cmdDone->click(); });
         QVERIFY(dlg->isHidden());
         QCOMPARE(m->record(), before);
-    }
-
-    void failingStoreKeepsTheDialogOpen()
-    {
-        SettingsStore &store = h->useStore(true);
-        makeDialog();
-        open([&](frmSetupNameCourses &d) {
-            platform->answerMessage(Answer::OK, QString(), "Settings Not Saved");
-            d.txtTName->setText(QStringLiteral("Ann Lee"));
-            d.cmdDone->click();
-            QVERIFY(d.isVisible());
-            QCOMPARE(d.txtTName->text(), QStringLiteral("Ann Lee"));
-        });
-        const auto &prompt = platform->lastPrompt();
-        QVERIFY2(prompt.text.startsWith(QStringLiteral("Error ''")), qPrintable(prompt.text));
-        QVERIFY(prompt.text.endsWith(
-            QStringLiteral("'' occurred while storing data. The settings have not been saved.")));
-        QVERIFY(prompt.text.size() > 75); // the system's description is in between
-        QCOMPARE(prompt.buttons, Platform::Buttons::OK);
-        QCOMPARE(prompt.icon, Platform::Icon::Exclamation);
-        // What was not stored is not in effect either.
-        QCOMPARE(m->strTeacherName, QStringLiteral("Your Name Here..."));
-        QVERIFY(!QFile::exists(store.path()));
     }
 
     void helpButton()

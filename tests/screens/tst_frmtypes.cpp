@@ -111,52 +111,23 @@ private Q_SLOTS:
         });
     }
 
-    void cancelAsks_data()
-    {
-        dataColumns<Answer, bool>({"answer", "escape"});
-        dataRow("yes", Answer::Yes, false);
-        dataRow("no", Answer::No, false);
-        dataRow("Esc, yes", Answer::Yes, true);
-    }
+    void doneOrCancel_data() { DialogHarness::closeRows(); }
 
-    void cancelAsks()
+    void doneOrCancel()
     {
-        QFETCH(Answer, answer);
-        QFETCH(bool, escape);
-        open([&](frmTypes &d) {
-            h->answerAbandon(answer);
-            d.optType.at(2)->click();
-            DialogHarness::cancel(d, d.cmdCancel, escape);
-            QCOMPARE(d.isHidden(), answer == Answer::Yes);
-        });
-        QCOMPARE(h->platform.lastPrompt().icon, Platform::Icon::Question);
-        QCOMPARE(h->m.strFileExt, QStringLiteral("doc"));
-        QCOMPARE(h->m.strFileTypeName, QStringLiteral("Word Document"));
-    }
-
-    void doneStoresTheSettings_data()
-    {
-        QTest::addColumn<bool>("blocked");
-        dataRow("stored", false);
-        dataRow("store fails", true);
-    }
-
-    void doneStoresTheSettings()
-    {
-        QFETCH(bool, blocked);
-        h->useStore(blocked);
+        QFETCH(Close, how);
+        h->useStore(how == Close::DoneStoreFails);
         dlg = std::make_unique<frmTypes>(h->ctx);
         open([&](frmTypes &d) {
-            if (blocked)
-                h->answerNotSaved();
             d.optType.at(0)->click();
-            d.cmdDone->click();
-            // A failed store leaves the dialog open and the settings as they were.
-            QCOMPARE(d.isVisible(), blocked);
+            h->close(d, d.cmdDone, d.cmdCancel, how);
         });
-        QCOMPARE(h->m.strFileExt, blocked ? QStringLiteral("doc") : QStringLiteral("rtf"));
-        if (!blocked)
-            QCOMPARE(h->stored().strFileTypeName, QStringLiteral("Rich Text"));
+        const bool kept = how == Close::Done;
+        QCOMPARE(h->m.strFileExt, kept ? QStringLiteral("rtf") : QStringLiteral("doc"));
+        QCOMPARE(h->m.strFileTypeName,
+                 kept ? QStringLiteral("Rich Text") : QStringLiteral("Word Document"));
+        if (kept)
+            QCOMPARE(h->stored(), h->m.record());
     }
 };
 

@@ -402,80 +402,43 @@ private Q_SLOTS:
     }
 
     // The Done/Cancel flow every section heading and activity list dialog shares.
-    void cancelAsksBeforeForgetting_data()
+    void doneOrCancel_data()
     {
-        // escape: Esc instead of the Cancel button
-        dataColumns<QString, QString, bool, bool>({"dialog", "check", "escape", "yes"});
-        const QList<QPair<QString, QString>> dialogs = {
-            {"frmUnitGoal", "chkShowUnitGoal"},    {"frmDailyObj", "chkShowObj"},
-            {"frmSetupClosure", "chkShowClosure"}, {"frmUnitTopic", "chkShowTime"},
-            {"frmPeriodGroup", "chkPeriod"},       {"frmNote", "optParentheses"},
-            {"frmTasks", "optActivities"}};
-        for (const auto &[dialog, check] : dialogs) {
-            dataRow(qPrintable(dialog + QStringLiteral(", yes")), dialog, check, false, true);
-            dataRow(qPrintable(dialog + QStringLiteral(", no")), dialog, check, false, false);
-        }
-        dataRow("escape, yes", "frmUnitGoal", "chkShowUnitGoal", true, true);
-        dataRow("escape, no", "frmTasks", "optTasks", true, false);
-    }
-
-    void cancelAsksBeforeForgetting()
-    {
-        QFETCH(QString, dialog);
-        QFETCH(QString, check);
-        QFETCH(bool, escape);
-        QFETCH(bool, yes);
-        auto d = makeDialog(dialog, h->ctx);
-        h->open<SectionHeadingDialog>(*d, [&](SectionHeadingDialog &dlg) {
-            h->answerAbandon(yes ? Answer::Yes : Answer::No);
-            DialogHarness::click(child<QAbstractButton>(&dlg, check));
-            DialogHarness::cancel(dlg, dlg.cmdCancel, escape);
-            QCOMPARE(dlg.isVisible(), !yes);
-            dlg.hide();
-        });
-        QCOMPARE(h->platform.lastPrompt().buttons, Platform::Buttons::YesNo);
-        QCOMPARE(h->platform.lastPrompt().icon, Platform::Icon::Question);
-        QVERIFY(h->m.record() == SettingsRecord());
-        // The next showing starts again from the settings; Done then changes nothing.
-        h->open<SectionHeadingDialog>(
-            *d, [](SectionHeadingDialog &dlg) { DialogHarness::click(dlg.cmdDone); });
-        QVERIFY(h->m.record() == SettingsRecord());
-    }
-
-    void doneWritesTheSettings_data()
-    {
-        dataColumns<QString, QString, bool>({"dialog", "click", "blocked"});
+        dataColumns<QString, QString, Close>({"dialog", "click", "how"});
         const QList<QPair<QString, QString>> changes = {{"frmUnitGoal", "chkShowUnitGoal"},
-                                                        {"frmUnitTopic", "chkShowTopic"},
+                                                        {"frmUnitTopic", "chkShowTime"},
                                                         {"frmDailyObj", "chkShowObj"},
                                                         {"frmSetupClosure", "chkShowClosure"},
                                                         {"frmPeriodGroup", "optGroup"},
                                                         {"frmTasks", "optActivities"},
                                                         {"frmNote", "optOther"}};
         for (const auto &[dialog, click] : changes)
-            dataRow(qPrintable(dialog), dialog, click, false);
-        dataRow("store fails", "frmUnitGoal", "chkShowUnitGoal", true);
+            for (const auto &[name, how] : DialogHarness::closings())
+                dataRow(qPrintable(dialog + QStringLiteral(", ") + QLatin1String(name)), dialog,
+                        click, how);
     }
 
-    void doneWritesTheSettings()
+    void doneOrCancel()
     {
         QFETCH(QString, dialog);
         QFETCH(QString, click);
-        QFETCH(bool, blocked);
-        h->useStore(blocked);
+        QFETCH(Close, how);
+        h->useStore(how == Close::DoneStoreFails);
         auto d = makeDialog(dialog, h->ctx);
         h->open<SectionHeadingDialog>(*d, [&](SectionHeadingDialog &dlg) {
-            if (blocked)
-                h->answerNotSaved();
             DialogHarness::click(child<QAbstractButton>(&dlg, click));
-            DialogHarness::click(dlg.cmdDone);
-            // A failed store leaves the dialog open to try again.
-            QCOMPARE(dlg.isVisible(), blocked);
-            dlg.hide();
+            h->close(dlg, dlg.cmdDone, dlg.cmdCancel, how);
         });
-        if (!blocked) {
+        if (how == Close::Done) {
             QVERIFY(h->m.record() != SettingsRecord());
             QVERIFY(h->stored() == h->m.record());
+        } else if (how != Close::DoneStoreFails) {
+            QCOMPARE(h->platform.lastPrompt().icon, Platform::Icon::Question);
+            QVERIFY(h->m.record() == SettingsRecord());
+            // The next showing starts again from the settings.
+            h->open<SectionHeadingDialog>(
+                *d, [](SectionHeadingDialog &dlg) { DialogHarness::click(dlg.cmdDone); });
+            QVERIFY(h->m.record() == SettingsRecord());
         }
     }
 };
