@@ -73,9 +73,7 @@ private Q_SLOTS:
 
     void controlsCarryTheirNamesAndCaptions_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("tip");
+        dataColumns<QString, QString, QString>({"name", "caption", "tip"});
         dataRow("begin", "cmdBegin", "&Begin Plan",
                 "Start constructing the new Lesson Plan Document");
         dataRow("settings", "cmdSettings", "Change &Settings",
@@ -99,9 +97,8 @@ private Q_SLOTS:
 
     void controlsCarryTheirNamesAndCaptions()
     {
-        QFETCH(QString, name);
-        QFETCH(QString, caption);
-        QFETCH(QString, tip);
+        const auto [name, caption, tip] =
+            fetchRow<QString, QString, QString>({"name", "caption", "tip"});
         auto *control = w->findChild<QAbstractButton *>(name);
         QVERIFY2(control, qPrintable(name));
         QCOMPARE(control->text(), caption);
@@ -147,9 +144,7 @@ private Q_SLOTS:
 
     void labelsCarryTheHeadings_data()
     {
-        QTest::addColumn<QString>("label");
-        QTest::addColumn<QString>("heading");
-        QTest::addColumn<QString>("caption");
+        dataColumns<QString, QString, QString>({"label", "heading", "caption"});
         dataRow("period", "lblPdGrp", "Period", "Period/&Group (Period):");
         dataRow("period, long", "lblPdGrp", "Instructional Group Designation",
                 "Period/&Group (Instruc...):");
@@ -162,9 +157,8 @@ private Q_SLOTS:
 
     void labelsCarryTheHeadings()
     {
-        QFETCH(QString, label);
-        QFETCH(QString, heading);
-        QFETCH(QString, caption);
+        const auto [label, heading, caption] =
+            fetchRow<QString, QString, QString>({"label", "heading", "caption"});
         (label == QLatin1String("lblPdGrp") ? m->strPeriodHeading : m->strClosureHeading) = heading;
         activate();
         QCOMPARE(w->findChild<QLabel *>(label)->text(), caption);
@@ -198,24 +192,18 @@ private Q_SLOTS:
 
     void weeklyOrUnitLabels_data()
     {
-        QTest::addColumn<bool>("weekly");
-        QTest::addColumn<bool>("showDailyObj");
-        QTest::addColumn<bool>("showTimeline");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<bool>("objectiveShown");
-        QTest::addColumn<QString>("weekOrUnit");
+        dataColumns<bool, bool, bool, QString, bool, QString>(
+            {"weekly", "showDailyObj", "showTimeline", "caption", "objectiveShown", "weekOrUnit"});
         dataRow("weekly", true, true, false, "Daily &Objective (Daily Objective):", true, "Week");
         dataRow("unit, no timeline", false, true, false, "&Time Frame (Timeline):", false, "Unit");
     }
 
     void weeklyOrUnitLabels()
     {
-        QFETCH(bool, weekly);
-        QFETCH(bool, showDailyObj);
-        QFETCH(bool, showTimeline);
-        QFETCH(QString, caption);
-        QFETCH(bool, objectiveShown);
-        QFETCH(QString, weekOrUnit);
+        const auto [weekly, showDailyObj, showTimeline, caption, objectiveShown, weekOrUnit] =
+            fetchRow<bool, bool, bool, QString, bool, QString>({"weekly", "showDailyObj",
+                                                                "showTimeline", "caption",
+                                                                "objectiveShown", "weekOrUnit"});
         m->blnWeeklyPlans = weekly;
         m->blnShowDailyObj = showDailyObj;
         m->blnShowTimeline = showTimeline;
@@ -288,9 +276,7 @@ private Q_SLOTS:
 
     void carriedOverObjectiveIsFlagged_data()
     {
-        QTest::addColumn<QString>("objective");
-        QTest::addColumn<bool>("unchangedShown");
-        QTest::addColumn<bool>("continueShown");
+        dataColumns<QString, bool, bool>({"objective", "unchangedShown", "continueShown"});
         dataRow("plain", "Solve linear equations", true, true);
         dataRow("continued", "Solve linear equations (cont.)", true, false);
         dataRow("blank", "   ", false, false);
@@ -298,9 +284,8 @@ private Q_SLOTS:
 
     void carriedOverObjectiveIsFlagged()
     {
-        QFETCH(QString, objective);
-        QFETCH(bool, unchangedShown);
-        QFETCH(bool, continueShown);
+        const auto [objective, unchangedShown, continueShown] =
+            fetchRow<QString, bool, bool>({"objective", "unchangedShown", "continueShown"});
         w->lblUnchanged->hide();
         w->cmdContinue->hide();
         w->cmdNewUnit->show();
@@ -328,11 +313,8 @@ private Q_SLOTS:
 
     void focusGoesToTheFirstMissingEntry_data()
     {
-        QTest::addColumn<bool>("weekly");
-        QTest::addColumn<int>("course");
-        QTest::addColumn<QString>("period");
-        QTest::addColumn<QString>("unit");
-        QTest::addColumn<QString>("focused");
+        dataColumns<bool, int, QString, QString, QString>(
+            {"weekly", "course", "period", "unit", "focused"});
         dataRow("no course", true, -1, "", "", "cboCourses");
         dataRow("no period", true, 0, "  ", "", "txtPeriod");
         dataRow("no month", true, 0, "3", "", "cboMonth");
@@ -341,11 +323,9 @@ private Q_SLOTS:
 
     void focusGoesToTheFirstMissingEntry()
     {
-        QFETCH(bool, weekly);
-        QFETCH(int, course);
-        QFETCH(QString, period);
-        QFETCH(QString, unit);
-        QFETCH(QString, focused);
+        const auto [weekly, course, period, unit, focused] =
+            fetchRow<bool, int, QString, QString, QString>(
+                {"weekly", "course", "period", "unit", "focused"});
         m->blnWeeklyPlans = weekly;
         w->showMain();
         QApplication::setActiveWindow(w.get());
@@ -442,12 +422,9 @@ private Q_SLOTS:
 
     void exitAsksBeforeGivingUpAnUnsavedPlan_data()
     {
-        QTest::addColumn<QString>("saved");
-        QTest::addColumn<QString>("printed");
-        QTest::addColumn<QString>("document");
-        QTest::addColumn<bool>("byButton");
-        QTest::addColumn<QString>("question"); // empty: nothing is asked
-        QTest::addColumn<Answer>("answer");
+        // question: empty: nothing is asked
+        dataColumns<QString, QString, QString, bool, QString, Answer>(
+            {"saved", "printed", "document", "byButton", "question", "answer"});
         const QString neither = QStringLiteral(
             "The current Lesson Plan has not been printed or saved.\r\nExit anyway?");
         const QString printedOnly = QStringLiteral(
@@ -461,12 +438,9 @@ private Q_SLOTS:
 
     void exitAsksBeforeGivingUpAnUnsavedPlan()
     {
-        QFETCH(QString, saved);
-        QFETCH(QString, printed);
-        QFETCH(QString, document);
-        QFETCH(bool, byButton);
-        QFETCH(QString, question);
-        QFETCH(Answer, answer);
+        const auto [saved, printed, document, byButton, question, answer] =
+            fetchRow<QString, QString, QString, bool, QString, Answer>(
+                {"saved", "printed", "document", "byButton", "question", "answer"});
         w->showMain();
         QWidget other;
         other.show();

@@ -64,9 +64,7 @@ private Q_SLOTS:
 
     void reminder_data()
     {
-        QTest::addColumn<QString>("saved");
-        QTest::addColumn<QString>("printed");
-        QTest::addColumn<QString>("status");
+        dataColumns<QString, QString, QString>({"saved", "printed", "status"});
         dataRow("neither", "N", "N", "The current Lesson Plan has not been printed or saved.");
         dataRow("saved", "Y", "N", "The current Lesson Plan has been saved but not printed.");
         dataRow("printed", "N", "Y", "The current Lesson Plan has been printed but not saved.");
@@ -75,9 +73,8 @@ private Q_SLOTS:
 
     void reminder()
     {
-        QFETCH(QString, saved);
-        QFETCH(QString, printed);
-        QFETCH(QString, status);
+        const auto [saved, printed, status] =
+            fetchRow<QString, QString, QString>({"saved", "printed", "status"});
         m->strPlanSaved = saved;
         m->strPlanPrinted = printed;
         QCOMPARE(w->completion->GetSavePrintStatus(), status);
@@ -86,10 +83,7 @@ private Q_SLOTS:
 
     void clearingAsksWhileSomethingIsNotDone_data()
     {
-        QTest::addColumn<QString>("saved");
-        QTest::addColumn<QString>("printed");
-        QTest::addColumn<Answer>("answer");
-        QTest::addColumn<bool>("cleared");
+        dataColumns<QString, QString, Answer, bool>({"saved", "printed", "answer", "cleared"});
         dataRow("both done, nothing asked", "Y", "Y", Answer::OK, true);
         dataRow("only saved, No", "Y", "N", Answer::No, false);
         dataRow("only printed, Yes", "N", "Y", Answer::Yes, true);
@@ -97,10 +91,8 @@ private Q_SLOTS:
 
     void clearingAsksWhileSomethingIsNotDone()
     {
-        QFETCH(QString, saved);
-        QFETCH(QString, printed);
-        QFETCH(Answer, answer);
-        QFETCH(bool, cleared);
+        const auto [saved, printed, answer, cleared] =
+            fetchRow<QString, QString, Answer, bool>({"saved", "printed", "answer", "cleared"});
         beginPlan();
         const QString before = dumpDocument(*w->RTxtComposite);
         m->strPlanSaved = saved;
@@ -230,11 +222,8 @@ private Q_SLOTS:
 
     void newPlanRunsPrintSaveClearInOrder_data()
     {
-        QTest::addColumn<bool>("print");
-        QTest::addColumn<bool>("save");
-        QTest::addColumn<bool>("clear");
-        QTest::addColumn<QString>("reminder");
-        QTest::addColumn<bool>("cleared");
+        dataColumns<bool, bool, bool, QString, bool>(
+            {"print", "save", "clear", "reminder", "cleared"});
         dataRow("all three: nothing to remind", true, true, true, QString(), true);
         dataRow("save and clear", false, true, true,
                 "The current Lesson Plan has been saved but not printed.", true);
@@ -243,11 +232,9 @@ private Q_SLOTS:
 
     void newPlanRunsPrintSaveClearInOrder()
     {
-        QFETCH(bool, print);
-        QFETCH(bool, save);
-        QFETCH(bool, clear);
-        QFETCH(QString, reminder);
-        QFETCH(bool, cleared);
+        const auto [print, save, clear, reminder, cleared] =
+            fetchRow<bool, bool, bool, QString, bool>(
+                {"print", "save", "clear", "reminder", "cleared"});
         beginPlan();
         const qsizetype before = platform->prompts().size();
         newPlan(print, save, clear);

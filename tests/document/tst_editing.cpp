@@ -1,7 +1,6 @@
 // Hand editing of the Lesson Plan Document: the formatting commands, the program's own cut, copy
 // and paste with the copy buffer, the keys the document handles, the editing tools and menu, and
 // the large editor with the document's journey there and back.
-#include "app/frmmain.h"
 #include "document/clipboard.h"
 #include "document/editing.h"
 #include "document/frmlarge.h"
@@ -10,7 +9,7 @@
 #include "platform/ui.h"
 #include "support/datarows.h"
 #include "support/docdump.h"
-#include "support/scriptedplatform.h"
+#include "support/planfixture.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -19,10 +18,8 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTest>
 #include <QTextBlock>
-#include <memory>
 
 namespace
 {
@@ -67,36 +64,11 @@ QString sizes(const RichTextBox *doc)
     return runs.join(u' ');
 }
 
-// The markers a run carries in the document dump.
-QString marked(const QString &text, bool bold, bool italic, bool underline)
-{
-    QString out = text;
-    if (underline)
-        out = QStringLiteral("[U]") + out + QStringLiteral("[/U]");
-    if (italic)
-        out = QStringLiteral("[I]") + out + QStringLiteral("[/I]");
-    if (bold)
-        out = QStringLiteral("[B]") + out + QStringLiteral("[/B]");
-    return out;
-}
-
 } // namespace
 
-class TestEditing : public QObject
+class TestEditing : public planfixture::WindowTest
 {
     Q_OBJECT
-
-    std::unique_ptr<LessonPlanModule> m;
-    std::unique_ptr<ScriptedPlatform> platform;
-    std::unique_ptr<frmMain> w;
-
-    // A plan under way: the document white, editable and filled.
-    void prepareDocument(RichTextBox *doc)
-    {
-        doc->setEnabled(true);
-        doc->setBackColor(ui::white());
-        fillDocument(doc);
-    }
 
     frmLarge *openLarge()
     {
@@ -111,8 +83,11 @@ class TestEditing : public QObject
     // The window a row runs in: the main window, or the large editor (shown on its own).
     QWidget *window(const QString &name)
     {
-        if (name == QLatin1String("large"))
-            return openLarge();
+        if (name == QLatin1String("large")) {
+            frmLarge *large = openLarge();
+            fillDocument(large->RTxtComposite);
+            return large;
+        }
         return w.get();
     }
     RichTextBox *documentOf(QWidget *window)
@@ -171,55 +146,45 @@ class TestEditing : public QObject
     }
 
 private Q_SLOTS:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-
     void init()
     {
-        m = std::make_unique<LessonPlanModule>();
-        platform = std::make_unique<ScriptedPlatform>();
-        w = std::make_unique<frmMain>(*m, *platform);
-        w->Form_Load();
+        load();
         w->showMain();
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
-        prepareDocument(w->RTxtComposite);
+        // A plan under way: the document white, editable and filled.
+        w->RTxtComposite->setEnabled(true);
+        w->RTxtComposite->setBackColor(ui::white());
+        fillDocument(w->RTxtComposite);
         QCOMPARE(dumpDocument(*w->RTxtComposite), startDump);
         QCOMPARE(sizes(w->RTxtComposite), startSizes);
     }
 
-    void cleanup()
-    {
-        platform->verifyAllAnswered();
-        w.reset();
-    }
+    void cleanup() { finish(); }
 
     // Each command of the table on a selection, from the menu and from the tools, starting
     // from plain text and from text with every attribute on.
     void formatting_data()
     {
-        QTest::addColumn<QString>("windowName");
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<bool>("fromFull");
-        QTest::addColumn<QString>("expected");
+        dataColumns<QString, QString, bool, QString>(
+            {"windowName", "control", "fromFull", "expected"});
         struct Row {
             const char *menu;
             const char *button;
-            bool bold, italic, underline;
+            const char *beta;
         };
         const Row table[] = {
-            {"mnuBold", "cmdBold", true, false, false},
-            {"mnuItalic", "cmdItalic", false, true, false},
-            {"mnuUnderline", "cmdUnderline", false, false, true},
-            {"mnuBoldItalic", "cmdBoldItalic", true, true, false},
-            {"mnuItalicUnderline", "cmdItalicUnderline", false, true, true},
-            {"mnuPlain", "cmdPlainText", false, false, false},
+            {"mnuBold", "cmdBold", "[B]beta[/B]"},
+            {"mnuItalic", "cmdItalic", "[I]beta[/I]"},
+            {"mnuUnderline", "cmdUnderline", "[U]beta[/U]"},
+            {"mnuBoldItalic", "cmdBoldItalic", "[B][I]beta[/I][/B]"},
+            {"mnuItalicUnderline", "cmdItalicUnderline", "[I][U]beta[/U][/I]"},
+            {"mnuPlain", "cmdPlainText", "beta"},
         };
         for (const char *windowName : {"main", "large"}) {
             for (const Row &row : table) {
-                const QString expected =
-                    QStringLiteral("alpha ") +
-                    marked(QStringLiteral("beta"), row.bold, row.italic, row.underline) +
-                    QStringLiteral(" gamma\n[I]second[/I] line");
+                const QString expected = QStringLiteral("alpha ") + QLatin1String(row.beta) +
+                                         QStringLiteral(" gamma\n[I]second[/I] line");
                 for (const char *control : {row.menu, row.button}) {
                     for (bool full : {false, true}) {
                         QTest::addRow("%s %s from %s", windowName, control,
@@ -233,14 +198,11 @@ private Q_SLOTS:
 
     void formatting()
     {
-        QFETCH(QString, windowName);
-        QFETCH(QString, control);
-        QFETCH(bool, fromFull);
-        QFETCH(QString, expected);
+        const auto [windowName, control, fromFull, expected] =
+            fetchRow<QString, QString, bool, QString>(
+                {"windowName", "control", "fromFull", "expected"});
         QWidget *win = window(windowName);
         RichTextBox *doc = documentOf(win);
-        if (win != w.get())
-            fillDocument(doc);
         select(doc, 6, 4);
         docedit::setFormat(doc, fromFull, fromFull, fromFull);
         select(doc, 6, 4);
@@ -276,90 +238,61 @@ private Q_SLOTS:
 
     void clipboardCommands_data()
     {
-        QTest::addColumn<QString>("windowName");
-        QTest::addColumn<QString>("script");
-        QTest::addColumn<QString>("expected");
-        QTest::addColumn<QString>("clipboard");
-        QTest::addColumn<QString>("clipText");
-        QTest::addColumn<bool>("pasted");
-        const QString tail = QStringLiteral("alpha [B]beta[/B] gamma\n[I]second[/I] line");
+        dataColumns<QString, QString, QString, QString, QString, bool>(
+            {"windowName", "script", "expected", "clipboard", "clipText", "pasted"});
+        const QString tail = startDump;
+        const QString b = QStringLiteral("beta"), bb = QStringLiteral("[B]beta[/B]");
+        const QString lines = QStringLiteral("gamma\r\nsecond");
         for (const char *win : {"main", "large"}) {
-            auto row = [win](const char *name) -> QTestData & {
-                return QTest::addRow("%s: %s", win, name);
+            auto add = [win](const char *name, const char *script, const QString &expected,
+                             const QString &clipboard, const QString &clipText, bool pasted) {
+                QTest::addRow("%s: %s", win, name)
+                    << QString::fromLatin1(win) << QString::fromLatin1(script) << expected
+                    << clipboard << clipText << pasted;
             };
-            row("copy and paste keeps bold")
-                << win << "sel 6 4; menu mnuCopy; end; menu mnuPaste" << tail + "[B]beta[/B]"
-                << "beta"
-                << "beta" << true;
-            row("tool buttons") << win << "sel 6 4; button cmdCopy; end; button cmdPaste"
-                                << tail + "[B]beta[/B]"
-                                << "beta"
-                                << "beta" << true;
-            row("ctrl+v runs the program's paste")
-                << win << "sel 6 4; menu mnuCopy; end; key ctrl+v" << tail + "[B]beta[/B]"
-                << "beta"
-                << "beta" << true;
-            row("shift+insert runs the program's paste")
-                << win << "sel 6 4; menu mnuCopy; end; key shift+insert" << tail + "[B]beta[/B]"
-                << "beta"
-                << "beta" << true;
-            row("another program's text goes in plain")
-                << win << "sel 6 4; menu mnuCopy; clip Beta!; end; menu mnuPaste" << tail + "Beta!"
-                << "Beta!"
-                << "beta" << true;
-            row("RTF source from another program is text")
-                << win << "clip {\\rtf1 {\\b x}}; end; key ctrl+v" << tail + "{\\rtf1 {\\b x}}"
-                << "{\\rtf1 {\\b x}}" << QString() << true;
-            row("cut comes back plain") << win << "sel 6 4; menu mnuCut; menu mnuPaste"
-                                        << "alpha beta gamma\n[I]second[/I] line"
-                                        << "beta" << QString() << true;
-            row("cut leaves the copy buffer")
-                << win << "sel 0 5; menu mnuCopy; sel 6 4; button cmdCut"
-                << "alpha  gamma\n[I]second[/I] line"
-                << "beta"
-                << "alpha" << false;
-            row("paste replaces the selection")
-                << win << "sel 6 4; menu mnuCopy; sel 0 5; menu mnuPaste"
-                << "[B]beta[/B] [B]beta[/B] gamma\n[I]second[/I] line"
-                << "beta"
-                << "beta" << true;
-            row("lines copied keep their form")
-                << win << "sel 11 12; menu mnuCopy; end; menu mnuPaste"
-                << tail + "gamma\n[I]second[/I]"
-                << "gamma\r\nsecond"
-                << "gamma\r\nsecond" << true;
-            row("line breaks handed back as LF")
-                << win << "sel 11 12; menu mnuCopy; lfclip; end; menu mnuPaste"
-                << tail + "gamma\n[I]second[/I]"
-                << "gamma\nsecond"
-                << "gamma\r\nsecond" << true;
-            row("empty clipboard keeps the selection")
-                << win << "clip ; sel 6 4; menu mnuPaste" << tail << QString() << QString() << true;
-            row("copy of nothing keeps the clipboard")
-                << win << "clip elsewhere; sel 3 0; menu mnuCopy" << tail << "elsewhere"
-                << QString() << false;
-            row("tab indents with four blanks") << win << "sel 6 4; key tab"
-                                                << "alpha     [B]beta[/B] gamma\n[I]second[/I] line"
-                                                << QString() << QString() << false;
-            row("shift+tab indents too") << win << "sel 0 0; key backtab"
-                                         << "    " + tail << QString() << QString() << false;
+            add("copy and paste keeps bold", "sel 6 4; menu mnuCopy; end; menu mnuPaste", tail + bb,
+                b, b, true);
+            add("tool buttons", "sel 6 4; button cmdCopy; end; button cmdPaste", tail + bb, b, b,
+                true);
+            add("ctrl+v runs the program's paste", "sel 6 4; menu mnuCopy; end; key ctrl+v",
+                tail + bb, b, b, true);
+            add("shift+insert runs the program's paste",
+                "sel 6 4; menu mnuCopy; end; key shift+insert", tail + bb, b, b, true);
+            add("another program's text goes in plain",
+                "sel 6 4; menu mnuCopy; clip Beta!; end; menu mnuPaste", tail + "Beta!", "Beta!", b,
+                true);
+            add("RTF source from another program is text", "clip {\\rtf1 {\\b x}}; end; key ctrl+v",
+                tail + "{\\rtf1 {\\b x}}", "{\\rtf1 {\\b x}}", QString(), true);
+            add("cut comes back plain", "sel 6 4; menu mnuCut; menu mnuPaste",
+                "alpha beta gamma\n[I]second[/I] line", b, QString(), true);
+            add("cut leaves the copy buffer", "sel 0 5; menu mnuCopy; sel 6 4; button cmdCut",
+                "alpha  gamma\n[I]second[/I] line", b, "alpha", false);
+            add("paste replaces the selection", "sel 6 4; menu mnuCopy; sel 0 5; menu mnuPaste",
+                bb + " " + bb + " gamma\n[I]second[/I] line", b, b, true);
+            add("lines copied keep their form", "sel 11 12; menu mnuCopy; end; menu mnuPaste",
+                tail + "gamma\n[I]second[/I]", lines, lines, true);
+            add("line breaks handed back as LF",
+                "sel 11 12; menu mnuCopy; lfclip; end; menu mnuPaste",
+                tail + "gamma\n[I]second[/I]", "gamma\nsecond", lines, true);
+            add("empty clipboard keeps the selection", "clip ; sel 6 4; menu mnuPaste", tail,
+                QString(), QString(), true);
+            add("copy of nothing keeps the clipboard", "clip elsewhere; sel 3 0; menu mnuCopy",
+                tail, "elsewhere", QString(), false);
+            add("tab indents with four blanks", "sel 6 4; key tab",
+                "alpha     [B]beta[/B] gamma\n[I]second[/I] line", QString(), QString(), false);
+            add("shift+tab indents too", "sel 0 0; key backtab", "    " + tail, QString(),
+                QString(), false);
         }
     }
 
     void clipboardCommands()
     {
-        QFETCH(QString, windowName);
-        QFETCH(QString, script);
-        QFETCH(QString, expected);
-        QFETCH(QString, clipboard);
-        QFETCH(QString, clipText);
-        QFETCH(bool, pasted);
+        const auto [windowName, script, expected, clipboard, clipText, pasted] =
+            fetchRow<QString, QString, QString, QString, QString, bool>(
+                {"windowName", "script", "expected", "clipboard", "clipText", "pasted"});
         QWidget *win = window(windowName);
         RichTextBox *doc = documentOf(win);
-        if (win != w.get()) {
-            fillDocument(doc);
-            QCOMPARE(sizes(doc), startSizes);
-        }
+        QCOMPARE(sizes(doc), startSizes);
         doc->setFocus();
 
         run(win, script);
@@ -386,10 +319,7 @@ private Q_SLOTS:
 
     void mouseInDocument_data()
     {
-        QTest::addColumn<QString>("windowName");
-        QTest::addColumn<int>("button");
-        QTest::addColumn<bool>("toolsShown");
-        QTest::addColumn<bool>("menuShown");
+        dataColumns<QString, int, bool, bool>({"windowName", "button", "toolsShown", "menuShown"});
         dataRow("main left", "main", int(Qt::LeftButton), true, false);
         dataRow("main right", "main", int(Qt::RightButton), false, true);
         dataRow("large left", "large", int(Qt::LeftButton), false, false);
@@ -398,10 +328,8 @@ private Q_SLOTS:
 
     void mouseInDocument()
     {
-        QFETCH(QString, windowName);
-        QFETCH(int, button);
-        QFETCH(bool, toolsShown);
-        QFETCH(bool, menuShown);
+        const auto [windowName, button, toolsShown, menuShown] =
+            fetchRow<QString, int, bool, bool>({"windowName", "button", "toolsShown", "menuShown"});
         QWidget *win = window(windowName);
         RichTextBox *doc = documentOf(win);
         auto *menu = win->findChild<QMenu *>(QStringLiteral("mnuEdit"));
@@ -454,25 +382,20 @@ private Q_SLOTS:
 
     void largeEditorSize_data()
     {
-        QTest::addColumn<QSize>("screen");
-        QTest::addColumn<int>("points");
-        dataRow("800x600", QSize(800, 600), 11);
+        dataColumns<QSize, int>({"screen", "points"});
         dataRow("1024x675", QSize(1024, 675), 11);
         dataRow("1024x676", QSize(1024, 676), 12);
-        dataRow("1920x1080", QSize(1920, 1080), 12);
     }
 
     void largeEditorSize()
     {
-        QFETCH(QSize, screen);
-        QFETCH(int, points);
+        const auto [screen, points] = fetchRow<QSize, int>({"screen", "points"});
         QCOMPARE(frmLarge::fontSizeFor(screen), points);
     }
 
     void largeEditorControls_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("caption");
+        dataColumns<QString, QString>({"name", "caption"});
         dataRow("return", "cmdReturn", "&Return to Design Screen");
         dataRow("indents", "lblIndents", "''TAB'' key indents text.");
         dataRow("plain", "mnuPlain", "Reset &Text Formatting");
@@ -484,8 +407,7 @@ private Q_SLOTS:
 
     void largeEditorControls()
     {
-        QFETCH(QString, name);
-        QFETCH(QString, caption);
+        const auto [name, caption] = fetchRow<QString, QString>({"name", "caption"});
         frmLarge *large = w->editing->largeEditor();
         QCOMPARE(large->windowTitle(), QStringLiteral("CURRENT PLAN UNDER CONSTRUCTION"));
         QString text;
@@ -566,10 +488,7 @@ private Q_SLOTS:
     // What the single-entry fields do when they get the focus.
     void clipboardNormalisation_data()
     {
-        QTest::addColumn<QString>("clipText");
-        QTest::addColumn<QString>("clipRTF");
-        QTest::addColumn<QString>("before");
-        QTest::addColumn<QString>("after");
+        dataColumns<QString, QString, QString, QString>({"clipText", "clipRTF", "before", "after"});
         const QString rtf = QStringLiteral("{\\rtf1\\ansi {\\b beta}}");
         dataRow("rich form on the clipboard", "beta", rtf, rtf, "beta");
         dataRow("plain text stays", "beta", rtf, "beta", "beta");
@@ -579,10 +498,9 @@ private Q_SLOTS:
 
     void clipboardNormalisation()
     {
-        QFETCH(QString, clipText);
-        QFETCH(QString, clipRTF);
-        QFETCH(QString, before);
-        QFETCH(QString, after);
+        const auto [clipText, clipRTF, before, after] =
+            fetchRow<QString, QString, QString, QString>(
+                {"clipText", "clipRTF", "before", "after"});
         m->strClipText = clipText;
         m->strClipRTF = clipRTF;
         platform->clipboard = before;

@@ -29,10 +29,7 @@ class TestFileNames : public QObject
 private Q_SLOTS:
     void planName_data()
     {
-        QTest::addColumn<bool>("weekly");
-        QTest::addColumn<bool>("abbrev");
-        QTest::addColumn<bool>("period");
-        QTest::addColumn<QString>("name");
+        dataColumns<bool, bool, bool, QString>({"weekly", "abbrev", "period", "name"});
         dataRow("weekly, period", true, false, true,
                 "LPlans-- A. Teacher  Algebra 1  Period 3  Week of Sep "
                 "14 2009.doc");
@@ -44,10 +41,8 @@ private Q_SLOTS:
 
     void planName()
     {
-        QFETCH(bool, weekly);
-        QFETCH(bool, abbrev);
-        QFETCH(bool, period);
-        QFETCH(QString, name);
+        const auto [weekly, abbrev, period, name] =
+            fetchRow<bool, bool, bool, QString>({"weekly", "abbrev", "period", "name"});
         PlanNameParts p = teacherAlgebra();
         p.weekly = weekly;
         p.useSchoolAbbrev = abbrev;
@@ -58,10 +53,7 @@ private Q_SLOTS:
 
     void entriesAreMadeSafe_data()
     {
-        QTest::addColumn<QString>("course");
-        QTest::addColumn<QString>("period");
-        QTest::addColumn<QString>("topic");
-        QTest::addColumn<QString>("name");
+        dataColumns<QString, QString, QString, QString>({"course", "period", "topic", "name"});
         dataRow("default course name", "Course/Subject #1", "3", "x",
                 "LPlans-- A. Teacher  Course_Subject #1  Period 3  Unit Plan 'x'.doc");
         dataRow("all nine characters", "a/b\\c*d:e<f>g|h`i?j", "3", "x",
@@ -75,10 +67,8 @@ private Q_SLOTS:
 
     void entriesAreMadeSafe()
     {
-        QFETCH(QString, course);
-        QFETCH(QString, period);
-        QFETCH(QString, topic);
-        QFETCH(QString, name);
+        const auto [course, period, topic, name] =
+            fetchRow<QString, QString, QString, QString>({"course", "period", "topic", "name"});
         PlanNameParts p = teacherAlgebra();
         p.weekly = false;
         p.course = course;
@@ -91,9 +81,7 @@ private Q_SLOTS:
 
     void fileNameSafe_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("safe");
-        QTest::addColumn<bool>("replaced");
+        dataColumns<QString, QString, bool>({"text", "safe", "replaced"});
         dataRow("plain", "Algebra 1", "Algebra 1", false);
         dataRow("quote only", "The \"best\"", "The ''best''", false);
         dataRow("slash", "Mr./Ms. Teacher", "Mr._Ms. Teacher", true);
@@ -101,9 +89,8 @@ private Q_SLOTS:
 
     void fileNameSafe()
     {
-        QFETCH(QString, text);
-        QFETCH(QString, safe);
-        QFETCH(bool, replaced);
+        const auto [text, safe, replaced] =
+            fetchRow<QString, QString, bool>({"text", "safe", "replaced"});
         bool any = !replaced;
         QCOMPARE(::fileNameSafe(text, &any), safe);
         QCOMPARE(any, replaced);
@@ -114,16 +101,14 @@ private Q_SLOTS:
 
     void folderJoining_data()
     {
-        QTest::addColumn<QString>("folder");
-        QTest::addColumn<QString>("path");
+        dataColumns<QString, QString>({"folder", "path"});
         dataRow("no trailing separator", "/home/t/Plans", "/home/t/Plans/x.doc");
         dataRow("trailing separator", "/home/t/Plans/", "/home/t/Plans/x.doc");
     }
 
     void folderJoining()
     {
-        QFETCH(QString, folder);
-        QFETCH(QString, path);
+        const auto [folder, path] = fetchRow<QString, QString>({"folder", "path"});
         QCOMPARE(pathInFolder(folder, QStringLiteral("x.doc")), path);
         QCOMPARE(folderForDisplay(folder),
                  QDir::toNativeSeparators(QStringLiteral("/home/t/Plans/")));
@@ -132,9 +117,7 @@ private Q_SLOTS:
 
     void samePath_data()
     {
-        QTest::addColumn<QString>("a");
-        QTest::addColumn<QString>("b");
-        QTest::addColumn<bool>("same");
+        dataColumns<QString, QString, bool>({"a", "b", "same"});
         dataRow("doubled separator", "/p//x.doc", "/p/x.doc", true);
         dataRow("other file", "/p/x.doc", "/p/y.doc", false);
 #if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
@@ -146,16 +129,13 @@ private Q_SLOTS:
 
     void samePath()
     {
-        QFETCH(QString, a);
-        QFETCH(QString, b);
-        QFETCH(bool, same);
+        const auto [a, b, same] = fetchRow<QString, QString, bool>({"a", "b", "same"});
         QCOMPARE(samePlanPath(a, b), same);
     }
 
     void rtfHead_data()
     {
-        QTest::addColumn<QByteArray>("head");
-        QTest::addColumn<bool>("rtf");
+        dataColumns<QByteArray, bool>({"head", "rtf"});
         dataRow("exactly five", QByteArray("{\\rtf"), true);
         dataRow("short", QByteArray("{\\rt"), false);
         dataRow("text", QByteArray("Monday"), false);
@@ -165,8 +145,7 @@ private Q_SLOTS:
 
     void rtfHead()
     {
-        QFETCH(QByteArray, head);
-        QFETCH(bool, rtf);
+        const auto [head, rtf] = fetchRow<QByteArray, bool>({"head", "rtf"});
         QCOMPARE(beginsAsRtf(head), rtf);
     }
 };

@@ -129,10 +129,7 @@ private Q_SLOTS:
 
     void listingFromTheTickedKinds_data()
     {
-        QTest::addColumn<bool>("texts");
-        QTest::addColumn<bool>("materials");
-        QTest::addColumn<QString>("listing");
-        QTest::addColumn<QString>("written");
+        dataColumns<bool, bool, QString, QString>({"texts", "materials", "listing", "written"});
         const QString t = QStringLiteral("Text(s): Algebra 1;   Workbook\n");
         const QString r = QStringLiteral("Resource(s): Tiles\n");
         const QString mm = QStringLiteral("Materials/Supplies/Technology: Rulers;   Tape");
@@ -144,10 +141,8 @@ private Q_SLOTS:
 
     void listingFromTheTickedKinds()
     {
-        QFETCH(bool, texts);
-        QFETCH(bool, materials);
-        QFETCH(QString, listing);
-        QFETCH(QString, written);
+        const auto [texts, materials, listing, written] =
+            fetchRow<bool, bool, QString, QString>({"texts", "materials", "listing", "written"});
         toMaterialsStep();
         for (int i : {0, 1}) {
             ui::setTicked(w->lstTexts, i, texts);
@@ -170,10 +165,7 @@ private Q_SLOTS:
 
     void editorDoneHandsTheListingBack_data()
     {
-        QTest::addColumn<QString>("listing");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<QString>("field");
+        dataColumns<QString, QString, QString, QString>({"listing", "typed", "shown", "field"});
         dataRow("unchanged", "Text(s): A\n\n", "", "Text(s): A\n", "Text(s): A");
         dataRow("several breaks stripped", "Resource(s): B\nMaterials/Supplies/Technology: C\n\n\n",
                 " and D", "Resource(s): B\nMaterials/Supplies/Technology: C and D\n",
@@ -184,10 +176,8 @@ private Q_SLOTS:
 
     void editorDoneHandsTheListingBack()
     {
-        QFETCH(QString, listing);
-        QFETCH(QString, typed);
-        QFETCH(QString, shown);
-        QFETCH(QString, field);
+        const auto [listing, typed, shown, field] =
+            fetchRow<QString, QString, QString, QString>({"listing", "typed", "shown", "field"});
         toMaterialsStep();
         w->txtSample->setPlainText(listing);
         inEditor([&](frmEditMat &d) {
@@ -212,9 +202,7 @@ private Q_SLOTS:
 
     void enterTwiceAtTheEnd_data()
     {
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<bool>("accepted");
-        QTest::addColumn<QString>("shown");
+        dataColumns<QString, bool, QString>({"keys", "accepted", "shown"});
         dataRow("Enter twice", "EE", true, "Text(s): A\n");
         dataRow("a second line, then Enter twice", "E.EE", true, "Text(s): A\n.\n");
         dataRow("a key between", "E.E", false, "Text(s): A\n\n");
@@ -223,9 +211,8 @@ private Q_SLOTS:
 
     void enterTwiceAtTheEnd()
     {
-        QFETCH(QString, keys);
-        QFETCH(bool, accepted);
-        QFETCH(QString, shown);
+        const auto [keys, accepted, shown] =
+            fetchRow<QString, bool, QString>({"keys", "accepted", "shown"});
         toMaterialsStep();
         w->txtSample->setPlainText(QStringLiteral("Text(s): A\n\n"));
         inEditor([&](frmEditMat &d) {
@@ -255,18 +242,15 @@ private Q_SLOTS:
 
     void cancelAsks_data()
     {
-        QTest::addColumn<bool>("escape");
-        QTest::addColumn<Answer>("answer");
-        QTest::addColumn<QString>("shown");
+        dataColumns<bool, Answer, QString>({"escape", "answer", "shown"});
         dataRow("Cancel, No, then Done", false, Answer::No, "Text(s): A and B\n");
         dataRow("Esc, Yes", true, Answer::Yes, "Text(s): A\n\n");
     }
 
     void cancelAsks()
     {
-        QFETCH(bool, escape);
-        QFETCH(Answer, answer);
-        QFETCH(QString, shown);
+        const auto [escape, answer, shown] =
+            fetchRow<bool, Answer, QString>({"escape", "answer", "shown"});
         toMaterialsStep();
         w->txtSample->setPlainText(QStringLiteral("Text(s): A\n\n"));
         inEditor([&](frmEditMat &d) {

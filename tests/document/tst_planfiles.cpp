@@ -44,10 +44,7 @@ private Q_SLOTS:
 
     void nameOfThePlanOnScreen_data()
     {
-        QTest::addColumn<bool>("weekly");
-        QTest::addColumn<bool>("abbrev");
-        QTest::addColumn<bool>("period");
-        QTest::addColumn<QString>("name");
+        dataColumns<bool, bool, bool, QString>({"weekly", "abbrev", "period", "name"});
         dataRow("weekly", true, false, true, weekName());
         dataRow("unit, school, no period", false, true, false,
                 "LPlans-- LHS  A. Teacher  Course_Subject #1  Unit Plan 'Fractions'.doc");
@@ -55,10 +52,8 @@ private Q_SLOTS:
 
     void nameOfThePlanOnScreen()
     {
-        QFETCH(bool, weekly);
-        QFETCH(bool, abbrev);
-        QFETCH(bool, period);
-        QFETCH(QString, name);
+        const auto [weekly, abbrev, period, name] =
+            fetchRow<bool, bool, bool, QString>({"weekly", "abbrev", "period", "name"});
         m->blnUseSchoolAbbrev = abbrev;
         m->strSchoolAbbrev = QStringLiteral("LHS");
         m->blnShowPeriod = period;
@@ -83,9 +78,7 @@ private Q_SLOTS:
 
     void duplicateQuestion_data()
     {
-        QTest::addColumn<Answer>("answer");
-        QTest::addColumn<int>("step");
-        QTest::addColumn<QString>("dump");
+        dataColumns<Answer, int, QString>({"answer", "step", "dump"});
         const QString heading =
             QStringLiteral("[U]A. Teacher     Week of September 7     2009-2010 Lesson "
                            "Plans[/U]\n\n[B]Subject: \"Course/Subject #1\"    Period 3[/B]\n");
@@ -96,9 +89,8 @@ private Q_SLOTS:
 
     void duplicateQuestion()
     {
-        QFETCH(Answer, answer);
-        QFETCH(int, step);
-        QFETCH(QString, dump);
+        const auto [answer, step, dump] =
+            fetchRow<Answer, int, QString>({"answer", "step", "dump"});
         QCOMPARE(writePlan(weekPath(), QStringLiteral("Old plan")), QString());
         choosePlan();
         platform->answerMessage(
@@ -154,8 +146,7 @@ private Q_SLOTS:
 
     void saveWritesThePlanAndListsIt_data()
     {
-        QTest::addColumn<QString>("answer");
-        QTest::addColumn<QString>("listedAs");
+        dataColumns<QString, QString>({"answer", "listedAs"});
         dataRow("proposed name", weekName(), weekName());
         dataRow("changed name", "My week.doc", "My week.doc");
         dataRow("other folder", "elsewhere/Other.rtf", "Other.rtf");
@@ -163,8 +154,7 @@ private Q_SLOTS:
 
     void saveWritesThePlanAndListsIt()
     {
-        QFETCH(QString, answer);
-        QFETCH(QString, listedAs);
+        const auto [answer, listedAs] = fetchRow<QString, QString>({"answer", "listedAs"});
         beginPlan();
         QVERIFY2(!QFileInfo::exists(folder()), "the storage folder is made by the first save");
         QVERIFY(w->cmdStore->isEnabled());
@@ -236,16 +226,14 @@ private Q_SLOTS:
 
     void failedSaveKeepsWhatWasThere_data()
     {
-        QTest::addColumn<QString>("blocker");
-        QTest::addColumn<QString>("reason");
+        dataColumns<QString, QString>({"blocker", "reason"});
         dataRow("folder under a file", "file", "Not a directory");
         dataRow("folder in the way of the file", "dir", "");
     }
 
     void failedSaveKeepsWhatWasThere()
     {
-        QFETCH(QString, blocker);
-        QFETCH(QString, reason);
+        const auto [blocker, reason] = fetchRow<QString, QString>({"blocker", "reason"});
         beginPlan();
         answerSave(weekName());
         w->cmdStore->click();

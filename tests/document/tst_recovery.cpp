@@ -353,8 +353,7 @@ private Q_SLOTS:
 
     void damagedCopyIsReportedAndDeleted_data()
     {
-        QTest::addColumn<QByteArray>("data");
-        QTest::addColumn<QString>("reason");
+        dataColumns<QByteArray, QString>({"data", "reason"});
         const QByteArray good = PlanRecovery::encode(sampleCopy());
         dataRow("cut in half", good.left(good.size() / 2), QStringLiteral("it is incomplete"));
         dataRow("empty", QByteArray(), QStringLiteral("it is not a Quillmark recovery copy"));
@@ -389,8 +388,7 @@ private Q_SLOTS:
 
     void damagedCopyIsReportedAndDeleted()
     {
-        QFETCH(QByteArray, data);
-        QFETCH(QString, reason);
+        const auto [data, reason] = fetchRow<QByteArray, QString>({"data", "reason"});
         restartWith(data);
         platform->answerMessage(Answer::OK, damagedText(reason),
                                 QStringLiteral("Recovery Copy Damaged"));

@@ -174,20 +174,15 @@ private Q_SLOTS:
 
     void copyingKeepsTheFormatting_data()
     {
-        QTest::addColumn<int>("start");
-        QTest::addColumn<int>("length");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("dump");
+        dataColumns<int, int, QString, QString>({"start", "length", "text", "dump"});
         dataRow("bold and plain", 4, 8, "plan and", "[B]plan[/B] and");
         dataRow("plain only", 13, 5, "plain", "plain");
     }
 
     void copyingKeepsTheFormatting()
     {
-        QFETCH(int, start);
-        QFETCH(int, length);
-        QFETCH(QString, text);
-        QFETCH(QString, dump);
+        const auto [start, length, text, dump] =
+            fetchRow<int, int, QString, QString>({"start", "length", "text", "dump"});
         w->files->addPlanToList(earlierPlan(QStringLiteral("a.doc")), true);
         pick(0);
         w->cmdPrev->click();

@@ -11,8 +11,7 @@ class TestCalendar : public QObject
 private Q_SLOTS:
     void februaryLength_data()
     {
-        QTest::addColumn<QString>("schoolYear");
-        QTest::addColumn<int>("days");
+        dataColumns<QString, int>({"schoolYear", "days"});
         dataRow("2011-2012 leap", "2011-2012", 29);
         dataRow("2099-2100 century", "2099-2100", 28);
         dataRow("1999-2000 400 years", "1999-2000", 29);
@@ -20,8 +19,7 @@ private Q_SLOTS:
 
     void februaryLength()
     {
-        QFETCH(QString, schoolYear);
-        QFETCH(int, days);
+        const auto [schoolYear, days] = fetchRow<QString, int>({"schoolYear", "days"});
         QCOMPARE(calendar::daysInMonth(QStringLiteral("February"), schoolYear), days);
     }
 
@@ -36,12 +34,8 @@ private Q_SLOTS:
 
     void schoolDays_data()
     {
-        QTest::addColumn<QString>("month");
-        QTest::addColumn<int>("date");
-        QTest::addColumn<int>("firstDay");
-        QTest::addColumn<int>("daysPerWeek");
-        QTest::addColumn<QString>("schoolYear");
-        QTest::addColumn<QStringList>("days");
+        dataColumns<QString, int, int, int, QString, QStringList>(
+            {"month", "date", "firstDay", "daysPerWeek", "schoolYear", "days"});
         dataRow("30 September rolls into October", "September", 30, 1, 5, "2009-2010",
                 QStringList{"Monday, September 30", "Tuesday, October 1", "Wednesday, October 2",
                             "Thursday, October 3", "Friday, October 4"});
@@ -65,12 +59,9 @@ private Q_SLOTS:
 
     void schoolDays()
     {
-        QFETCH(QString, month);
-        QFETCH(int, date);
-        QFETCH(int, firstDay);
-        QFETCH(int, daysPerWeek);
-        QFETCH(QString, schoolYear);
-        QFETCH(QStringList, days);
+        const auto [month, date, firstDay, daysPerWeek, schoolYear, days] =
+            fetchRow<QString, int, int, int, QString, QStringList>(
+                {"month", "date", "firstDay", "daysPerWeek", "schoolYear", "days"});
         const int index = int(calendar::schoolMonths().indexOf(month));
         QCOMPARE(calendar::schoolDays(index, date, firstDay, daysPerWeek, schoolYear), days);
     }
@@ -94,9 +85,7 @@ private Q_SLOTS:
 
     void yearLabel_data()
     {
-        QTest::addColumn<QString>("month");
-        QTest::addColumn<QString>("day");
-        QTest::addColumn<QString>("label");
+        dataColumns<QString, QString, QString>({"month", "day", "label"});
         dataRow("no month", "", "", "");
         dataRow("August", "August", "Monday, August 24", "2009");
         dataRow("December", "December", "Monday, December 28", "2009");
@@ -106,16 +95,14 @@ private Q_SLOTS:
 
     void yearLabel()
     {
-        QFETCH(QString, month);
-        QFETCH(QString, day);
-        QFETCH(QString, label);
+        const auto [month, day, label] =
+            fetchRow<QString, QString, QString>({"month", "day", "label"});
         QCOMPARE(calendar::yearLabel(month, day, QStringLiteral("2009-2010")), label);
     }
 
     void calendarOpensOnTodayWithinTheSchoolYear_data()
     {
-        QTest::addColumn<QDate>("today");
-        QTest::addColumn<QDate>("shown");
+        dataColumns<QDate, QDate>({"today", "shown"});
         dataRow("autumn", QDate(2026, 9, 14), QDate(2009, 9, 14));
         dataRow("spring", QDate(2026, 3, 2), QDate(2010, 3, 2));
         dataRow("July belongs to the second year", QDate(2026, 7, 31), QDate(2010, 7, 31));
@@ -124,8 +111,7 @@ private Q_SLOTS:
 
     void calendarOpensOnTodayWithinTheSchoolYear()
     {
-        QFETCH(QDate, today);
-        QFETCH(QDate, shown);
+        const auto [today, shown] = fetchRow<QDate, QDate>({"today", "shown"});
         const QDate start = calendar::calendarStart(today, QStringLiteral("2009-2010"));
         QVERIFY(start.isValid());
         QCOMPARE(start, shown);

@@ -35,8 +35,7 @@ private Q_SLOTS:
 
     void shortForms_data()
     {
-        QTest::addColumn<QString>("description");
-        QTest::addColumn<QString>("listed");
+        dataColumns<QString, QString>({"description", "listed"});
         dataRow("21 characters whole", "Lecture: chapter 2 ab", "Lecture: chapter 2 ab");
         dataRow("22 characters cut", "Lecture: chapter 2 abc", "Lecture: chapter 2 ...");
         dataRow("breaks as two blanks", "Line one\r\n    two", "Line one      two");
@@ -44,16 +43,13 @@ private Q_SLOTS:
 
     void shortForms()
     {
-        QFETCH(QString, description);
-        QFETCH(QString, listed);
+        const auto [description, listed] = fetchRow<QString, QString>({"description", "listed"});
         QCOMPARE(DayEntries::shortForm(description), listed);
     }
 
     void timeTexts_data()
     {
-        QTest::addColumn<QString>("templ");
-        QTest::addColumn<QString>("time");
-        QTest::addColumn<QString>("text");
+        dataColumns<QString, QString, QString>({"templ", "time", "text"});
         dataRow("5 in brackets", "[X] ", " 5 min", "[ 5 min]  ");
         dataRow("15 in brackets", "[X] ", "15 min", "[15 min] ");
         dataRow("5 in parentheses", "(X) ", " 5 min", "( 5 min)  ");
@@ -62,9 +58,8 @@ private Q_SLOTS:
 
     void timeTexts()
     {
-        QFETCH(QString, templ);
-        QFETCH(QString, time);
-        QFETCH(QString, text);
+        const auto [templ, time, text] =
+            fetchRow<QString, QString, QString>({"templ", "time", "text"});
         QCOMPARE(DayEntries::timeText(templ, time), text);
     }
 
@@ -152,16 +147,14 @@ private Q_SLOTS:
 
     void timeOnTask_data()
     {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("entry");
+        dataColumns<QString, QString>({"typed", "entry"});
         dataRow("5", "5", "[ 5 min]  Lecture: notes");
         dataRow("none", "", "Lecture: notes");
     }
 
     void timeOnTask()
     {
-        QFETCH(QString, typed);
-        QFETCH(QString, entry);
+        const auto [typed, entry] = fetchRow<QString, QString>({"typed", "entry"});
         m->blnShowTime = true;
         m->strTimeTemplate = QStringLiteral("[X] ");
         begin();

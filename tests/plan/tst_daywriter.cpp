@@ -227,11 +227,8 @@ private Q_SLOTS:
 
     void standardsBlock_data()
     {
-        QTest::addColumn<QString>("mode");
-        QTest::addColumn<bool>("once");
-        QTest::addColumn<bool>("weekly");
-        QTest::addColumn<QList<int>>("ticked");
-        QTest::addColumn<QString>("block");
+        dataColumns<QString, bool, bool, QList<int>, QString>(
+            {"mode", "once", "weekly", "ticked", "block"});
         const QString h = QStringLiteral("[I][U]Educational Standards:[/U][/I]\n");
         dataRow("full text", "NO PREFIXES", false, true, QList<int>{0, 1},
                 h + "A-1   First\nB-2   Second\n");
@@ -248,11 +245,9 @@ private Q_SLOTS:
 
     void standardsBlock()
     {
-        QFETCH(QString, mode);
-        QFETCH(bool, once);
-        QFETCH(bool, weekly);
-        QFETCH(QList<int>, ticked);
-        QFETCH(QString, block);
+        const auto [mode, once, weekly, ticked, block] =
+            fetchRow<QString, bool, bool, QList<int>, QString>(
+                {"mode", "once", "weekly", "ticked", "block"});
         m->strStandardsMode = mode;
         m->blnStandardsOnce = once;
         m->blnWeeklyPlans = weekly;

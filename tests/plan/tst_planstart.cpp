@@ -112,8 +112,7 @@ private Q_SLOTS:
 
     void headingLine_data()
     {
-        QTest::addColumn<int>("order");
-        QTest::addColumn<QString>("heading");
+        dataColumns<int, QString>({"order", "heading"});
         const QString t = QStringLiteral("Your Name Here...");
         const QString wk = QStringLiteral("Week of September 7");
         const QString y = QStringLiteral("2009-2010 Lesson Plans");
@@ -126,8 +125,7 @@ private Q_SLOTS:
 
     void headingLine()
     {
-        QFETCH(int, order);
-        QFETCH(QString, heading);
+        const auto [order, heading] = fetchRow<int, QString>({"order", "heading"});
         m->intDisplayOrder = order;
         begin();
         QCOMPARE(dumpDocument(*w->RTxtComposite),
@@ -153,8 +151,7 @@ private Q_SLOTS:
 
     void unitPlan_data()
     {
-        QTest::addColumn<bool>("shown");
-        QTest::addColumn<QString>("dump");
+        dataColumns<bool, QString>({"shown", "dump"});
         const QString head =
             QStringLiteral("[U]Your Name Here...     Unit Plan     2009-2010 Lesson "
                            "Plans[/U]\n\n[B]Subject: \"Course/Subject #1\"    "
@@ -166,8 +163,7 @@ private Q_SLOTS:
 
     void unitPlan()
     {
-        QFETCH(bool, shown);
-        QFETCH(QString, dump);
+        const auto [shown, dump] = fetchRow<bool, QString>({"shown", "dump"});
         m->blnShowUnitTopic = shown;
         m->blnShowDailyObj = shown;
         m->blnShowTimeline = shown;
@@ -218,9 +214,7 @@ private Q_SLOTS:
 
     void stepScreens_data()
     {
-        QTest::addColumn<int>("step");
-        QTest::addColumn<int>("help");
-        QTest::addColumn<QString>("frame");
+        dataColumns<int, int, QString>({"step", "help", "frame"});
         dataRow("assessment", 2, 10007, "fraDay");
         dataRow("materials", 3, 10008, "fraLists");
         dataRow("standards", 4, 10009, "fraStandards");
@@ -228,9 +222,7 @@ private Q_SLOTS:
 
     void stepScreens()
     {
-        QFETCH(int, step);
-        QFETCH(int, help);
-        QFETCH(QString, frame);
+        const auto [step, help, frame] = fetchRow<int, int, QString>({"step", "help", "frame"});
         beginAtStep(step);
         QCOMPARE(w->helpContextId(), help);
         for (QWidget *f : std::initializer_list<QWidget *>{w->fraDay, w->fraLists, w->fraStandards})
@@ -271,11 +263,8 @@ private Q_SLOTS:
     // What the standards step shows; which standards come ticked is the standards screen's.
     void standardsStep_data()
     {
-        QTest::addColumn<bool>("once");
-        QTest::addColumn<QString>("mode");
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("when");
-        QTest::addColumn<QStringList>("lines");
+        dataColumns<bool, QString, QString, QString, QStringList>(
+            {"once", "mode", "button", "when", "lines"});
         dataRow("each day, full text", false, "NO PREFIXES", "&Add to Plan",
                 "Select or deselect items from the list as necessary.",
                 QStringList{"A-1-2B    Graphs", " Blank prefix", "No prefix"});
@@ -289,11 +278,9 @@ private Q_SLOTS:
 
     void standardsStep()
     {
-        QFETCH(bool, once);
-        QFETCH(QString, mode);
-        QFETCH(QString, button);
-        QFETCH(QString, when);
-        QFETCH(QStringList, lines);
+        const auto [once, mode, button, when, lines] =
+            fetchRow<bool, QString, QString, QString, QStringList>(
+                {"once", "mode", "button", "when", "lines"});
         m->blnStandardsOnce = once;
         m->strStandardsMode = mode;
         m->strStdCodes = {QStringLiteral("A-1-2B"), QStringLiteral(" "), QString()};

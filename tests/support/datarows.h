@@ -2,8 +2,10 @@
 
 #include <QString>
 #include <QTest>
-#include <initializer_list>
+#include <array>
+#include <tuple>
 #include <type_traits>
+#include <utility>
 
 // One row of a data table on one line: dataRow("tag", a, b, c) is
 // QTest::newRow("tag") << a << b << c, with string literals taken as QString.
@@ -20,10 +22,20 @@ template <class... T> void dataRow(const char *tag, const T &...values)
     (QTest::newRow(tag) << ... << rowValue(values));
 }
 
-// The columns of a data table on one line: dataColumns<QString, int>({"name", "count"}).
-template <class... T> void dataColumns(std::initializer_list<const char *> names)
+// The columns of a data table on one line: dataColumns<int, QString>({"order", "line"}).
+template <class... T> void dataColumns(const std::array<const char *, sizeof...(T)> &names)
 {
-    Q_ASSERT(names.size() == sizeof...(T));
-    auto name = names.begin();
-    (QTest::addColumn<T>(*name++), ...);
+    std::size_t i = 0;
+    (QTest::addColumn<T>(names[i++]), ...);
+}
+
+// The current row's values, as QFETCH takes them one by one:
+// const auto [order, line] = fetchRow<int, QString>({"order", "line"}).
+template <class... T> std::tuple<T...> fetchRow(const std::array<const char *, sizeof...(T)> &names)
+{
+    return [&]<std::size_t... I>(std::index_sequence<I...>)
+    {
+        return std::tuple<T...>(*static_cast<T *>(QTest::qData(names[I], qMetaTypeId<T>()))...);
+    }
+    (std::index_sequence_for<T...>());
 }
