@@ -60,10 +60,8 @@ private Q_SLOTS:
 
     void entriesAreStoredWithoutDoubleQuotes()
     {
-        QFETCH(QString, dialog);
-        QFETCH(int, box);
-        QFETCH(QString, typed);
-        QFETCH(QString, stored);
+        const auto [dialog, box, typed, stored] =
+            fetchRow<QString, int, QString, QString>({"dialog", "box", "typed", "stored"});
         auto d = makeList(dialog, h->ctx);
         const QStringList before = h->m.*listOf(dialog);
         h->open<ActivityListDialog>(*d, [&](ActivityListDialog &dlg) {
@@ -132,9 +130,7 @@ private Q_SLOTS:
 
     void enterMovesToTheNextBox()
     {
-        QFETCH(QString, dialog);
-        QFETCH(int, box);
-        QFETCH(QString, next);
+        const auto [dialog, box, next] = fetchRow<QString, int, QString>({"dialog", "box", "next"});
         auto d = makeList(dialog, h->ctx);
         h->open<ActivityListDialog>(*d, [&](ActivityListDialog &dlg) {
             dlg.txtActivity[box]->setFocus(Qt::TabFocusReason);
@@ -162,9 +158,8 @@ private Q_SLOTS:
 
     void focusSelectsTheText()
     {
-        QFETCH(QString, dialog);
-        QFETCH(QString, field);
-        QFETCH(QString, selected);
+        const auto [dialog, field, selected] =
+            fetchRow<QString, QString, QString>({"dialog", "field", "selected"});
         h->m.blnShowTime = true;
         auto d = makeList(dialog, h->ctx);
         h->open<ActivityListDialog>(*d, [&](ActivityListDialog &dlg) {
@@ -193,10 +188,8 @@ private Q_SLOTS:
 
     void timeUnitFallsBackToMin()
     {
-        QFETCH(bool, timeOn);
-        QFETCH(QString, unit);
-        QFETCH(bool, told);
-        QFETCH(QString, stored);
+        const auto [timeOn, unit, told, stored] =
+            fetchRow<bool, QString, bool, QString>({"timeOn", "unit", "told", "stored"});
         h->m.blnShowTime = true; // so the unit field can be reached
         frmSetupTasks d(h->ctx);
         h->open<frmSetupTasks>(d, [&](frmSetupTasks &dlg) {
@@ -221,46 +214,25 @@ private Q_SLOTS:
         QCOMPARE(h->m.blnShowTime, timeOn);
     }
 
-    void templateShowsItsOption_data()
+    // No template yet: checking the box offers parentheses. Unchecking it empties the
+    // template; checking it again brings back the option last chosen.
+    void timeTemplateFollowsTheTimeBox()
     {
-        dataColumns<QString, QString>({"stored", "option"});
-        dataRow("brackets", QStringLiteral("[X] "), QStringLiteral("optBrackets"));
-        dataRow("parentheses", QStringLiteral("(X) "), QStringLiteral("optParentheses"));
-        dataRow("none yet", QString(), QStringLiteral("optParentheses"));
-    }
-
-    void templateShowsItsOption()
-    {
-        QFETCH(QString, stored);
-        QFETCH(QString, option);
-        h->m.strTimeTemplate = stored;
-        h->m.blnShowTime = !stored.isEmpty();
-        frmSetupTasks d(h->ctx);
-        h->open<frmSetupTasks>(d, [&](frmSetupTasks &dlg) {
-            QVERIFY(dlg.findChild<QRadioButton *>(option)->isChecked());
-            QCOMPARE(dlg.TimeFrame->isVisible(), !stored.isEmpty());
-            if (stored.isEmpty())
-                DialogHarness::click(dlg.chkTime);
-            QVERIFY(dlg.TimeFrame->isVisible());
-            DialogHarness::click(dlg.cmdDone);
-        });
-        QCOMPARE(h->m.strTimeTemplate, option == QLatin1String("optBrackets")
-                                           ? QStringLiteral("[X] ")
-                                           : QStringLiteral("(X) "));
-        QVERIFY(h->m.blnShowTime);
-    }
-
-    void uncheckingTimeEmptiesTheTemplateUntilCheckedAgain()
-    {
-        h->m.blnShowTime = true;
-        h->m.strTimeTemplate = QStringLiteral("(X) ");
+        h->m.blnShowTime = false;
+        h->m.strTimeTemplate.clear();
         frmSetupTasks d(h->ctx);
         h->open<frmSetupTasks>(d, [](frmSetupTasks &dlg) {
+            QVERIFY(!dlg.TimeFrame->isVisible());
+            DialogHarness::click(dlg.chkTime);
+            QVERIFY(dlg.TimeFrame->isVisible());
+            QVERIFY(dlg.optParentheses->isChecked());
             DialogHarness::click(dlg.optBrackets);
             DialogHarness::click(dlg.cmdDone);
         });
         QCOMPARE(h->m.strTimeTemplate, QStringLiteral("[X] "));
+        QVERIFY(h->m.blnShowTime);
         h->open<frmSetupTasks>(d, [](frmSetupTasks &dlg) {
+            QVERIFY(dlg.optBrackets->isChecked());
             DialogHarness::click(dlg.chkTime);
             QVERIFY(!dlg.TimeFrame->isVisible());
             DialogHarness::click(dlg.cmdDone);
@@ -274,7 +246,6 @@ private Q_SLOTS:
             DialogHarness::click(dlg.cmdDone);
         });
         QCOMPARE(h->m.strTimeTemplate, QStringLiteral("[X] "));
-        QVERIFY(h->m.blnShowTime);
     }
 
     // frmSetUpAssess
@@ -293,9 +264,8 @@ private Q_SLOTS:
 
     void assessmentHeading()
     {
-        QFETCH(QString, typed);
-        QFETCH(QString, stored);
-        QFETCH(bool, byEnter);
+        const auto [typed, stored, byEnter] =
+            fetchRow<QString, QString, bool>({"typed", "stored", "byEnter"});
         frmSetUpAssess d(h->ctx);
         h->open<frmSetUpAssess>(d, [&](frmSetUpAssess &dlg) {
             QCOMPARE(dlg.lblHeading->text(), QStringLiteral("Assessment"));

@@ -71,9 +71,8 @@ private Q_SLOTS:
 
     void headingOnDone()
     {
-        QFETCH(QString, saved);
-        QFETCH(QString, typed);
-        QFETCH(QString, stored);
+        const auto [saved, typed, stored] =
+            fetchRow<QString, QString, QString>({"saved", "typed", "stored"});
         m->strCourseHeading = saved;
         // Courses whose names need no change, wherever the focus comes to rest.
         m->strCourses = SettingsRecord::padded({"Algebra", "Biology"}, 10);
@@ -92,39 +91,33 @@ private Q_SLOTS:
         QCOMPARE(m->strCourseHeading, stored);
     }
 
+    void coursesOnDoneRefillTheMainList_data()
+    {
+        dataColumns<QString, QStringList, int>({"second", "listed", "picked"});
+        dataRow("picked course still listed", "Course/Subject #2",
+                QStringList{"Algebra 1", "Course/Subject #2", "Art ''Studio''", "Biology"}, 1);
+        dataRow("picked course emptied", "", QStringList{"Algebra 1", "Art ''Studio''", "Biology"},
+                -1);
+    }
+
     void coursesOnDoneRefillTheMainList()
     {
-        open([&](frmSetupCourseList &d) {
-            d.txtCourse.at(0)->setText(QStringLiteral("Algebra 1"));
-            d.txtCourse.at(1)->setText(QString());
-            d.txtCourse.at(2)->setText(QStringLiteral("Art \"Studio\""));
-            d.txtCourse.at(4)->setText(QStringLiteral("Biology"));
-            d.cmdDone->click();
-        });
-        QCOMPARE(m->strCourses, QStringList({"Algebra 1", "", "Art ''Studio''", "", "Biology", "",
-                                             "", "", "", ""}));
-        QCOMPARE(mainCourses(), QStringList({"Algebra 1", "Art ''Studio''", "Biology"}));
-    }
-
-    void pickedCourseStaysPicked_data()
-    {
-        dataColumns<QString, int>({"second", "picked"});
-        dataRow("still listed", "Course/Subject #2", 1);
-        dataRow("renamed", "Chemistry", -1);
-    }
-
-    void pickedCourseStaysPicked()
-    {
-        QFETCH(QString, second);
-        QFETCH(int, picked);
+        const auto [second, listed, picked] =
+            fetchRow<QString, QStringList, int>({"second", "listed", "picked"});
         {
             const QSignalBlocker quiet(main->cboCourses); // no plan-type question here
             main->cboCourses->setCurrentIndex(1);
         }
         open([&](frmSetupCourseList &d) {
+            d.txtCourse.at(0)->setText(QStringLiteral("Algebra 1"));
             d.txtCourse.at(1)->setText(second);
+            d.txtCourse.at(2)->setText(QStringLiteral("Art \"Studio\""));
+            d.txtCourse.at(4)->setText(QStringLiteral("Biology"));
             d.cmdDone->click();
         });
+        QCOMPARE(m->strCourses, QStringList({"Algebra 1", second, "Art ''Studio''", "", "Biology",
+                                             "", "", "", "", ""}));
+        QCOMPARE(mainCourses(), listed);
         QCOMPARE(main->cboCourses->currentIndex(), picked);
     }
 
@@ -137,9 +130,8 @@ private Q_SLOTS:
 
     void courseMadeSafeWhenLeft()
     {
-        QFETCH(QString, typed);
-        QFETCH(QString, safe);
-        QFETCH(bool, warned);
+        const auto [typed, safe, warned] =
+            fetchRow<QString, QString, bool>({"typed", "safe", "warned"});
         open([&](frmSetupCourseList &d) {
             if (warned)
                 platform->answerMessage(Answer::OK, QString(), "Illegal Characters");

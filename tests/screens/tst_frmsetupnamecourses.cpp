@@ -49,62 +49,48 @@ private Q_SLOTS:
         h.reset();
     }
 
-    void orderCaptionsFollowThePlanType_data()
+    void headingOrder_data()
     {
-        dataColumns<bool, int, QString>({"weekly", "index", "caption"});
-        const QString g = QStringLiteral("     ---     ");
-        dataRow("week 0", true, 0, "   &Teacher" + g + "Week" + g + "School Year");
-        dataRow("week 1", true, 1, "   &Week" + g + "Teacher" + g + "School Year");
-        dataRow("week 2", true, 2, "   &School Year" + g + "Week" + g + "Teacher");
-        dataRow("week 3", true, 3, "   T&eacher" + g + "School Year" + g + "Week");
-        dataRow("unit 1", false, 1, "   &Unit" + g + "Teacher" + g + "School Year");
-    }
-
-    void orderCaptionsFollowThePlanType()
-    {
-        QFETCH(bool, weekly);
-        QFETCH(int, index);
-        QFETCH(QString, caption);
-        open([&](frmSetupNameCourses &d) {
-            // Switching the plan type relabels the choices at once.
-            (weekly ? d.optUnit : d.optWeekly)->click();
-            (weekly ? d.optWeekly : d.optUnit)->click();
-            auto *option = d.findChild<QRadioButton *>(QStringLiteral("optOrder(%1)").arg(index));
-            QVERIFY(option);
-            QCOMPARE(option->text(), caption);
-        });
-    }
-
-    void sampleLine_data()
-    {
-        dataColumns<int, bool, QString, QString>({"order", "weekly", "school", "sample"});
-        const QString s3(3, ' '), s8(8, ' ');
+        dataColumns<int, bool, QString, QString, QString>(
+            {"order", "weekly", "school", "caption", "sample"});
+        const QString s3(3, ' '), s8(8, ' '), g = QStringLiteral("     ---     ");
         const QString n = "Ann Lee", y = "2009-2010 Lesson Plans", w = "Week of October 20";
-        dataRow("0 weekly", 0, true, "", s3 + n + s8 + w + s8 + y + s3);
-        dataRow("1 weekly", 1, true, "", s3 + w + s8 + n + s8 + y + s3);
-        dataRow("2 weekly", 2, true, "", s3 + y + s8 + w + s8 + n + s3);
-        dataRow("3 unit", 3, false, "", s3 + n + s8 + y + s8 + "Unit Plan" + s3);
+        dataRow("0 weekly", 0, true, "", "   &Teacher" + g + "Week" + g + "School Year",
+                s3 + n + s8 + w + s8 + y + s3);
+        dataRow("1 weekly", 1, true, "", "   &Week" + g + "Teacher" + g + "School Year",
+                s3 + w + s8 + n + s8 + y + s3);
+        dataRow("2 weekly", 2, true, "", "   &School Year" + g + "Week" + g + "Teacher",
+                s3 + y + s8 + w + s8 + n + s3);
+        dataRow("3 weekly", 3, true, "", "   T&eacher" + g + "School Year" + g + "Week",
+                s3 + n + s8 + y + s8 + w + s3);
+        dataRow("1 unit", 1, false, "", "   &Unit" + g + "Teacher" + g + "School Year",
+                s3 + "Unit Plan" + s8 + n + s8 + y + s3);
         dataRow("school in capitals", 0, true, "Elm School",
+                "   &Teacher" + g + "Week" + g + "School Year",
                 "  ELM SCHOOL\r\n" + s3 + n + s8 + w + s8 + y + s3);
     }
 
-    void sampleLine()
+    // The order option captions follow the plan type at once; the sample line follows the
+    // order, with the saved year whatever is picked in the open dialog.
+    void headingOrder()
     {
-        QFETCH(int, order);
-        QFETCH(bool, weekly);
-        QFETCH(QString, school);
-        QFETCH(QString, sample);
-        m->blnWeeklyPlans = weekly;
+        const auto [order, weekly, school, caption, sample] =
+            fetchRow<int, bool, QString, QString, QString>(
+                {"order", "weekly", "school", "caption", "sample"});
         open([&](frmSetupNameCourses &d) {
+            QCOMPARE(d.windowTitle(),
+                     QStringLiteral("  INSTRUCTOR, SCHOOL, YEAR, AND PLAN TYPE SETUP"));
             d.txtTName->setText(QStringLiteral("Ann Lee"));
             if (!school.isEmpty()) {
                 d.chkUseFull->click();
                 d.txtFull->setText(school);
             }
+            (weekly ? d.optUnit : d.optWeekly)->click();
+            (weekly ? d.optWeekly : d.optUnit)->click();
             d.optOrder.at(order)->click();
+            QCOMPARE(d.optOrder.at(order)->text(), caption);
             QCOMPARE(m->strSampleHeading, sample);
             QCOMPARE(d.lblSample->text(), ui::fromCrLf(sample));
-            // The sample shows the saved year, whatever is picked in the open dialog.
             pick(d.cboYr, 5);
             QCOMPARE(m->strSampleHeading, sample);
         });
@@ -126,10 +112,8 @@ private Q_SLOTS:
 
     void yearList()
     {
-        QFETCH(QDate, today);
-        QFETCH(QString, saved);
-        QFETCH(QString, selected);
-        QFETCH(QString, last);
+        const auto [today, saved, selected, last] =
+            fetchRow<QDate, QString, QString, QString>({"today", "saved", "selected", "last"});
         platform->todayDate = today;
         m->strSchoolYear = saved;
         open([&](frmSetupNameCourses &d) {
@@ -152,8 +136,7 @@ private Q_SLOTS:
 
     void doneAndCancelNeedANameAndAYear()
     {
-        QFETCH(QString, typed);
-        QFETCH(bool, enabled);
+        const auto [typed, enabled] = fetchRow<QString, bool>({"typed", "enabled"});
         open([&](frmSetupNameCourses &d) {
             d.txtTName->setText(typed);
             QCOMPARE(d.cmdDone->isEnabled(), enabled);
@@ -172,8 +155,7 @@ private Q_SLOTS:
 
     void cancelWithoutSavedNameOrYear()
     {
-        QFETCH(QString, name);
-        QFETCH(QString, year);
+        const auto [name, year] = fetchRow<QString, QString>({"name", "year"});
         m->strTeacherName = name;
         m->strSchoolYear = year;
         open([&](frmSetupNameCourses &d) {
@@ -252,25 +234,33 @@ private Q_SLOTS:
 
     void endDayListKeepsTheDaysPerWeek_data()
     {
-        dataColumns<int, int, int, QStringList, QString>(
-            {"firstDay", "days", "newStart", "endDays", "endDay"});
+        // newEnd: the end day picked afterwards, if any
+        dataColumns<int, int, int, QStringList, QString, int, bool>(
+            {"firstDay", "days", "newStart", "endDays", "endDay", "newEnd", "reset"});
+        dataRow("same week", 1, 5, 1, QStringList{"Tue", "Wed", "Thu", "Fri", "Sat", "Sun"}, "Fri",
+                -1, false);
         dataRow("Mon-Fri to Tue", 1, 5, 2, QStringList{"Wed", "Thu", "Fri", "Sat", "Sun", "Mon"},
-                "Sat");
+                "Sat", -1, true);
+        dataRow("fewer days", 1, 5, 1, QStringList{"Tue", "Wed", "Thu", "Fri", "Sat", "Sun"}, "Fri",
+                2, true);
         dataRow("wraps past Saturday", 6, 2, 5,
-                QStringList{"Sat", "Sun", "Mon", "Tue", "Wed", "Thu"}, "Sat");
-        dataRow("seven days", 0, 7, 3, QStringList{"Thu", "Fri", "Sat", "Sun", "Mon", "Tue"},
-                "Tue");
+                QStringList{"Sat", "Sun", "Mon", "Tue", "Wed", "Thu"}, "Sat", -1, true);
+        dataRow("seven days", 0, 7, 3, QStringList{"Thu", "Fri", "Sat", "Sun", "Mon", "Tue"}, "Tue",
+                -1, true);
     }
 
+    // A changed week also empties the main window's date and day lists.
     void endDayListKeepsTheDaysPerWeek()
     {
-        QFETCH(int, firstDay);
-        QFETCH(int, days);
-        QFETCH(int, newStart);
-        QFETCH(QStringList, endDays);
-        QFETCH(QString, endDay);
+        const auto [firstDay, days, newStart, endDays, endDay, newEnd, reset] =
+            fetchRow<int, int, int, QStringList, QString, int, bool>(
+                {"firstDay", "days", "newStart", "endDays", "endDay", "newEnd", "reset"});
         m->intFirstDay = firstDay;
         m->intDaysPerWeek = days;
+        main->cboDate->addItems({"7", "14"});
+        main->cboDate->setCurrentIndex(1);
+        main->cboDay->addItems({"Monday, September 14", "Tuesday, September 15"});
+        main->cmdBegin->setEnabled(true);
         open([&](frmSetupNameCourses &d) {
             QCOMPARE(DialogHarness::items(d.cboStartDay),
                      QStringList({"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"}));
@@ -279,38 +269,15 @@ private Q_SLOTS:
             pick(d.cboStartDay, newStart);
             QCOMPARE(DialogHarness::items(d.cboEndDay), endDays);
             QCOMPARE(d.cboEndDay->currentText(), endDay);
+            if (newEnd >= 0)
+                pick(d.cboEndDay, newEnd);
             d.cmdDone->click();
         });
         QCOMPARE(m->intFirstDay, newStart);
-        QCOMPARE(m->intDaysPerWeek, days);
-    }
-
-    void changedWeekResetsTheMainWindowsDate_data()
-    {
-        dataColumns<int, int, bool>({"start", "end", "reset"});
-        dataRow("same week", 1, 3, false);
-        dataRow("other start day", 0, 3, true);
-        dataRow("fewer days", 1, 2, true);
-    }
-
-    void changedWeekResetsTheMainWindowsDate()
-    {
-        QFETCH(int, start);
-        QFETCH(int, end);
-        QFETCH(bool, reset);
-        main->cboDate->addItems({"7", "14"});
-        main->cboDate->setCurrentIndex(1);
-        main->cboDay->addItems({"Monday, September 14", "Tuesday, September 15"});
-        main->cmdBegin->setEnabled(true);
-        open([&](frmSetupNameCourses &d) {
-            pick(d.cboStartDay, start);
-            pick(d.cboEndDay, end);
-            d.cmdDone->click();
-        });
+        QCOMPARE(m->intDaysPerWeek, newEnd < 0 ? days : newEnd + 2);
         QCOMPARE(main->cboDate->currentIndex(), reset ? -1 : 1);
         QCOMPARE(main->cboDay->count(), reset ? 0 : 2);
         QCOMPARE(main->cmdBegin->isEnabled(), !reset);
-        QCOMPARE(m->intDaysPerWeek, end + 2);
     }
 
     void anotherYearEmptiesTheMainDayListAtOnce_data()
@@ -322,8 +289,7 @@ private Q_SLOTS:
 
     void anotherYearEmptiesTheMainDayListAtOnce()
     {
-        QFETCH(int, year);
-        QFETCH(int, days);
+        const auto [year, days] = fetchRow<int, int>({"year", "days"});
         main->cboDay->addItems({"Monday, September 14", "Tuesday, September 15"});
         open([&](frmSetupNameCourses &d) {
             platform->answerMessage(Answer::Yes, "Quit without saving changes?");
@@ -350,11 +316,9 @@ private Q_SLOTS:
 
     void nameAndAbbreviationMadeSafeWhenLeft()
     {
-        QFETCH(QString, field);
-        QFETCH(QString, typed);
-        QFETCH(QString, safe);
-        QFETCH(bool, warned);
-        QFETCH(bool, left);
+        const auto [field, typed, safe, warned, left] =
+            fetchRow<QString, QString, QString, bool, bool>(
+                {"field", "typed", "safe", "warned", "left"});
         open([&](frmSetupNameCourses &d) {
             if (warned)
                 platform->answerMessage(Answer::OK, illegal(), "Illegal Characters");
@@ -380,8 +344,7 @@ private Q_SLOTS:
 
     void schoolBoxesTakeEffectAtOnce()
     {
-        QFETCH(QString, box);
-        QFETCH(QString, field);
+        const auto [box, field] = fetchRow<QString, QString>({"box", "field"});
         const bool SettingsRecord::*flag = box == "chkUseFull"
                                                ? &SettingsRecord::blnUseSchoolName
                                                : &SettingsRecord::blnUseSchoolAbbrev;
@@ -407,8 +370,6 @@ private Q_SLOTS:
         h->useStore();
         makeDialog();
         open([&](frmSetupNameCourses &d) {
-            d.txtTName->setText(QStringLiteral("Ann Lee"));
-            pick(d.cboYr, 3);
             d.chkUseFull->click();
             d.txtFull->setText(QStringLiteral("Elm \"North\" School"));
             d.chkUseAbb->click();
@@ -420,13 +381,10 @@ private Q_SLOTS:
         });
         const SettingsRecord read = h->stored();
         QCOMPARE(read, m->record());
-        QCOMPARE(read.strTeacherName, QStringLiteral("Ann Lee"));
-        QCOMPARE(read.strSchoolYear, QStringLiteral("2011 - 2012"));
         QCOMPARE(read.strSchoolName, QStringLiteral("Elm ''North'' School"));
         QCOMPARE(read.strSchoolAbbrev, QStringLiteral("ENS"));
         QVERIFY(read.blnUseSchoolName && read.blnUseSchoolAbbrev && !read.blnWeeklyPlans);
         QCOMPARE(read.intDisplayOrder, 2);
-
         // Opening again shows what was stored, the abbreviation included.
         open([&](frmSetupNameCourses &d) {
             QCOMPARE(d.txtAbbrev->text(), QStringLiteral("ENS"));
@@ -460,14 +418,6 @@ private Q_SLOTS:
         open([](frmSetupNameCourses &d) { d.cmdDone->click(); });
         QVERIFY(dlg->isHidden());
         QCOMPARE(m->record(), before);
-    }
-
-    void helpButton()
-    {
-        open([&](frmSetupNameCourses &d) { d.cmdHelp->click(); });
-        QCOMPARE(platform->helpTopics(), QList<int>({frmSetupNameCourses::HelpContext}));
-        QCOMPARE(dlg->windowTitle(),
-                 QStringLiteral("  INSTRUCTOR, SCHOOL, YEAR, AND PLAN TYPE SETUP"));
     }
 };
 

@@ -65,19 +65,14 @@ class TestFrmStandards : public QObject
 
     frmMain &mw() { return *h->main; }
 
-    // A weekly plan for the course of that slot, with only the standards after the day's list.
-    void toPlan(int course, bool once = false)
+    // A weekly plan with only the standards after the day's list.
+    void toPlan()
     {
         frmMain &w = h->withMain();
-        if (once) {
-            h->m.blnStandardsOnce = true;
-            h->m.strStandardsMode = QStringLiteral("PREFIXED");
-        }
         for (bool *shown : {&h->m.blnShowAssessment, &h->m.blnShowMaterials, &h->m.blnShowUnitGoal,
                             &h->m.blnShowClosure, &h->m.blnShowDailyObj})
             *shown = false;
         w.showMain();
-        fillList(w.cboCourses, {h->m.strCourses.at(course)});
         planfixture::beginWeeklyPlan(w, h->platform);
     }
 
@@ -118,11 +113,8 @@ private Q_SLOTS:
 
     void openingShowsTheSettings()
     {
-        QFETCH(QString, mode);
-        QFETCH(bool, once);
-        QFETCH(bool, show);
-        QFETCH(int, step);
-        QFETCH(QString, option);
+        const auto [mode, once, show, step, option] =
+            fetchRow<QString, bool, bool, int, QString>({"mode", "once", "show", "step", "option"});
         LessonPlanModule &m = h->m;
         m.strStandardsMode = mode;
         m.blnStandardsOnce = once;
@@ -178,11 +170,9 @@ private Q_SLOTS:
 
     void doneTakesTheTopSection()
     {
-        QFETCH(QString, typed);
-        QFETCH(bool, prefix);
-        QFETCH(bool, once);
-        QFETCH(QString, heading);
-        QFETCH(bool, byEnter);
+        const auto [typed, prefix, once, heading, byEnter] =
+            fetchRow<QString, bool, bool, QString, bool>(
+                {"typed", "prefix", "once", "heading", "byEnter"});
         LessonPlanModule &m = h->m;
         open([&](frmStandards &d) {
             d.cmdChange->click();
@@ -222,8 +212,7 @@ private Q_SLOTS:
 
     void cancelKeepsTheListEdits()
     {
-        QFETCH(bool, escape);
-        QFETCH(Answer, answer);
+        const auto [escape, answer] = fetchRow<bool, Answer>({"escape", "answer"});
         LessonPlanModule &m = h->m;
         open([&](frmStandards &d) {
             d.cmdChange->click();
@@ -267,8 +256,7 @@ private Q_SLOTS:
 
     void addingAStandard()
     {
-        QFETCH(QString, closeBy);
-        QFETCH(int, count);
+        const auto [closeBy, count] = fetchRow<QString, int>({"closeBy", "count"});
         LessonPlanModule &m = h->m;
         const QStringList choices = m.strStdChoices;
         open([&](frmStandards &d) {
@@ -319,11 +307,9 @@ private Q_SLOTS:
 
     void editingAStandard()
     {
-        QFETCH(QString, code);
-        QFETCH(QString, text);
-        QFETCH(QString, storedCode);
-        QFETCH(QString, storedText);
-        QFETCH(QString, line);
+        const auto [code, text, storedCode, storedText, line] =
+            fetchRow<QString, QString, QString, QString, QString>(
+                {"code", "text", "storedCode", "storedText", "line"});
         LessonPlanModule &m = h->m;
         open([&](frmStandards &d) {
             inEditor([&](frmEditStandard &e) {
@@ -358,10 +344,8 @@ private Q_SLOTS:
 
     void deletingAStandard()
     {
-        QFETCH(int, row);
-        QFETCH(Answer, answer);
-        QFETCH(QStringList, choices);
-        QFETCH(QStringList, left);
+        const auto [row, answer, choices, left] =
+            fetchRow<int, Answer, QStringList, QStringList>({"row", "answer", "choices", "left"});
         LessonPlanModule &m = h->m;
         m.strStdChoices = SettingsRecord::padded(choices, 10);
         QStringList codes = m.strStdCodes;
@@ -435,28 +419,12 @@ private Q_SLOTS:
         QVERIFY(!h->m.blnStandardsOnce);
     }
 
-    // The standards step of a plan, reading what the screens keep.
-
-    void choicesRememberedForTheCourse()
-    {
-        const int course = 1;
-        toPlan(course);
-        toStandardsStep(QStringLiteral("One"));
-        QCOMPARE(mw().plan->intCourseIndex, course);
-        QCOMPARE(tickedRows(mw().lstChooseStandards), QStringLiteral("10100"));
-        for (int i = 0; i < 5; ++i)
-            ui::setTicked(mw().lstChooseStandards, i, i == 3);
-        mw().cmdAddToPlan->click();
-        QCOMPARE(h->m.strStdChoices.at(course), QStringLiteral("00010"));
-        // The next day offers the same choice.
-        QCOMPARE(mw().cboDay->currentText(), QStringLiteral("Tuesday, September 8"));
-        toStandardsStep(QStringLiteral("Two"));
-        QCOMPARE(tickedRows(mw().lstChooseStandards), QStringLiteral("00010"));
-    }
+    // The standards step of a plan, reading what the screens keep (the choices of each course
+    // and the standards written once a plan are tested with the plan).
 
     void aCourseInNoSlotIsNotRemembered()
     {
-        toPlan(0);
+        toPlan();
         // The plan's course was renamed in the settings while the plan was under way.
         h->m.strCourses[0] = QStringLiteral("Algebra");
         const QStringList choices = h->m.strStdChoices;
@@ -470,31 +438,6 @@ private Q_SLOTS:
                     .endsWith(QStringLiteral("[I][U]Educational Standards:[/U][/I]\nB-3-5D   The "
                                              "full text of a fifth Educational Standard will "
                                              "display here.\n")));
-    }
-
-    // Standards once a plan: every day asks, only the last day's choice is written, once.
-    void onceOnlyWritesOneBlockAtTheEnd()
-    {
-        toPlan(0, true);
-        const QStringList days = {"Monday, September 7", "Tuesday, September 8",
-                                  "Wednesday, September 9", "Thursday, September 10",
-                                  "Friday, September 11"};
-        QString expected = dumpDocument(*mw().RTxtComposite);
-        for (int d = 0; d < days.size(); ++d) {
-            toStandardsStep(QStringLiteral("Day %1").arg(d + 1));
-            for (int i = 0; i < mw().lstChooseStandards->count(); ++i)
-                ui::setTicked(mw().lstChooseStandards, i, i == 1 || (i == 4 && d == 4));
-            if (d == days.size() - 1)
-                h->platform.answerMessage(Answer::OK, "End of Week. Save or print the Lesson "
-                                                      "Plan Document.");
-            mw().cmdAddToPlan->click();
-            expected += QStringLiteral("\n[B]") + days.at(d) +
-                        QStringLiteral("[/B]\n[I][U]Strategies:[/U][/I]\n1. Lecture: x\n");
-        }
-        expected += QStringLiteral("\n[I][U]Educational Standards:[/U][/I]\nA-1-2C;   B-3-5D");
-        QCOMPARE(dumpDocument(*mw().RTxtComposite).split(QLatin1Char('\n')),
-                 expected.split(QLatin1Char('\n')));
-        QCOMPARE(h->m.strStdChoices.at(0), QStringLiteral("01001"));
     }
 };
 

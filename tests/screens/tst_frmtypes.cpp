@@ -49,9 +49,8 @@ private Q_SLOTS:
 
     void savedTypeIsSelected()
     {
-        QFETCH(QString, ext);
-        QFETCH(int, selected);
-        QFETCH(QString, explanation);
+        const auto [ext, selected, explanation] =
+            fetchRow<QString, int, QString>({"ext", "selected", "explanation"});
         // A type that matches nothing also clears what an earlier showing selected.
         h->m.strFileExt = QStringLiteral("wpd");
         open([](frmTypes &d) { d.cmdDone->click(); });
@@ -79,9 +78,8 @@ private Q_SLOTS:
 
     void choiceIsStored()
     {
-        QFETCH(QString, control);
-        QFETCH(QString, ext);
-        QFETCH(QString, typeName);
+        const auto [control, ext, typeName] =
+            fetchRow<QString, QString, QString>({"control", "ext", "typeName"});
         h->m.strFileExt = QStringLiteral("rtf");
         open([&](frmTypes &d) {
             auto *clicked = d.findChild<QWidget *>(control);

