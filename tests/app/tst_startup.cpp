@@ -29,7 +29,6 @@ private Q_SLOTS:
         QCOMPARE(splash.TimerSplash->interval(), 5000);
         QVERIFY(splash.TimerSplash->isActive());
         // The main window is loaded, but not shown yet.
-        QCOMPARE(main.cboMonth->count(), 12);
         QCOMPARE(main.cboCourses->count(), 3);
         QVERIFY(!main.isVisible());
         QVERIFY(splash.isVisible());

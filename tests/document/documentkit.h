@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -76,6 +77,22 @@ protected:
     {
         choosePlan(topic);
         w->cmdBegin->click();
+    }
+
+    // The print dialog answered with printing to a PDF file.
+    void answerPrintToPdf(const QString &path)
+    {
+        platform->answerPrint(true, [path](QPrinter &printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(path);
+        });
+    }
+
+    static bool isPdf(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) && file.size() > 1000 &&
+               file.read(5) == QByteArray("%PDF-");
     }
 
     // The list of plans saved or browsed in this run, the browse entry last.

@@ -6,11 +6,8 @@
 #include "platform/ui.h"
 #include "support/datarows.h"
 
-#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPlainTextEdit>
-#include <QPrinter>
 
 using Answer = Platform::Answer;
 using Kind = ScriptedPlatform::Kind;
@@ -20,21 +17,6 @@ class TestCompletion : public DocumentTest
     Q_OBJECT
 
     QString pdfPath() const { return dir->filePath(QStringLiteral("plan.pdf")); }
-
-    void answerPrintToPdf(const QString &path)
-    {
-        platform->answerPrint(true, [path](QPrinter &printer) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(path);
-        });
-    }
-
-    static bool isPdf(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) && file.size() > 1000 &&
-               file.read(5) == QByteArray("%PDF-");
-    }
 
     QList<Kind> promptKinds() const
     {
@@ -62,43 +44,26 @@ private Q_SLOTS:
     void init() { open(); }
     void cleanup() { finish(); }
 
-    void reminder_data()
-    {
-        dataColumns<QString, QString, QString>({"saved", "printed", "status"});
-        dataRow("neither", "N", "N", "The current Lesson Plan has not been printed or saved.");
-        dataRow("saved", "Y", "N", "The current Lesson Plan has been saved but not printed.");
-        dataRow("printed", "N", "Y", "The current Lesson Plan has been printed but not saved.");
-        dataRow("both", "Y", "Y", "");
-    }
-
-    void reminder()
-    {
-        const auto [saved, printed, status] =
-            fetchRow<QString, QString, QString>({"saved", "printed", "status"});
-        m->strPlanSaved = saved;
-        m->strPlanPrinted = printed;
-        QCOMPARE(w->completion->GetSavePrintStatus(), status);
-        QCOMPARE(PlanCompletion::GetSavePrintStatus(saved, printed), status);
-    }
-
     void clearingAsksWhileSomethingIsNotDone_data()
     {
-        dataColumns<QString, QString, Answer, bool>({"saved", "printed", "answer", "cleared"});
-        dataRow("both done, nothing asked", "Y", "Y", Answer::OK, true);
-        dataRow("only saved, No", "Y", "N", Answer::No, false);
-        dataRow("only printed, Yes", "N", "Y", Answer::Yes, true);
+        dataColumns<QString, QString, QString, Answer>({"saved", "printed", "status", "answer"});
+        dataRow("both done, nothing asked", "Y", "Y", "", Answer::OK);
+        dataRow("only saved, No", "Y", "N",
+                "The current Lesson Plan has been saved but not printed.", Answer::No);
+        dataRow("only printed, Yes", "N", "Y",
+                "The current Lesson Plan has been printed but not saved.", Answer::Yes);
     }
 
     void clearingAsksWhileSomethingIsNotDone()
     {
-        const auto [saved, printed, answer, cleared] =
-            fetchRow<QString, QString, Answer, bool>({"saved", "printed", "answer", "cleared"});
+        const auto [saved, printed, status, answer] =
+            fetchRow<QString, QString, QString, Answer>({"saved", "printed", "status", "answer"});
         beginPlan();
         const QString before = dumpDocument(*w->RTxtComposite);
         m->strPlanSaved = saved;
         m->strPlanPrinted = printed;
         m->strSavedBeforeSettings = QStringLiteral("Y");
-        const QString status = PlanCompletion::GetSavePrintStatus(saved, printed);
+        QCOMPARE(w->completion->GetSavePrintStatus(), status);
         if (!status.isEmpty())
             platform->answerMessage(answer,
                                     status + QStringLiteral("\r\nProceed with clearing the Lesson "
@@ -106,14 +71,14 @@ private Q_SLOTS:
                                     QStringLiteral("Reminder..."));
         w->completion->ClearScreen(true);
         QCOMPARE(platform->prompts().size(), 1 + (status.isEmpty() ? 0 : 1));
-        if (cleared) {
+        if (answer != Answer::No) {
             QCOMPARE(w->RTxtComposite->Text(), QString());
             QVERIFY(!w->RTxtComposite->isEnabled());
             QCOMPARE(w->RTxtComposite->BackColor(), ui::buttonFace());
             QCOMPARE(m->intStep, 0);
-            QVERIFY(!w->cmdStore->isEnabled());
-            QVERIFY(!w->cmdPrint->isEnabled());
-            QVERIFY(!w->cmdClose->isEnabled());
+            for (QWidget *b :
+                 std::initializer_list<QWidget *>{w->cmdStore, w->cmdPrint, w->cmdClose})
+                QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
             QVERIFY(w->fraDay->isHidden());
             QVERIFY(!w->fraBlank->isHidden());
             QVERIFY(w->txtPeriod->text().isEmpty());
@@ -143,8 +108,7 @@ private Q_SLOTS:
         QVERIFY(w->lblSavePrint->isHidden());
         QCOMPARE(m->strPlanSaved, QStringLiteral("N"));
         QCOMPARE(m->strPlanPrinted, QStringLiteral("N"));
-        for (QWidget *b : {static_cast<QWidget *>(w->cmdStore), static_cast<QWidget *>(w->cmdPrint),
-                           static_cast<QWidget *>(w->cmdClose)})
+        for (QWidget *b : std::initializer_list<QWidget *>{w->cmdStore, w->cmdPrint, w->cmdClose})
             QVERIFY2(b->isEnabled(), qPrintable(b->objectName()));
     }
 

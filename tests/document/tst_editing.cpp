@@ -12,13 +12,9 @@
 #include "support/planfixture.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QListWidget>
 #include <QMenu>
-#include <QPushButton>
-#include <QTest>
 #include <QTextBlock>
 
 namespace

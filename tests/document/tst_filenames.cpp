@@ -54,10 +54,6 @@ private Q_SLOTS:
     void entriesAreMadeSafe_data()
     {
         dataColumns<QString, QString, QString, QString>({"course", "period", "topic", "name"});
-        dataRow("default course name", "Course/Subject #1", "3", "x",
-                "LPlans-- A. Teacher  Course_Subject #1  Period 3  Unit Plan 'x'.doc");
-        dataRow("all nine characters", "a/b\\c*d:e<f>g|h`i?j", "3", "x",
-                "LPlans-- A. Teacher  a_b_c_d_e_f_g_h_i_j  Period 3  Unit Plan 'x'.doc");
         dataRow("period and topic", "Algebra 1", "3/4", "Ratios: \"parts\"",
                 "LPlans-- A. Teacher  Algebra 1  Period 3_4  Unit Plan 'Ratios_ ''parts'''.doc");
         dataRow("already safe stays as it was", "Course_Subject #1", "3_4", "Ratios_ ''parts''",
@@ -84,7 +80,7 @@ private Q_SLOTS:
         dataColumns<QString, QString, bool>({"text", "safe", "replaced"});
         dataRow("plain", "Algebra 1", "Algebra 1", false);
         dataRow("quote only", "The \"best\"", "The ''best''", false);
-        dataRow("slash", "Mr./Ms. Teacher", "Mr._Ms. Teacher", true);
+        dataRow("all nine characters", "a/b\\c*d:e<f>g|h`i?j", "a_b_c_d_e_f_g_h_i_j", true);
     }
 
     void fileNameSafe()

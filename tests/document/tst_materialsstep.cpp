@@ -12,7 +12,6 @@
 
 #include <QGroupBox>
 #include <QLabel>
-#include <QTest>
 
 using Answer = Platform::Answer;
 Q_DECLARE_METATYPE(Platform::Answer)

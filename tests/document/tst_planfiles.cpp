@@ -42,24 +42,16 @@ private Q_SLOTS:
 #endif
     }
 
-    void nameOfThePlanOnScreen_data()
+    void unitPlanNameFromTheScreen()
     {
-        dataColumns<bool, bool, bool, QString>({"weekly", "abbrev", "period", "name"});
-        dataRow("weekly", true, false, true, weekName());
-        dataRow("unit, school, no period", false, true, false,
-                "LPlans-- LHS  A. Teacher  Course_Subject #1  Unit Plan 'Fractions'.doc");
-    }
-
-    void nameOfThePlanOnScreen()
-    {
-        const auto [weekly, abbrev, period, name] =
-            fetchRow<bool, bool, bool, QString>({"weekly", "abbrev", "period", "name"});
-        m->blnUseSchoolAbbrev = abbrev;
+        m->blnUseSchoolAbbrev = true;
         m->strSchoolAbbrev = QStringLiteral("LHS");
-        m->blnShowPeriod = period;
-        beginPlan(weekly ? QString() : QStringLiteral("Fractions"));
+        m->blnShowPeriod = false;
+        beginPlan(QStringLiteral("Fractions"));
         QCOMPARE(m->intStep, 1);
-        QCOMPARE(w->files->MakeFileName(), name);
+        QCOMPARE(w->files->MakeFileName(),
+                 QStringLiteral("LPlans-- LHS  A. Teacher  Course_Subject #1  Unit Plan "
+                                "'Fractions'.doc"));
     }
 
     // The name follows the entries on screen, whether or not the focus left each field.

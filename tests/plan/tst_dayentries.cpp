@@ -1,7 +1,6 @@
 // The day's entries: the objective, choosing and describing items, time on task, the list and
 // its editor, the unit goal and the special note.
 #include "plan/dayentries.h"
-#include "plan/entrydialogs.h"
 #include "platform/richtextbox.h"
 #include "platform/ui.h"
 #include "support/datarows.h"
@@ -9,7 +8,6 @@
 #include "support/planfixture.h"
 
 #include <QLabel>
-#include <QTest>
 
 using planfixture::itemTexts;
 

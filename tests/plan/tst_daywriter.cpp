@@ -2,7 +2,6 @@
 // the materials and standards, non-instructional days and the end of the plan.
 #include "document/standardsstep.h"
 #include "plan/daywriter.h"
-#include "plan/entrydialogs.h"
 #include "plan/planstart.h"
 #include "platform/richtextbox.h"
 #include "platform/ui.h"
@@ -12,7 +11,6 @@
 
 #include <QGroupBox>
 #include <QLabel>
-#include <QTest>
 
 namespace
 {
@@ -123,6 +121,8 @@ private Q_SLOTS:
         QCOMPARE(m->intStep, 1);
     }
 
+    // The day ends with the activities; the next day starts with the objective carried over, and
+    // the last day ends the week.
     void everythingHiddenGoesStraightToTheNextDay()
     {
         m->blnShowAssessment = false;
@@ -138,11 +138,24 @@ private Q_SLOTS:
         w->cmdDone1->click();
         QCOMPARE(w->cboDay->currentText(), QStringLiteral("Tuesday, September 8"));
         QCOMPARE(m->intStep, 1);
+        QCOMPARE(w->txtObjective->toPlainText(), QStringLiteral("One"));
+        QCOMPARE(ui::backColor(w->txtObjective), ui::lightRed());
+        QVERIFY(!w->lblUnchanged->isHidden());
+        QVERIFY(!w->cmdContinue->isHidden());
+        QVERIFY(!w->cmdNewUnit->isHidden());
+        QVERIFY(w->optDummy->isChecked());
         w->txtObjective->setPlainText(QStringLiteral("Two"));
         addItem(4, QString());
-        platform->answerMessage(Platform::Answer::OK, QString(), QStringLiteral("End of Week"));
+        platform->answerMessage(
+            Platform::Answer::OK,
+            QStringLiteral("End of Week. Save or print the Lesson Plan Document."),
+            QStringLiteral("End of Week"));
         w->cmdDone1->click();
         QCOMPARE(m->intStep, 0);
+        QVERIFY(w->fraDay->isHidden());
+        QVERIFY(!w->fraBlank->isHidden());
+        QVERIFY(w->txtObjective->toPlainText().isEmpty());
+        QVERIFY(!m->blnReadyToBegin);
         QCOMPARE(dumpDocument(*w->RTxtComposite),
                  Heading + QStringLiteral("\n[B]Monday, September 7[/B]\n[I]Daily Objective: "
                                           "One[/I]\n[I][U]Strategies:[/U][/I]\n1. Review Homework: "

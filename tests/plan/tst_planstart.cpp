@@ -12,7 +12,6 @@
 #include <QCalendarWidget>
 #include <QGroupBox>
 #include <QLabel>
-#include <QTest>
 
 class TestPlanStart : public planfixture::WindowTest
 {
@@ -295,32 +294,6 @@ private Q_SLOTS:
         QCOMPARE(w->lblWhen->text(), when);
         QCOMPARE(!w->lblArrows->isHidden(), once);
         QCOMPARE(planfixture::itemTexts(w->lstChooseStandards), lines);
-    }
-
-    void advanceDayThroughTheWeek()
-    {
-        m->intDaysPerWeek = 2;
-        begin();
-        w->txtObjective->setPlainText(QStringLiteral("Graph lines"));
-        w->calendar->AdvanceDay();
-        QCOMPARE(w->cboDay->currentText(), QStringLiteral("Tuesday, September 8"));
-        QCOMPARE(ui::backColor(w->txtObjective), ui::lightRed());
-        QVERIFY(!w->lblUnchanged->isHidden());
-        QVERIFY(!w->cmdContinue->isHidden());
-        QVERIFY(!w->cmdNewUnit->isHidden());
-        QVERIFY(w->optDummy->isChecked());
-
-        platform->answerMessage(
-            Platform::Answer::OK,
-            QStringLiteral("End of Week. Save or print the Lesson Plan Document."),
-            QStringLiteral("End of Week"));
-        w->calendar->AdvanceDay();
-        QCOMPARE(m->intStep, 0);
-        QVERIFY(!w->cboDay->isEnabled());
-        QVERIFY(w->fraDay->isHidden());
-        QVERIFY(!w->fraBlank->isHidden());
-        QVERIFY(w->txtObjective->toPlainText().isEmpty());
-        QVERIFY(!m->blnReadyToBegin);
     }
 
     void calendarPicksTheWeek()
