@@ -54,6 +54,25 @@ class TestDayWriter : public planfixture::WindowTest
                               "text of a third Educational Standard will display here.\n");
     }
 
+    // Only the activities (and, when asked, the standards) are shown.
+    void hideAllBut(bool standards)
+    {
+        m->blnShowAssessment = false;
+        m->blnShowMaterials = false;
+        m->blnShowStandards = standards;
+        m->blnShowUnitGoal = false;
+        m->blnShowClosure = false;
+    }
+
+    // The day's objective and one activity, up to the standards step.
+    void toStandardsStep()
+    {
+        w->txtObjective->setPlainText(QStringLiteral("One"));
+        addItem(0, QStringLiteral("x"));
+        w->cmdDone1->click();
+        QCOMPARE(m->intStep, 4);
+    }
+
 private Q_SLOTS:
     void init()
     {
@@ -125,11 +144,7 @@ private Q_SLOTS:
     // the last day ends the week.
     void everythingHiddenGoesStraightToTheNextDay()
     {
-        m->blnShowAssessment = false;
-        m->blnShowMaterials = false;
-        m->blnShowStandards = false;
-        m->blnShowUnitGoal = false;
-        m->blnShowClosure = false;
+        hideAllBut(false);
         m->intDaysPerWeek = 2;
         planfixture::beginWeeklyPlan(*w, *platform);
         w->txtObjective->setPlainText(QStringLiteral("One"));
@@ -276,6 +291,69 @@ private Q_SLOTS:
         w->standards->WriteStandards();
         QCOMPARE(dumpDocument(*w->RTxtComposite), block);
         QVERIFY(w->plan->blnStandardsAdded);
+    }
+
+    // The standards come ticked as last chosen for the plan's course, and the choice is kept.
+    void standardsChoiceRememberedPerCourse_data()
+    {
+        dataColumns<int, QString, QString>({"course", "preselected", "chosen"});
+        dataRow("first course", 0, "01100", "10001");
+        dataRow("third course", 2, "00110", "11111");
+    }
+
+    void standardsChoiceRememberedPerCourse()
+    {
+        const auto [course, preselected, chosen] =
+            fetchRow<int, QString, QString>({"course", "preselected", "chosen"});
+        hideAllBut(true);
+        planfixture::answerPlanType(*platform, true);
+        w->cboCourses->setCurrentIndex(course);
+        w->txtPeriod->setText(QStringLiteral("3"));
+        w->cboMonth->setCurrentIndex(1);
+        w->cboDate->setCurrentIndex(6);
+        w->cmdBegin->click();
+        for (const QString &offered : {preselected, chosen}) {
+            toStandardsStep();
+            QCOMPARE(w->plan->intCourseIndex, course);
+            QString ticked;
+            for (int i = 0; i < w->lstChooseStandards->count(); ++i)
+                ticked += ui::isTicked(w->lstChooseStandards, i) ? u'1' : u'0';
+            QCOMPARE(ticked, offered);
+            for (int i = 0; i < chosen.size(); ++i)
+                ui::setTicked(w->lstChooseStandards, i, chosen.at(i) == u'1');
+            w->cmdAddToPlan->click();
+            QCOMPARE(m->strStdChoices.at(course), chosen);
+        }
+    }
+
+    // Standards once a plan: each day's step only continues; the last day's choice is written
+    // after the last day, after an empty line and with no break after it.
+    void standardsOnceWrittenAfterTheLastDay()
+    {
+        hideAllBut(true);
+        m->blnStandardsOnce = true;
+        m->strStandardsMode = QStringLiteral("PREFIXED");
+        m->intDaysPerWeek = 2;
+        planfixture::beginWeeklyPlan(*w, *platform);
+        QString expected = dumpDocument(*w->RTxtComposite);
+        for (const QString day : {"Monday, September 7", "Tuesday, September 8"}) {
+            toStandardsStep();
+            QCOMPARE(w->cmdAddToPlan->text(), QStringLiteral("Cont&inue"));
+            for (int i = 0; i < w->lstChooseStandards->count(); ++i)
+                ui::setTicked(w->lstChooseStandards, i, i == 1 || (i == 4 && day.startsWith(u'T')));
+            if (day.startsWith(u'T'))
+                platform->answerMessage(Platform::Answer::OK, QString(),
+                                        QStringLiteral("End of Week"));
+            w->cmdAddToPlan->click();
+            expected += QStringLiteral("\n[B]") + day +
+                        QStringLiteral("[/B]\n[I]Daily Objective: One[/I]\n[I][U]Strategies:[/U]"
+                                       "[/I]\n1. Lecture: x\n");
+        }
+        expected += QStringLiteral("\n[I][U]Educational Standards:[/U][/I]\nA-1-2C;   B-3-5D");
+        QCOMPARE(dumpDocument(*w->RTxtComposite).split(QLatin1Char('\n')),
+                 expected.split(QLatin1Char('\n')));
+        QCOMPARE(m->strStdChoices.at(0), QStringLiteral("01001"));
+        QCOMPARE(m->intStep, 0);
     }
 };
 
