@@ -94,8 +94,8 @@ struct DialogHarness {
         platform.answerMessage(Answer::OK, QString(), QStringLiteral("Settings Not Saved"));
     }
 
-    // Shows the dialog as the setup screen does; the action runs while it is on screen. The
-    // dialog's window is made active so that focus moves as they do for a teacher.
+    // Shows the dialog as the setup screen does, made active so that focus moves as for a
+    // teacher; the action runs while it is on screen.
     template <class Dialog> void open(Dialog &dialog, std::function<void(Dialog &)> action = {})
     {
         platform.actInDialog(dialog.objectName(), [&dialog, action](QDialog *) {
@@ -136,8 +136,7 @@ struct DialogHarness {
             button->click();
     }
 
-    // The ways a settings dialog is closed: Done (with the store failing), Cancel answered Yes
-    // or No, Esc. Only Done and a Cancel answered No leave the dialog's edits in place.
+    // The ways a settings dialog is closed; only a Done that stores applies the edits.
     enum class Close { Done, DoneStoreFails, CancelYes, CancelNo, EscYes };
     static QList<std::pair<const char *, Close>> closings()
     {
@@ -166,9 +165,6 @@ struct DialogHarness {
         // A failed store leaves the dialog open to try again.
         QCOMPARE(dialog.isVisible(), how == Close::DoneStoreFails || how == Close::CancelNo);
     }
-
-    // Tab-like move to another control, so that the field left sees its focus go.
-    static void moveFocusTo(QWidget *widget) { widget->setFocus(Qt::TabFocusReason); }
 
     // The field is told that the focus left it.
     static void leave(QWidget *field)

@@ -1,7 +1,4 @@
-// The materials setup dialog: the lists filled from the settings and locked, one kind opened at
-// a time, adding, editing and deleting items with their questions, the "always include" check
-// marks, Done rebuilding the settings (and the materials step preselecting from them), Cancel,
-// and storing.
+// The materials setup dialog: its lists, adding, editing and deleting items, Done and Cancel.
 #include "dialogharness.h"
 #include "screens/frmmaterials.h"
 #include "support/planfixture.h"
@@ -9,9 +6,8 @@
 namespace
 {
 const QString CrLf = QStringLiteral("\r\n");
-// 31 characters: shown as its first 28 and "...".
+// 31 characters are shown as the first 28 and "...", 30 whole.
 const QString Long31 = QStringLiteral("Algebra For Starters: Volume 1A");
-// 30 characters: shown whole.
 const QString Long30 = QStringLiteral("Algebra For Starters: Volume 1");
 
 QStringList lines(const QListWidget *list)

@@ -1,5 +1,4 @@
-// The course list dialog: the heading word, the ten course boxes, the file-name check when a box
-// is left, the main window's course list after Done, Cancel, and storing.
+// The course list dialog: the heading word, the ten course boxes, Done and Cancel.
 #include "dialogharness.h"
 #include "screens/frmsetupcourselist.h"
 

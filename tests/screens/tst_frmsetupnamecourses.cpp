@@ -1,6 +1,4 @@
-// The instructor, school year and plan type dialog: heading orders and the sample line, the
-// school-year list, when Done and Cancel may be used, the plan type and the instructional week,
-// the file-name check of the name and abbreviation, and what Done stores.
+// The instructor, school year and plan type dialog.
 #include "dialogharness.h"
 #include "screens/frmsetupnamecourses.h"
 

@@ -1,5 +1,4 @@
-// The file type dialog: the option of the saved type, the explanation shown for each type, what
-// Done stores, the " / DOCX" label, Cancel and storing.
+// The file type dialog: the saved type, the explanations, the choice, Done and Cancel.
 #include "dialogharness.h"
 #include "platform/richtextbox.h"
 #include "screens/frmtypes.h"
@@ -36,21 +35,28 @@ private Q_SLOTS:
         h.reset();
     }
 
-    void savedTypeIsSelected_data()
+    void savedTypeAndChoice_data()
     {
-        dataColumns<QString, int, QString>({"ext", "selected", "explanation"});
-        dataRow("rtf", "rtf", 0, "Files stored as rtf (rich text files) are");
-        dataRow("doc", "doc", 1, "Files stored as doc (Word document files) are");
-        dataRow("wps", "wps", 2, "Files stored as wps  (''Works'' document files)");
-        dataRow("wpd", "wpd", 3, "Files stored as wpd  (WordPerfect document files)");
-        dataRow("capitals", "DOC", -1, "");
-        dataRow("docx", "docx", -1, "");
+        dataColumns<QString, int, QString, QString, QString, QString>(
+            {"ext", "selected", "explanation", "control", "chosen", "typeName"});
+        dataRow("rtf", "rtf", 0, "Files stored as rtf (rich text files) are", "optType(1)", "doc",
+                "''Word'' Document");
+        dataRow("doc", "doc", 1, "Files stored as doc (Word document files) are", "optType(2)",
+                "wps", "''Works'' Word Processor Document");
+        dataRow("wps", "wps", 2, "Files stored as wps  (''Works'' document files)", "optType(3)",
+                "wpd", "WordPerfect Document");
+        dataRow("wpd", "wpd", 3, "Files stored as wpd  (WordPerfect document files)", "optType(0)",
+                "rtf", "Rich Text");
+        dataRow("capitals, the DOCX label", "DOC", -1, "", "lblDocX", "doc", "''Word'' Document");
+        // Done without a choice keeps the saved type (and the name the first showing gave).
+        dataRow("docx, no choice", "docx", -1, "", "", "docx", "WordPerfect Document");
     }
 
-    void savedTypeIsSelected()
+    void savedTypeAndChoice()
     {
-        const auto [ext, selected, explanation] =
-            fetchRow<QString, int, QString>({"ext", "selected", "explanation"});
+        const auto [ext, selected, explanation, control, chosen, typeName] =
+            fetchRow<QString, int, QString, QString, QString, QString>(
+                {"ext", "selected", "explanation", "control", "chosen", "typeName"});
         // A type that matches nothing also clears what an earlier showing selected.
         h->m.strFileExt = QStringLiteral("wpd");
         open([](frmTypes &d) { d.cmdDone->click(); });
@@ -60,36 +66,13 @@ private Q_SLOTS:
             QVERIFY2(d.rtfTypes->Text().startsWith(explanation), qPrintable(d.rtfTypes->Text()));
             QCOMPARE(d.rtfTypes->Text().isEmpty(), explanation.isEmpty());
             QCOMPARE(d.rtfTypes->SelStart(), 0);
+            if (auto *clicked = d.findChild<QWidget *>(control)) {
+                QTest::mouseClick(clicked, Qt::LeftButton, {}, QPoint(8, clicked->height() / 2));
+                QCOMPARE(d.strExtEdit, chosen);
+            }
             d.cmdDone->click();
         });
-        // Done without a choice keeps the saved type.
-        QCOMPARE(h->m.strFileExt, ext);
-    }
-
-    void choiceIsStored_data()
-    {
-        dataColumns<QString, QString, QString>({"control", "ext", "typeName"});
-        dataRow("RTF", "optType(0)", "rtf", "Rich Text");
-        dataRow("DOC", "optType(1)", "doc", "''Word'' Document");
-        dataRow("WPS", "optType(2)", "wps", "''Works'' Word Processor Document");
-        dataRow("WPD", "optType(3)", "wpd", "WordPerfect Document");
-        dataRow("the DOCX label", "lblDocX", "doc", "''Word'' Document");
-    }
-
-    void choiceIsStored()
-    {
-        const auto [control, ext, typeName] =
-            fetchRow<QString, QString, QString>({"control", "ext", "typeName"});
-        h->m.strFileExt = QStringLiteral("rtf");
-        open([&](frmTypes &d) {
-            auto *clicked = d.findChild<QWidget *>(control);
-            QVERIFY(clicked);
-            QTest::mouseClick(clicked, Qt::LeftButton, {}, QPoint(8, clicked->height() / 2));
-            QCOMPARE(d.strExtEdit, ext);
-            d.cmdDone->click();
-            QVERIFY(d.isHidden());
-        });
-        QCOMPARE(h->m.strFileExt, ext);
+        QCOMPARE(h->m.strFileExt, chosen);
         QCOMPARE(h->m.strFileTypeName, typeName);
     }
 
