@@ -82,8 +82,12 @@ void DoneCancelDialog::cmdDone_Click()
 {
     const SettingsRecord before = m.record();
     applyEdits();
-    if (m.record() != before && !storeSettings(m.record(), ctx.store, ctx.platform))
-        return; // the teacher has been told; the dialog stays open to try again
+    if (m.record() != before && !storeSettings(m.record(), ctx.store, ctx.platform)) {
+        // The teacher has been told; the settings stay as they were stored and the dialog
+        // stays open, with the edits, to try again.
+        m.record() = before;
+        return;
+    }
     hide();
 }
 

@@ -389,7 +389,9 @@ private Q_SLOTS:
         if (how == Close::Done) {
             QVERIFY(h->m.record() != SettingsRecord());
             QVERIFY(h->stored() == h->m.record());
-        } else if (how != Close::DoneStoreFails) {
+        } else if (how == Close::DoneStoreFails) {
+            QVERIFY(h->m.record() == SettingsRecord()); // nothing applied that was not stored
+        } else {
             QCOMPARE(h->platform.lastPrompt().icon, Platform::Icon::Question);
             QVERIFY(h->m.record() == SettingsRecord());
             // The next showing starts again from the settings.
