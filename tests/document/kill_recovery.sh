@@ -18,7 +18,7 @@ if [ "${1:-}" = "--watch-question" ]; then
   program=$2
   "$program" >/dev/null 2>&1 &
   pid=$!
-  timeout 30 xdotool search --sync --name '^Restore Unsaved Plan$' >/dev/null 2>&1
+  timeout 60 xdotool search --sync --name '^Restore Unsaved Plan$' >/dev/null 2>&1
   seen=$?
   kill -KILL "$pid" 2>/dev/null
   wait "$pid" 2>/dev/null
