@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "document/edittools.h"
 #include "settings/settings.h"
 
 class Platform;
@@ -39,9 +40,10 @@ class QTimer;
 // The main window: it builds and owns every control of the main screen and keeps its labels in
 // step with the settings each time it becomes active. The plan's behaviour lives in the
 // components of each area; the frame guides the focus, opens help and settings, and exits.
-class frmMain : public QWidget
+class frmMain : public QWidget, public EditControls
 {
     Q_OBJECT
+    // The editing tools beside the document (fraEdit, its buttons and mnuEdit) are EditControls.
 public:
     frmMain(LessonPlanModule &m, Platform &platform, SettingsStore *store = nullptr,
             QWidget *parent = nullptr);
@@ -203,29 +205,6 @@ public:
     QPushButton *cmdPrint = nullptr;
     QPushButton *cmdEnlarge = nullptr;
     QLabel *lblSavePrint = nullptr;
-
-    // --- Editing tools ------------------------------------------------------------------
-    QGroupBox *fraEdit = nullptr;
-    QPushButton *cmdCut = nullptr;
-    QPushButton *cmdCopy = nullptr;
-    QPushButton *cmdPaste = nullptr;
-    QPushButton *cmdBold = nullptr;
-    QPushButton *cmdItalic = nullptr;
-    QPushButton *cmdUnderline = nullptr;
-    QPushButton *cmdBoldItalic = nullptr;
-    QPushButton *cmdItalicUnderline = nullptr;
-    QPushButton *cmdPlainText = nullptr;
-    QPushButton *cmdCloseEdit = nullptr;
-    QMenu *mnuEdit = nullptr;
-    QAction *mnuCut = nullptr;
-    QAction *mnuCopy = nullptr;
-    QAction *mnuPaste = nullptr;
-    QAction *mnuBold = nullptr;
-    QAction *mnuItalic = nullptr;
-    QAction *mnuUnderline = nullptr;
-    QAction *mnuBoldItalic = nullptr;
-    QAction *mnuItalicUnderline = nullptr;
-    QAction *mnuPlain = nullptr;
 
     // --- Settings, help, exit -----------------------------------------------------------
     QPushButton *cmdSettings = nullptr;

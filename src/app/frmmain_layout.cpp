@@ -344,27 +344,7 @@ void frmMain::createDayBand(QWidget *band)
     lblCover->setFrameShape(QFrame::StyledPanel);
     lblCover->setAutoFillBackground(true);
     lblCover->hide();
-    fraEdit = named(new QGroupBox(QStringLiteral("Edit"), listArea), QStringLiteral("fraEdit"));
-    cmdCut = button(fraEdit, QStringLiteral("cmdCut"), QStringLiteral("Cut"));
-    cmdCopy = button(fraEdit, QStringLiteral("cmdCopy"), QStringLiteral("Copy"));
-    cmdPaste = button(fraEdit, QStringLiteral("cmdPaste"), QStringLiteral("Paste"));
-    cmdBold = button(fraEdit, QStringLiteral("cmdBold"), QStringLiteral("Bold"));
-    cmdItalic = button(fraEdit, QStringLiteral("cmdItalic"), QStringLiteral("Italic"));
-    cmdUnderline = button(fraEdit, QStringLiteral("cmdUnderline"), QStringLiteral("Underline"));
-    cmdBoldItalic = button(fraEdit, QStringLiteral("cmdBoldItalic"), QStringLiteral("Bold/Italic"));
-    cmdItalicUnderline =
-        button(fraEdit, QStringLiteral("cmdItalicUnderline"), QStringLiteral("Italic/Underline"));
-    cmdPlainText =
-        button(fraEdit, QStringLiteral("cmdPlainText"), QStringLiteral("Reset Text Formatting"));
-    cmdCloseEdit = button(fraEdit, QStringLiteral("cmdCloseEdit"), QStringLiteral("Close"));
-    auto *tools = new QGridLayout(fraEdit);
-    tools->setContentsMargins(4, 4, 4, 4);
-    tools->setSpacing(2);
-    const QList<QPushButton *> toolButtons = {
-        cmdCut,       cmdCopy,       cmdPaste,           cmdBold,      cmdItalic,
-        cmdUnderline, cmdBoldItalic, cmdItalicUnderline, cmdPlainText, cmdCloseEdit};
-    for (int i = 0; i < toolButtons.size(); ++i)
-        tools->addWidget(toolButtons.at(i), i / 2, i % 2);
+    createEditControls(listArea, this, 2, QStringLiteral("Plain &Text"));
     fraEdit->hide();
     listStack->addWidget(lstAdd, 0, 0);
     listStack->addWidget(lblCover, 0, 0);
@@ -619,25 +599,6 @@ void frmMain::createOverlays()
 
 void frmMain::createMenus()
 {
-    mnuEdit = named(new QMenu(QStringLiteral("Edit"), this), QStringLiteral("mnuEdit"));
-    auto action = [this](const QString &name, const QString &caption) {
-        auto *a = mnuEdit->addAction(caption);
-        a->setObjectName(name);
-        return a;
-    };
-    mnuCut = action(QStringLiteral("mnuCut"), QStringLiteral("Cu&t"));
-    mnuCopy = action(QStringLiteral("mnuCopy"), QStringLiteral("&Copy"));
-    mnuPaste = action(QStringLiteral("mnuPaste"), QStringLiteral("&Paste"));
-    mnuEdit->addSeparator();
-    mnuBold = action(QStringLiteral("mnuBold"), QStringLiteral("&Bold"));
-    mnuItalic = action(QStringLiteral("mnuItalic"), QStringLiteral("&Italic"));
-    mnuUnderline = action(QStringLiteral("mnuUnderline"), QStringLiteral("&Underline"));
-    mnuBoldItalic = action(QStringLiteral("mnuBoldItalic"), QStringLiteral("Bold/It&alic"));
-    mnuItalicUnderline =
-        action(QStringLiteral("mnuItalicUnderline"), QStringLiteral("Italic/U&nderline"));
-    mnuEdit->addSeparator();
-    mnuPlain = action(QStringLiteral("mnuPlain"), QStringLiteral("Plain &Text"));
-
     mnuCopyHeading =
         named(new QMenu(QStringLiteral("Copy Only"), this), QStringLiteral("mnuCopyHeading"));
     mnuCopyOnly = mnuCopyHeading->addAction(QStringLiteral("&Copy Text"));

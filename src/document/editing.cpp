@@ -1,6 +1,7 @@
 #include "document/editing.h"
 
 #include "app/frmmain.h"
+#include "document/edittools.h"
 #include "document/frmlarge.h"
 #include "platform/platform.h"
 #include "platform/richtextbox.h"
@@ -134,41 +135,11 @@ DocumentEditing::DocumentEditing(frmMain &w) : QObject(&w), w(w)
     RichTextBox *doc = w.RTxtComposite;
     // The right button opens the program's own menu; the text field's standard one stays shut.
     doc->setContextMenuPolicy(Qt::PreventContextMenu);
-    connect(doc, &RichTextBox::KeyDown, this, &DocumentEditing::RTxtComposite_KeyDown);
     connect(doc, &RichTextBox::MouseDown, this, &DocumentEditing::RTxtComposite_MouseDown);
     connect(doc, &RichTextBox::GotFocus, this, &DocumentEditing::RTxtComposite_GotFocus);
 
-    using Handler = void (DocumentEditing::*)();
-    const std::pair<QAction *, Handler> menu[] = {
-        {w.mnuCut, &DocumentEditing::mnuCut_Click},
-        {w.mnuCopy, &DocumentEditing::mnuCopy_Click},
-        {w.mnuPaste, &DocumentEditing::mnuPaste_Click},
-        {w.mnuBold, &DocumentEditing::mnuBold_Click},
-        {w.mnuItalic, &DocumentEditing::mnuItalic_Click},
-        {w.mnuUnderline, &DocumentEditing::mnuUnderline_Click},
-        {w.mnuBoldItalic, &DocumentEditing::mnuBoldItalic_Click},
-        {w.mnuItalicUnderline, &DocumentEditing::mnuItalicUnderline_Click},
-        {w.mnuPlain, &DocumentEditing::mnuPlain_Click},
-    };
-    for (const auto &[action, handler] : menu)
-        connect(action, &QAction::triggered, this, handler);
-
-    // Each button of the tools runs the menu command of the same meaning.
-    const std::pair<QPushButton *, Handler> buttons[] = {
-        {w.cmdCut, &DocumentEditing::mnuCut_Click},
-        {w.cmdCopy, &DocumentEditing::mnuCopy_Click},
-        {w.cmdPaste, &DocumentEditing::mnuPaste_Click},
-        {w.cmdBold, &DocumentEditing::mnuBold_Click},
-        {w.cmdItalic, &DocumentEditing::mnuItalic_Click},
-        {w.cmdUnderline, &DocumentEditing::mnuUnderline_Click},
-        {w.cmdBoldItalic, &DocumentEditing::mnuBoldItalic_Click},
-        {w.cmdItalicUnderline, &DocumentEditing::mnuItalicUnderline_Click},
-        {w.cmdPlainText, &DocumentEditing::mnuPlain_Click},
-        {w.cmdCloseEdit, &DocumentEditing::cmdCloseEdit_Click},
-    };
-    for (const auto &[button, handler] : buttons)
-        connect(button, &QPushButton::clicked, this, handler);
-
+    new EditCommands(this, w, doc, w.m, w.platform, docedit::MainFontSize,
+                     [this] { CloseEditTools(); });
     connect(w.cmdEnlarge, &QPushButton::clicked, this, &DocumentEditing::cmdEnlarge_Click);
 }
 
@@ -188,85 +159,6 @@ void DocumentEditing::CloseEditTools()
     w.lstAdd->show();
     docedit::collapseToEnd(w.RTxtComposite);
     w.RTxtComposite->setFocus(Qt::OtherFocusReason);
-}
-
-void DocumentEditing::format(bool bold, bool italic, bool underline)
-{
-    docedit::setFormat(w.RTxtComposite, bold, italic, underline);
-    CloseEditTools();
-}
-
-void DocumentEditing::mnuBold_Click()
-{
-    format(true, false, false);
-}
-
-void DocumentEditing::mnuItalic_Click()
-{
-    format(false, true, false);
-}
-
-void DocumentEditing::mnuUnderline_Click()
-{
-    format(false, false, true);
-}
-
-void DocumentEditing::mnuBoldItalic_Click()
-{
-    format(true, true, false);
-}
-
-void DocumentEditing::mnuItalicUnderline_Click()
-{
-    format(false, true, true);
-}
-
-void DocumentEditing::mnuPlain_Click()
-{
-    format(false, false, false);
-}
-
-void DocumentEditing::mnuCopy_Click()
-{
-    docedit::copySelection(w.RTxtComposite, w.m, w.platform);
-    CloseEditTools();
-}
-
-void DocumentEditing::mnuCut_Click()
-{
-    docedit::cutSelection(w.RTxtComposite, w.platform);
-    CloseEditTools();
-}
-
-void DocumentEditing::mnuPaste_Click()
-{
-    docedit::pasteClipboard(w.RTxtComposite, w.m, w.platform);
-    CloseEditTools();
-    // Whatever came in, the document keeps one size.
-    docedit::resizeDocument(w.RTxtComposite, docedit::MainFontSize);
-}
-
-void DocumentEditing::cmdCloseEdit_Click()
-{
-    CloseEditTools();
-}
-
-void DocumentEditing::RTxtComposite_KeyDown(int *keyCode, Qt::KeyboardModifiers shift)
-{
-    if (!keyCode)
-        return;
-    switch (docedit::keyCommand(*keyCode, shift)) {
-    case docedit::KeyCommand::Paste:
-        *keyCode = 0;
-        mnuPaste_Click();
-        break;
-    case docedit::KeyCommand::Indent:
-        *keyCode = 0;
-        docedit::insertIndent(w.RTxtComposite);
-        break;
-    case docedit::KeyCommand::None:
-        break;
-    }
 }
 
 void DocumentEditing::RTxtComposite_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift,

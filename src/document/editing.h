@@ -56,7 +56,7 @@ KeyCommand keyCommand(int keyCode, Qt::KeyboardModifiers shift);
 } // namespace docedit
 
 // Hand editing of the Lesson Plan Document on the main screen: the editing tools shown while the
-// teacher edits, the context menu, the keys the document handles, and the large editor.
+// teacher edits (their commands are EditCommands), the context menu, and the large editor.
 class DocumentEditing : public QObject
 {
     Q_OBJECT
@@ -68,18 +68,6 @@ public:
     // the focus in the document.
     void CloseEditTools();
 
-    void mnuCut_Click();
-    void mnuCopy_Click();
-    void mnuPaste_Click();
-    void mnuBold_Click();
-    void mnuItalic_Click();
-    void mnuUnderline_Click();
-    void mnuBoldItalic_Click();
-    void mnuItalicUnderline_Click();
-    void mnuPlain_Click();
-    void cmdCloseEdit_Click();
-
-    void RTxtComposite_KeyDown(int *keyCode, Qt::KeyboardModifiers shift);
     void RTxtComposite_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pos);
     void RTxtComposite_GotFocus();
 
@@ -89,8 +77,6 @@ public:
     frmLarge *largeEditor();
 
 private:
-    void format(bool bold, bool italic, bool underline);
-
     frmMain &w;
     // A window of its own: with the main window hidden it must stay on the task bar.
     std::unique_ptr<frmLarge> large_;

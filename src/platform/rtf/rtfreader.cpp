@@ -117,6 +117,7 @@ private:
     const QTextCharFormat &formatOf(const CharState &chr);
     QString familyOf(int font) const;
     int codepageOf(int font);
+    void setAnsiCodepage(int codepage);
 
     // Tables
     void startFont(int number);
@@ -382,26 +383,20 @@ void Reader::word(std::string_view name, bool hasParameter, qint64 parameter)
         unicode(hasParameter, parameter);
         break;
     case Keyword::Ansi:
-        m_ansiCodepage = 1252;
-        m_cachedFont = std::numeric_limits<int>::min();
+        setAnsiCodepage(1252);
         break;
     case Keyword::Mac:
-        m_ansiCodepage = 10000;
-        m_cachedFont = std::numeric_limits<int>::min();
+        setAnsiCodepage(10000);
         break;
     case Keyword::Pc:
-        m_ansiCodepage = 437;
-        m_cachedFont = std::numeric_limits<int>::min();
+        setAnsiCodepage(437);
         break;
     case Keyword::Pca:
-        m_ansiCodepage = 850;
-        m_cachedFont = std::numeric_limits<int>::min();
+        setAnsiCodepage(850);
         break;
     case Keyword::AnsiCodepage:
-        if (hasParameter && parameter > 0 && parameter < 100000) {
-            m_ansiCodepage = int(parameter);
-            m_cachedFont = std::numeric_limits<int>::min();
-        }
+        if (hasParameter && parameter > 0 && parameter < 100000)
+            setAnsiCodepage(int(parameter));
         break;
     case Keyword::DefaultFont:
         if (hasParameter) {
@@ -675,6 +670,12 @@ QString Reader::familyOf(int font) const
     if (it == m_fonts.constEnd() || it->family.isEmpty())
         return defaultFontFamily();
     return it->family;
+}
+
+void Reader::setAnsiCodepage(int codepage)
+{
+    m_ansiCodepage = codepage;
+    m_cachedFont = std::numeric_limits<int>::min(); // a font without a charset follows it
 }
 
 int Reader::codepageOf(int font)
