@@ -1,6 +1,7 @@
 #include "plan/entrydialogs.h"
 
 #include "app/frmmain.h"
+#include "plan/daywriter.h"
 #include "platform/entertwice.h"
 #include "platform/platform.h"
 #include "platform/richtextbox.h"
@@ -117,15 +118,11 @@ void frmUnit::Form_Activate()
 void frmUnit::cmdUnitDone_Click()
 {
     LessonPlanModule &m = main_.m;
-    RichTextBox *doc = main_.RTxtComposite;
-    doc->MoveToEnd();
-    doc->setSelItalic(true);
-    // Only the italics of the goal: nothing carries over from the course line.
-    doc->setSelBold(false);
-    doc->setSelUnderline(false);
     const QString text = withoutOneTrailingBreak(entryText());
+    // The goal in italics only: nothing carries over from the course line.
     if (m.blnWeeklyPlans)
-        doc->setSelText(CrLf + m.strUnitGoalHeading + QStringLiteral(": ") + text + CrLf);
+        main_.writer->append(CrLf + m.strUnitGoalHeading + QStringLiteral(": ") + text + CrLf,
+                             false, true, false);
     else
         m.strUnitText = text + CrLf;
     // The goal is asked afresh each time: the field starts empty.
