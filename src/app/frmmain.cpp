@@ -32,6 +32,7 @@
 #include <QSettings>
 #include <QShortcut>
 #include <QStandardPaths>
+#include <QTextDocument>
 #include <utility>
 
 namespace
@@ -301,6 +302,11 @@ void frmMain::PrepareStep()
     recovery->saveCopy();
 }
 
+bool frmMain::planInProgress() const
+{
+    return m.intStep != 0 || !RTxtComposite->document()->isEmpty();
+}
+
 void frmMain::EnableControls(bool b)
 {
     for (QWidget *w : {static_cast<QWidget *>(cboCourses), static_cast<QWidget *>(txtPeriod),
@@ -331,7 +337,7 @@ void frmMain::SetNextFocus()
             cboMonth->setEnabled(true);
             focus(cboMonth);
         } else if (!cboDay->currentText().isEmpty()) {
-            cmdBegin->setEnabled(RTxtComposite->BackColor() != ui::white());
+            cmdBegin->setEnabled(!planInProgress());
             if (cmdBegin->isEnabled())
                 focus(cmdBegin);
         }

@@ -65,6 +65,9 @@ public:
     void EnableControls(bool b);
     void SetNextFocus();
     void PrepareStep();
+    // A plan is under way or its document is still on the screen (Begin Plan is locked until
+    // the screen is cleared).
+    bool planInProgress() const;
     // The caption over the materials listing names the day (or the unit) it is for.
     void refreshMaterialsCaption();
 

@@ -138,9 +138,7 @@ void frmPageConfig::showSectionDialog(QDialog *dialog)
 
 bool frmPageConfig::planInProgress() const
 {
-    // Plan start gives the document a white background; clearing the plan takes it away.
-    return ctx.main && ctx.main->RTxtComposite &&
-           ctx.main->RTxtComposite->BackColor() == ui::white();
+    return ctx.main && ctx.main->planInProgress();
 }
 
 void frmPageConfig::TeacherYearButton_Click()
