@@ -332,11 +332,11 @@ private Q_SLOTS:
         w->cboMonth->setCurrentIndex(1);
         w->cboDate->setCurrentIndex(6);
         QCOMPARE(w->cboDay->currentText(), QStringLiteral("Monday, September 7"));
-        w->RTxtComposite->setBackColor(ui::white());
+        w->RTxtComposite->setText(QStringLiteral("A plan"));
         w->SetNextFocus();
         QVERIFY2(!w->cmdBegin->isEnabled(), "a plan under way cannot be begun again");
         QVERIFY(w->cboDay->isEnabled());
-        w->RTxtComposite->setBackColor(ui::buttonFace());
+        w->RTxtComposite->setText(QString());
         w->SetNextFocus();
         QVERIFY(w->cmdBegin->isEnabled());
     }

@@ -70,7 +70,7 @@ class TestFrmPageConfig : public QObject
 
     void setPlanInProgress(bool inProgress)
     {
-        main->RTxtComposite->setBackColor(inProgress ? ui::white() : ui::buttonFace());
+        main->RTxtComposite->setText(inProgress ? QStringLiteral("A plan") : QString());
     }
 
     static void applySetup(LessonPlanModule &m, const QString &setup)
