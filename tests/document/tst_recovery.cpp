@@ -19,6 +19,7 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLockFile>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QTemporaryDir>
@@ -368,6 +369,23 @@ private Q_SLOTS:
         QVERIFY(w->cboCourses->isEnabled());
         // Asked once a run, not at every showing.
         w->showMain();
+    }
+
+    // After a restart of the computer a run may get the process number of the run that left
+    // the copy; the copy's lock then looked live and the plan was never offered.
+    void aLockWithThisProcessNumberIsNotALiveWindow()
+    {
+        restartWith(PlanRecovery::encode(sampleCopy()));
+        QByteArray lockText;
+        {
+            QLockFile lock(firstPlace() + QStringLiteral(".lock"));
+            QVERIFY(lock.tryLock(0));
+            lockText = readAll(firstPlace() + QStringLiteral(".lock"));
+        }
+        writeAll(firstPlace() + QStringLiteral(".lock"), lockText);
+        platform->answerMessage(Answer::No, QString(), QStringLiteral("Restore Unsaved Plan"));
+        w->showMain();
+        QVERIFY(!QFile::exists(firstPlace()));
     }
 
     // A copy changed before the teacher was asked about it is lost to the next run.
