@@ -560,7 +560,10 @@ bool writeFile(const QString &path, const SettingsRecord &record, QString *error
     if (!built.open(QIODevice::ReadOnly))
         return fail(error, failed + built.errorString());
     const QByteArray bytes = built.readAll();
-    if (!holdsRecord(QSettings(scratchPath, QSettings::IniFormat), record))
+    // Read back under another name: QSettings would answer from its cache of the file it wrote.
+    const QString checkPath = scratch.filePath(QStringLiteral("check.ini"));
+    if (!safefile::write(checkPath, bytes) ||
+        !holdsRecord(QSettings(checkPath, QSettings::IniFormat), record))
         return fail(error, failed + QStringLiteral("they could not be written in full to the "
                                                    "temporary folder \"%1\" (is the disk full?).")
                                         .arg(QDir::toNativeSeparators(scratch.path())));
