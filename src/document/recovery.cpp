@@ -7,6 +7,7 @@
 #include "plan/schoolcalendar.h"
 #include "platform/platform.h"
 #include "platform/richtextbox.h"
+#include "platform/safefile.h"
 #include "platform/ui.h"
 
 #include <QComboBox>
@@ -23,7 +24,6 @@
 #include <QLockFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSet>
 #include <QSignalBlocker>
 #include <QStandardPaths>
@@ -210,20 +210,9 @@ void PlanRecovery::saveCopy()
                                                     "the folder."));
         return;
     }
-    const QByteArray data = encode(copy);
-    QSaveFile file(path_);
-    if (!file.open(QIODevice::WriteOnly)) {
-        reportWriteFailure(path_, file.errorString());
-        return;
-    }
-    if (file.write(data) != data.size()) {
-        const QString error = file.errorString();
-        file.cancelWriting();
+    QString error;
+    if (!safefile::write(path_, encode(copy), &error)) {
         reportWriteFailure(path_, error);
-        return;
-    }
-    if (!file.commit()) {
-        reportWriteFailure(path_, file.errorString());
         return;
     }
     lastState_ = state;
@@ -465,12 +454,10 @@ void PlanRecovery::offer(const QString &path, std::unique_ptr<QLockFile> lock)
 
 void PlanRecovery::setAside(const QString &path, const QString &reason)
 {
-    QString target = path + QStringLiteral(".damaged");
-    for (int n = 2; QFileInfo::exists(target); ++n)
-        target = path + QStringLiteral(".%1.damaged").arg(n);
+    const QString kept = safefile::keepAside(path, QStringLiteral(".damaged"), true);
     const QString outcome =
-        QFile::rename(path, target)
-            ? QStringLiteral("The recovery copy has been kept as") + CrLf + nativePath(target)
+        !kept.isEmpty()
+            ? QStringLiteral("The recovery copy has been kept as") + CrLf + nativePath(kept)
             : QStringLiteral("The recovery copy could not be moved aside; it is still at") + CrLf +
                   nativePath(path);
     w.platform.messageBox(QStringLiteral("A recovery copy of an unsaved Lesson Plan was found, "

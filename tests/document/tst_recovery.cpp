@@ -443,7 +443,7 @@ private Q_SLOTS:
         }
         // One set aside by an earlier run stays as it is.
         writeAll(path + QStringLiteral(".damaged"), "earlier");
-        const QString aside = path + QStringLiteral(".2.damaged");
+        const QString aside = path + QStringLiteral(".damaged-2");
         load();
         platform->answerMessage(
             Answer::OK,
@@ -536,8 +536,7 @@ private Q_SLOTS:
     void everyWindowKeepsItsOwnPlan()
     {
         QTemporaryDir home;
-        const QString copies =
-            home.filePath(QStringLiteral(".local/share/Quillmark/Quillmark/recovery"));
+        const QString copies = home.filePath(QStringLiteral(".local/share/Quillmark/recovery"));
         std::vector<std::unique_ptr<Window>> windows;
         auto report = qScopeGuard([&] {
             if (QTest::currentTestFailed())
