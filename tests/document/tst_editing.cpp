@@ -361,31 +361,6 @@ private Q_SLOTS:
         }
     }
 
-    void focusSetsTheHelpTopic_data()
-    {
-        QTest::addColumn<QString>("windowName");
-        dataRow("main", "main");
-        dataRow("large", "large");
-    }
-
-    void focusSetsTheHelpTopic()
-    {
-        QFETCH(QString, windowName);
-        QWidget *win = window(windowName);
-        auto *large = qobject_cast<frmLarge *>(win);
-        auto topic = [&] { return large ? large->helpContextId() : w->helpContextId(); };
-        if (large) {
-            large->setHelpContextId(0);
-            large->cmdReturn->setFocus();
-        } else {
-            w->setHelpContextId(10004);
-            w->cmdHelp->setFocus();
-        }
-        QTRY_VERIFY(!documentOf(win)->hasFocus());
-        documentOf(win)->setFocus();
-        QTRY_COMPARE(topic(), 10006);
-    }
-
     void largeEditorSize_data()
     {
         dataColumns<QSize, int>({"screen", "points"});
@@ -397,35 +372,6 @@ private Q_SLOTS:
     {
         const auto [screen, points] = fetchRow<QSize, int>({"screen", "points"});
         QCOMPARE(frmLarge::fontSizeFor(screen), points);
-    }
-
-    void largeEditorControls_data()
-    {
-        dataColumns<QString, QString>({"name", "caption"});
-        dataRow("return", "cmdReturn", "&Return to Design Screen");
-        dataRow("indents", "lblIndents", "''TAB'' key indents text.");
-        dataRow("plain", "mnuPlain", "Reset &Text Formatting");
-        dataRow("bold italic", "mnuBoldItalic", "Bold/It&alic");
-        dataRow("cut", "mnuCut", "Cu&t");
-        dataRow("tool plain", "cmdPlainText", "Reset Text Formatting");
-        dataRow("tool italic underline", "cmdItalicUnderline", "Italic/Underline");
-    }
-
-    void largeEditorControls()
-    {
-        const auto [name, caption] = fetchRow<QString, QString>({"name", "caption"});
-        frmLarge *large = w->editing->largeEditor();
-        QCOMPARE(large->windowTitle(), QStringLiteral("CURRENT PLAN UNDER CONSTRUCTION"));
-        QString text;
-        if (auto *action = large->findChild<QAction *>(name))
-            text = action->text();
-        else if (auto *button = large->findChild<QPushButton *>(name))
-            text = button->text();
-        else if (auto *label = large->findChild<QLabel *>(name))
-            text = label->text();
-        else
-            QFAIL(qPrintable(name));
-        QCOMPARE(text, caption);
     }
 
     // To the large editor and back, with edits there: the edits and the selection come back,

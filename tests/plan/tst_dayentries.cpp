@@ -46,22 +46,6 @@ private Q_SLOTS:
         QCOMPARE(DayEntries::shortForm(description), listed);
     }
 
-    void timeTexts_data()
-    {
-        dataColumns<QString, QString, QString>({"templ", "time", "text"});
-        dataRow("5 in brackets", "[X] ", " 5 min", "[ 5 min]  ");
-        dataRow("15 in brackets", "[X] ", "15 min", "[15 min] ");
-        dataRow("5 in parentheses", "(X) ", " 5 min", "( 5 min)  ");
-        dataRow("no time", "[X] ", "", "");
-    }
-
-    void timeTexts()
-    {
-        const auto [templ, time, text] =
-            fetchRow<QString, QString, QString>({"templ", "time", "text"});
-        QCOMPARE(DayEntries::timeText(templ, time), text);
-    }
-
     void secondLineClearsTheTimeText()
     {
         QCOMPARE(DayEntries::fullEntry(QStringLiteral("[15 min] "), QStringLiteral("15 min"),
@@ -241,19 +225,6 @@ private Q_SLOTS:
         w->entries->cmdNewUnit_Click();
         QCOMPARE(dumpDocument(*w->RTxtComposite), QStringLiteral("\n[I]Unit Goal: Ratios[/I]\n"));
         QVERIFY(w->entries->unitDialog()->txtUnit->toPlainText().isEmpty());
-    }
-
-    void specialNote()
-    {
-        begin();
-        platform->actInDialog(QStringLiteral("frmSpecialNote"), [](QDialog *d) {
-            auto *dialog = static_cast<frmSpecialNote *>(d);
-            QCOMPARE(dialog->windowTitle(), QStringLiteral("Special Note for Monday, September 7"));
-            dialog->setEntryText(QStringLiteral("Fire drill at 10"));
-            dialog->cmdUnitDone->click();
-        });
-        w->cmdNote->click();
-        QCOMPARE(m->strSpecialNote, QStringLiteral("Fire drill at 10"));
     }
 
     // Esc and the close box left the plan's dialogs past Cancel: no question, and the cancelled
