@@ -108,6 +108,8 @@ private Q_SLOTS:
         QCOMPARE(m->strStdChoices.at(0), QStringLiteral("01100"));
     }
 
+    // A special note written for one day was offered again, filled in, on the next day, and
+    // one click wrote it a second time.
     void timesAndTheSpecialNoteWrittenOnce()
     {
         m->blnShowTime = true;
@@ -138,6 +140,12 @@ private Q_SLOTS:
                      .split(QLatin1Char('\n')));
         QCOMPARE(w->cboDay->currentText(), QStringLiteral("Tuesday, September 8"));
         QCOMPARE(m->intStep, 1);
+        platform->actInDialog(QStringLiteral("frmSpecialNote"), [](QDialog *d) {
+            QCOMPARE(static_cast<frmSpecialNote *>(d)->txtNote->toPlainText(), QString());
+            static_cast<frmSpecialNote *>(d)->cmdUnitDone->click();
+        });
+        w->cmdNote->click();
+        QVERIFY(m->strSpecialNote.isEmpty());
     }
 
     // The day ends with the activities; the next day starts with the objective carried over, and
@@ -179,6 +187,7 @@ private Q_SLOTS:
                                           "Cards:\n"));
     }
 
+    // Answering No to a non-instructional day disabled the special note of a day still open.
     void nonInstructionalDays()
     {
         m->blnShowAssessment = false;
@@ -213,18 +222,21 @@ private Q_SLOTS:
         w->optTask[15]->click();
         QCOMPARE(w->cboDay->currentText(), QStringLiteral("Wednesday, September 9"));
 
-        // No: the day stays open for activities.
+        // No: the day stays open for activities, and for its special note.
         platform->answerMessage(Platform::Answer::No);
         w->optTask[15]->click();
         QCOMPARE(w->cboDay->currentText(), QStringLiteral("Wednesday, September 9"));
         QCOMPARE(w->optTask[15]->text(), QStringLiteral("( Blank &Line for Free-Form Typing )"));
         QVERIFY(!w->optTask[15]->isChecked());
+        QVERIFY(w->cmdNote->isEnabled());
 
         QCOMPARE(dumpDocument(*w->RTxtComposite),
                  Heading + QStringLiteral("\n[B]Monday, September 7[/B]\n\n[B]Tuesday, "
                                           "September 8[/B]\n[Field trip]\n"));
     }
 
+    // A unit plan without materials or standards stayed at step 1 after "End of Unit": the entry
+    // panel was live and a second list could be written under the finished plan.
     void unitPlan()
     {
         m->blnShowMaterials = false;
@@ -251,6 +263,11 @@ private Q_SLOTS:
                                 "[B]Unit Topic: Fractions[/B]\nTimeline: Two weeks\n[B][I]Daily "
                                 "Objective: Add fractions[/I][/B]\n\n[I][U]Strategies:[/U][/I]\n1. "
                                 "Lecture: adding\n"));
+        // Closed until a new plan, also after the window is activated again.
+        w->Form_Activate();
+        QCOMPARE(m->intStep, 0);
+        QVERIFY(w->fraDay->isHidden());
+        QVERIFY(w->cmdDone1->isHidden());
     }
 
     void standardsBlock_data()
