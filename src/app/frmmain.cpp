@@ -136,7 +136,9 @@ void frmMain::Load()
 
 void frmMain::FillLists()
 {
+    // A fresh install plans for the school year of today.
     m.record() = SettingsRecord();
+    m.strSchoolYear = schoolYearOf(platform.today());
     if (store_ && store_->exists()) {
         const LoadResult result = store_->load(m.record());
         if (!result.ok) {
@@ -153,6 +155,8 @@ void frmMain::FillLists()
             platform.messageBox(text, QStringLiteral("Settings Not Loaded"), Platform::Buttons::OK,
                                 Platform::Icon::Exclamation);
         } else if (!result.message.isEmpty()) {
+            if (result.resetKeys.contains(QLatin1String("strSchoolYear")))
+                m.strSchoolYear = schoolYearOf(platform.today());
             platform.messageBox(result.message, QStringLiteral("Settings Reset"),
                                 Platform::Buttons::OK, Platform::Icon::Information);
         }
@@ -253,13 +257,10 @@ void frmMain::Form_Activate()
     // 9. Materials caption
     refreshMaterialsCaption();
 
-    // 10. The date lists follow the school year.
-    if (m.strSchoolYear != strLastSchoolYear) {
-        calendar->ShowYear();
-        calendar->SetDayCount();
-        calendar->FillDayList();
+    // 10. The date lists follow the school year and the school week; a plan under way keeps
+    //     the week it was begun with, and its days, until its last day is done.
+    if (calendar->followSettings())
         strLastSchoolYear = m.strSchoolYear;
-    }
 
     // 11. Week or unit entry
     fraWeeklyPlan->setVisible(m.blnWeeklyPlans);
@@ -308,6 +309,8 @@ void frmMain::EnableControls(bool b)
                        static_cast<QWidget *>(imgCal), static_cast<QWidget *>(cboDate),
                        static_cast<QWidget *>(cmdBegin)})
         w->setEnabled(b);
+    if (b && m.blnWeeklyPlans)
+        cmdBegin->setEnabled(calendar->weekComplete());
     if (b) {
         focus(cboCourses);
         // Auto-exclusive option buttons cannot be unchecked one by one.
@@ -331,7 +334,8 @@ void frmMain::SetNextFocus()
             cboMonth->setEnabled(true);
             focus(cboMonth);
         } else if (!cboDay->currentText().isEmpty()) {
-            cmdBegin->setEnabled(RTxtComposite->BackColor() != ui::white());
+            cmdBegin->setEnabled(RTxtComposite->BackColor() != ui::white() &&
+                                 calendar->weekComplete());
             if (cmdBegin->isEnabled())
                 focus(cmdBegin);
         }

@@ -5,6 +5,7 @@
 #include "document/planfiles.h"
 #include "plan/dayentries.h"
 #include "plan/frmweekly.h"
+#include "plan/schoolcalendar.h"
 #include "platform/platform.h"
 #include "platform/richtextbox.h"
 #include "platform/ui.h"
@@ -72,6 +73,12 @@ void PlanStart::cmdBegin_Click()
 {
     LessonPlanModule &m = w.m;
     RichTextBox *doc = w.RTxtComposite;
+
+    // A weekly plan begins only on a whole week, its first school day chosen.
+    if (m.blnWeeklyPlans && !w.calendar->weekComplete()) {
+        w.cmdBegin->setEnabled(false);
+        return;
+    }
 
     // 1-2. The period is needed before anything is written.
     w.setHelpContextId(10003);

@@ -26,10 +26,12 @@ class TestDayWriter : public planfixture::WindowTest
 
     // One ordinary day with the default settings: objective, two activities and a closure,
     // one assessment, no materials ticked (skipped), the course's standards added.
-    void defaultDay(const QString &objective)
+    void defaultDay(const QString &objective, const std::function<void()> &midway = {})
     {
         w->txtObjective->setPlainText(objective);
         addItem(0, QStringLiteral("chapter 2"));
+        if (midway)
+            midway();
         addItem(2, QStringLiteral("worksheet"));
         w->txtClosure->setPlainText(QStringLiteral("Homework p. 12"));
         w->cmdDone1->click();
@@ -106,6 +108,63 @@ private Q_SLOTS:
         QVERIFY(w->cmdEnlarge->isEnabled());
         // The choice of standards is remembered for the course.
         QCOMPARE(m->strStdChoices.at(0), QStringLiteral("01100"));
+    }
+
+    void schoolYearChangedMidPlan_data()
+    {
+        QTest::addColumn<bool>("weekly");
+        dataRow("weekly", true);
+        dataRow("unit", false);
+    }
+
+    // A school year changed on a settings screen while a plan is under way (here in the middle
+    // of Wednesday's list) loses nothing: the week keeps its days, the list being built stays,
+    // and the plan comes out as it would have without the change.
+    void schoolYearChangedMidPlan()
+    {
+        QFETCH(bool, weekly);
+        const auto changeYear = [this] {
+            m->strSchoolYear = QStringLiteral("2010-2011");
+            w->cmdSettings->click();
+            QCOMPARE(w->lstAdd->count(), 1);
+            QCOMPARE(m->intStep, 1);
+        };
+        if (!weekly) {
+            m->blnShowMaterials = m->blnShowStandards = m->blnShowAssessment = false;
+            planfixture::beginUnitPlan(*w, *platform, QStringLiteral("Fractions"));
+            w->txtObjective->setPlainText(QStringLiteral("Two weeks"));
+            addItem(0, QStringLiteral("adding"));
+            changeYear();
+            platform->answerMessage(Platform::Answer::OK, QString(), QStringLiteral("End of Unit"));
+            w->cmdDone1->click();
+            QVERIFY(dumpDocument(*w->RTxtComposite)
+                        .endsWith(QStringLiteral("[I][U]Strategies:[/U][/I]\n1. Lecture: "
+                                                 "adding\n")));
+            return;
+        }
+        planfixture::beginWeeklyPlan(*w, *platform);
+        const QStringList days = {"Monday, September 7", "Tuesday, September 8",
+                                  "Wednesday, September 9", "Thursday, September 10",
+                                  "Friday, September 11"};
+        QString expected = Heading + Goal;
+        for (int d = 0; d < days.size(); ++d) {
+            QCOMPARE(w->cboDay->currentText(), days.at(d));
+            const QString objective = QStringLiteral("Objective %1").arg(d + 1);
+            if (d == days.size() - 1)
+                platform->answerMessage(Platform::Answer::OK, QString(),
+                                        QStringLiteral("End of Week"));
+            defaultDay(objective, d == 2 ? std::function<void()>(changeYear) : nullptr);
+            expected += expectedDay(days.at(d), objective);
+        }
+        QCOMPARE(dumpDocument(*w->RTxtComposite).split(QLatin1Char('\n')),
+                 expected.split(QLatin1Char('\n')));
+        QCOMPARE(m->intStep, 0);
+        // Once the plan is done, the lists follow the new year: 7 September 2010 is a Tuesday,
+        // so the date must be picked again before the next plan.
+        w->Form_Activate();
+        QCOMPARE(w->lblYear->text(), QStringLiteral("2010"));
+        QCOMPARE(w->cboDate->currentText(), QString());
+        QVERIFY(!w->cmdBegin->isEnabled());
     }
 
     void timesAndTheSpecialNoteWrittenOnce()
