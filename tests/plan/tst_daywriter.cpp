@@ -126,6 +126,8 @@ private Q_SLOTS:
         const auto changeYear = [this] {
             m->strSchoolYear = QStringLiteral("2010-2011");
             w->cmdSettings->click();
+            // Every later return to the window must leave the plan as it is, too.
+            w->cmdSettings->click();
             QCOMPARE(w->lstAdd->count(), 1);
             QCOMPARE(m->intStep, 1);
         };
