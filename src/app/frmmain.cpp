@@ -14,13 +14,14 @@
 #include "plan/schoolcalendar.h"
 #include "platform/platform.h"
 #include "platform/richtextbox.h"
+#include "platform/safefile.h"
 #include "platform/ui.h"
 #include "settings/settingsstore.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFile>
+#include <QDir>
 #include <QGroupBox>
 #include <QKeySequence>
 #include <QLabel>
@@ -141,23 +142,28 @@ void frmMain::FillLists()
     m.strSchoolYear = schoolYearOf(platform.today());
     if (store_ && store_->exists()) {
         const LoadResult result = store_->load(m.record());
+        // A file that could not be read in full is kept beside the store before anything can
+        // overwrite it, so that the next save cannot destroy what the teacher may want back.
+        const QString kept = result.message.isEmpty()
+                                 ? QString()
+                                 : safefile::keepAside(store_->path(),
+                                                       result.ok ? QStringLiteral(".damaged")
+                                                                 : QStringLiteral(".unreadable"),
+                                                       false);
+        const QString keptText = kept.isEmpty()
+                                     ? QString()
+                                     : QStringLiteral(" The file as it was is kept as ") +
+                                           QDir::toNativeSeparators(kept) + QStringLiteral(".");
         if (!result.ok) {
-            // Keep the unreadable file beside the store, so the next save cannot destroy
-            // what the teacher may still want back.
-            const QString kept = store_->path() + QStringLiteral(".unreadable");
-            QFile::remove(kept);
-            const bool copied = QFile::copy(store_->path(), kept);
-            QString text = result.message + QStringLiteral("\r\n\r\n") +
-                           QStringLiteral("Quillmark starts with the default settings.");
-            if (copied)
-                text += QStringLiteral(" The file that could not be read was kept as ") + kept +
-                        QStringLiteral(".");
-            platform.messageBox(text, QStringLiteral("Settings Not Loaded"), Platform::Buttons::OK,
+            platform.messageBox(result.message + QStringLiteral("\r\n\r\n") +
+                                    QStringLiteral("Quillmark starts with the default settings.") +
+                                    keptText,
+                                QStringLiteral("Settings Not Loaded"), Platform::Buttons::OK,
                                 Platform::Icon::Exclamation);
         } else if (!result.message.isEmpty()) {
             if (result.resetKeys.contains(QLatin1String("strSchoolYear")))
                 m.strSchoolYear = schoolYearOf(platform.today());
-            platform.messageBox(result.message, QStringLiteral("Settings Reset"),
+            platform.messageBox(result.message + keptText, QStringLiteral("Settings Reset"),
                                 Platform::Buttons::OK, Platform::Icon::Information);
         }
     }

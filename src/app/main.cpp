@@ -1,6 +1,7 @@
 #include "app/frmdedication.h"
 #include "app/frmmain.h"
 #include "platform/qtplatform.h"
+#include "platform/safefile.h"
 #include "screens/frmpageconfig.h"
 #include "screens/screencontext.h"
 #include "settings/settings.h"
@@ -10,13 +11,21 @@
 #include <QDir>
 #include <QIcon>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QStyleFactory>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Quillmark"));
     QApplication::setApplicationName(QStringLiteral("Quillmark"));
+    // Settings and recovery copies are kept in one folder named after the program; versions
+    // that also set an organization name kept them one level deeper.
+    for (const auto location :
+         {QStandardPaths::AppConfigLocation, QStandardPaths::AppDataLocation}) {
+        const QString folder = QStandardPaths::writableLocation(location);
+        if (!folder.isEmpty())
+            safefile::adoptFolder(folder + QStringLiteral("/Quillmark"), folder);
+    }
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/quillmark.png")));
 

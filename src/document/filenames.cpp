@@ -5,13 +5,15 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 QString fileNameSafe(const QString &text, bool *replaced)
 {
     QString result = ReplaceQuotes(text);
     bool any = false;
     static const QString illegal = QStringLiteral("/\\*:<>|`?");
     for (QChar &c : result) {
-        if (illegal.contains(c)) {
+        if (illegal.contains(c) || c.unicode() < 0x20 || c.unicode() == 0x7f) {
             c = QLatin1Char('_');
             any = true;
         }
@@ -21,21 +23,66 @@ QString fileNameSafe(const QString &text, bool *replaced)
     return result;
 }
 
+namespace
+{
+qsizetype encodedSize(const QString &text)
+{
+    return text.toUtf8().size();
+}
+
+// The text cut at its end to at most the given number of UTF-8 bytes, never inside a
+// surrogate pair, without the blanks the cut leaves at its end.
+QString cutToBytes(QString text, qsizetype bytes)
+{
+    while (!text.isEmpty() && encodedSize(text) > bytes) {
+        text.chop(1);
+        if (!text.isEmpty() && text.back().isHighSurrogate())
+            text.chop(1);
+    }
+    while (text.endsWith(QLatin1Char(' ')))
+        text.chop(1);
+    return text;
+}
+} // namespace
+
 QString planFileName(const PlanNameParts &p)
 {
     const QString two = QStringLiteral("  ");
-    QString name = QStringLiteral("LPlans-- ");
+    const QString prefix = QStringLiteral("LPlans-- ");
+    QString who;
     if (p.useSchoolAbbrev)
-        name += fileNameSafe(p.schoolAbbrev) + two;
-    name += fileNameSafe(p.teacher) + two + fileNameSafe(p.course);
+        who += fileNameSafe(p.schoolAbbrev) + two;
+    who += fileNameSafe(p.teacher) + two + fileNameSafe(p.course);
     if (p.showPeriod)
-        name += two + fileNameSafe(p.periodHeading) + QLatin1Char(' ') + fileNameSafe(p.period);
-    if (p.weekly)
-        name += QStringLiteral("  Week of ") + fileNameSafe(p.month.left(3)) + QLatin1Char(' ') +
-                fileNameSafe(p.date) + QLatin1Char(' ') + fileNameSafe(p.year);
-    else
-        name += QStringLiteral("  Unit Plan '") + fileNameSafe(p.unitTopic) + QLatin1Char('\'');
-    return name + QLatin1Char('.') + fileNameSafe(p.extension);
+        who += two + fileNameSafe(p.periodHeading) + QLatin1Char(' ') + fileNameSafe(p.period);
+    const QString extension = QLatin1Char('.') + fileNameSafe(p.extension);
+    if (p.weekly) {
+        const QString week = QStringLiteral("  Week of ") + fileNameSafe(p.month.left(3)) +
+                             QLatin1Char(' ') + fileNameSafe(p.date) + QLatin1Char(' ') +
+                             fileNameSafe(p.year);
+        const QString name = prefix + who + week + extension;
+        if (encodedSize(name) <= MaxFileNameBytes)
+            return name;
+        // Too long for the file system: the teacher, course and period give way, the week
+        // and the file type stay.
+        const QString cut =
+            prefix + cutToBytes(who, MaxFileNameBytes - encodedSize(prefix + week + extension)) +
+            week;
+        // Only a school year of absurd length is left too long here.
+        return cutToBytes(cut, MaxFileNameBytes - encodedSize(extension)) + extension;
+    }
+    const QString topic = fileNameSafe(p.unitTopic);
+    const QString name =
+        prefix + who + QStringLiteral("  Unit Plan '") + topic + QLatin1Char('\'') + extension;
+    if (encodedSize(name) <= MaxFileNameBytes)
+        return name;
+    // The topic keeps at least half of the room; the rest goes to the teacher and course.
+    const QString fixed = prefix + QStringLiteral("  Unit Plan ''") + extension;
+    const qsizetype room = MaxFileNameBytes - encodedSize(fixed);
+    const QString cutTopic = cutToBytes(topic, std::max(room / 2, room - encodedSize(who)));
+    const QString cutWho = cutToBytes(who, room - encodedSize(cutTopic));
+    return prefix + cutWho + QStringLiteral("  Unit Plan '") + cutTopic + QLatin1Char('\'') +
+           extension;
 }
 
 QString pathInFolder(const QString &folder, const QString &name)

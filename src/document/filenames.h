@@ -6,7 +6,8 @@
 class Platform;
 
 // Entries that become part of a plan's file name: a double quote becomes two apostrophes, and
-// each of the characters / \ * : < > | ` ? becomes "_". *replaced tells whether any of those
+// each of the characters / \ * : < > | ` ? and every control character (a tab, a line break)
+// becomes "_". *replaced tells whether any of those
 // characters was found (the quote rule alone does not count).
 QString fileNameSafe(const QString &text, bool *replaced = nullptr);
 
@@ -35,7 +36,13 @@ struct PlanNameParts {
 // or unit part + "." extension. Every entry is made safe on its own (silently), so a course name
 // holding a slash still gives a name the file system takes; entries that were safe already come
 // out unchanged, so earlier files keep their names.
+// A name longer than MaxFileNameBytes (in UTF-8) is shortened: the teacher, course and period
+// give way first, then the unit topic; the week and the extension are always kept.
 QString planFileName(const PlanNameParts &parts);
+
+// The longest plan file name: file systems take 255 bytes, and a save first writes a
+// temporary file named after the plan with seven characters more.
+constexpr qsizetype MaxFileNameBytes = 240;
 
 // The file at the folder under the name, joined with the platform's separator.
 QString pathInFolder(const QString &folder, const QString &name);

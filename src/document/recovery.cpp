@@ -6,6 +6,7 @@
 #include "plan/schoolcalendar.h"
 #include "platform/platform.h"
 #include "platform/richtextbox.h"
+#include "platform/safefile.h"
 #include "platform/ui.h"
 
 #include <QComboBox>
@@ -20,7 +21,6 @@
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QTimer>
@@ -131,20 +131,9 @@ void PlanRecovery::saveCopy()
         reportWriteFailure(QStringLiteral("The folder could not be made."));
         return;
     }
-    const QByteArray data = encode(copy);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        reportWriteFailure(file.errorString());
-        return;
-    }
-    if (file.write(data) != data.size()) {
-        const QString error = file.errorString();
-        file.cancelWriting();
+    QString error;
+    if (!safefile::write(path, encode(copy), &error)) {
         reportWriteFailure(error);
-        return;
-    }
-    if (!file.commit()) {
-        reportWriteFailure(file.errorString());
         return;
     }
     lastState_ = state;

@@ -2,6 +2,7 @@
 
 #include "rtf/rtfreader.h"
 #include "rtf/rtfwriter.h"
+#include "safefile.h"
 
 #include <QContextMenuEvent>
 #include <QDir>
@@ -10,7 +11,6 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
-#include <QSaveFile>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -363,17 +363,11 @@ bool RichTextBox::LoadFile(const QString &path, QString *error)
 
 bool RichTextBox::SaveFile(const QString &path, QString *error)
 {
-    const QString shown = QDir::toNativeSeparators(path);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    QString reason;
+    if (!safefile::write(path, rtf::write(*document()), &reason)) {
         if (error)
-            *error = tr("The file \"%1\" could not be saved: %2.").arg(shown, file.errorString());
-        return false;
-    }
-    const QByteArray data = rtf::write(*document());
-    if (file.write(data) != data.size() || !file.commit()) {
-        if (error)
-            *error = tr("The file \"%1\" could not be saved: %2.").arg(shown, file.errorString());
+            *error = tr("The file \"%1\" could not be saved: %2.")
+                         .arg(QDir::toNativeSeparators(path), reason);
         return false;
     }
     document()->setModified(false);

@@ -1,9 +1,10 @@
 #include "settings/settingsstore.h"
 
+#include "platform/safefile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -197,13 +198,16 @@ public:
     }
 
     QStringList resetKeys;
+    QStringList shortenedKeys;
 
 private:
-    void reset(const char *key)
+    void reset(const char *key) { note(resetKeys, key); }
+    void shortened(const char *key) { note(shortenedKeys, key); }
+    static void note(QStringList &keys, const char *key)
     {
         const QString name = QLatin1StringView(key);
-        if (!resetKeys.contains(name))
-            resetKeys.append(name);
+        if (!keys.contains(name))
+            keys.append(name);
     }
 
     // The stored text, or nothing when the key is missing or holds something that is not text
@@ -234,7 +238,7 @@ private:
             }
             QString s = cleanText(*value, false);
             if (capLength(s))
-                reset(t.key);
+                shortened(t.key);
             record.*t.member = s;
         }
         for (const FlagSetting &f : flagSettings) {
@@ -323,6 +327,7 @@ private:
     struct ArrayRead {
         bool present = false;
         bool damaged = false;
+        bool shortened = false;
         QStringList items;
     };
 
@@ -335,8 +340,17 @@ private:
         const std::optional<QString> sizeText = text(prefix + QLatin1StringView("size"));
         bool ok = false;
         int count = sizeText.value_or(QString()).trimmed().toInt(&ok);
-        if (!ok || count < 0)
-            return result;
+        if (!ok || count < 0) {
+            // The size is written after the entries, so a file cut short inside a list loses it
+            // first: keep the entries that made it.
+            count = 0;
+            while (count < limit && m_settings.contains(prefix + QString::number(count + 1) +
+                                                        QLatin1StringView("/value")))
+                ++count;
+            if (count == 0)
+                return result;
+            result.damaged = true;
+        }
         result.present = true;
         if (count > limit) {
             result.damaged = true;
@@ -352,7 +366,7 @@ private:
             else
                 result.damaged = true;
             if (capLength(item))
-                result.damaged = true;
+                result.shortened = true;
             result.items.append(item);
         }
         return result;
@@ -362,6 +376,8 @@ private:
     QStringList readFixedList(SettingsRecord &record, const ListSetting &l, int size)
     {
         ArrayRead list = readArray(l.key, size, false);
+        if (list.shortened)
+            shortened(l.key);
         if (!list.present) {
             reset(l.key);
             return record.*l.member;
@@ -393,6 +409,8 @@ private:
     {
         const ListSetting &l = listSetting(ListKind::Materials);
         ArrayRead list = readArray(l.key, SettingsStore::MaxListCount, false);
+        if (list.shortened)
+            shortened(l.key);
         if (!list.present) {
             reset(l.key);
             return;
@@ -413,6 +431,10 @@ private:
         const ListSetting &t = listSetting(ListKind::StdTexts);
         const ArrayRead codes = readArray(c.key, SettingsStore::MaxListCount, false);
         const ArrayRead texts = readArray(t.key, SettingsStore::MaxListCount, true);
+        if (codes.shortened)
+            shortened(c.key);
+        if (texts.shortened)
+            shortened(t.key);
         if (!codes.present && !texts.present) {
             reset(c.key);
             reset(t.key);
@@ -477,6 +499,35 @@ void writeRecord(QSettings &settings, const SettingsRecord &record)
     }
 }
 
+// Whether a file read back holds exactly the record's values, and nothing else.
+bool holdsRecord(const QSettings &settings, const SettingsRecord &record)
+{
+    if (settings.status() != QSettings::NoError)
+        return false;
+    int keys = 0;
+    const auto same = [&](const QString &key, const QString &value) {
+        ++keys;
+        const QVariant stored = settings.value(key);
+        return stored.typeId() == QMetaType::QString && stored.toString() == value;
+    };
+    bool ok = same(VersionKey, QString::number(SettingsStore::FormatVersion));
+    for (const TextSetting &t : textSettings)
+        ok = ok && same(settingKey(t.key), record.*t.member);
+    for (const FlagSetting &f : flagSettings)
+        ok = ok && same(settingKey(f.key),
+                        record.*f.member ? QStringLiteral("true") : QStringLiteral("false"));
+    for (const NumberSetting &n : numberSettings)
+        ok = ok && same(settingKey(n.key), QString::number(record.*n.member));
+    for (const ListSetting &l : listSettings) {
+        const QString prefix = QLatin1StringView(l.key) + QLatin1Char('/');
+        const QStringList &items = record.*l.member;
+        ok = ok && same(prefix + QStringLiteral("size"), QString::number(items.size()));
+        for (int i = 0; ok && i < items.size(); ++i)
+            ok = same(prefix + QString::number(i + 1) + QStringLiteral("/value"), items.at(i));
+    }
+    return ok && settings.allKeys().size() == keys;
+}
+
 // What keeps a record from being saved in a form that reads back unchanged, or an empty string.
 QString limitProblem(const SettingsRecord &record)
 {
@@ -539,10 +590,19 @@ bool writeFile(const QString &path, const SettingsRecord &record, QString *error
         if (settings.status() != QSettings::NoError)
             return fail(error, failed + QStringLiteral("the settings could not be written."));
     }
+    // QSettings does not notice a write that the disk cut short, so the scratch file is read
+    // back and must hold every value of the record before it may replace the teacher's file.
     QFile built(scratchPath);
     if (!built.open(QIODevice::ReadOnly))
         return fail(error, failed + built.errorString());
     const QByteArray bytes = built.readAll();
+    // Read back under another name: QSettings would answer from its cache of the file it wrote.
+    const QString checkPath = scratch.filePath(QStringLiteral("check.ini"));
+    if (!safefile::write(checkPath, bytes) ||
+        !holdsRecord(QSettings(checkPath, QSettings::IniFormat), record))
+        return fail(error, failed + QStringLiteral("they could not be written in full to the "
+                                                   "temporary folder \"%1\" (is the disk full?).")
+                                        .arg(QDir::toNativeSeparators(scratch.path())));
     if (bytes.size() > SettingsStore::MaxFileSize)
         return fail(error, failed + QStringLiteral("they would take more than %1 MB.")
                                         .arg(SettingsStore::MaxFileSize / (1024 * 1024)));
@@ -551,16 +611,9 @@ bool writeFile(const QString &path, const SettingsRecord &record, QString *error
     if (!QDir().mkpath(folder))
         return fail(error, failed + QStringLiteral("the folder \"%1\" could not be created.")
                                         .arg(QDir::toNativeSeparators(folder)));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(error, failed + file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
+    QString reason;
+    if (!safefile::write(path, bytes, &reason))
         return fail(error, failed + reason);
-    }
-    if (!file.commit())
-        return fail(error, failed + file.errorString());
     return true;
 }
 
@@ -621,9 +674,17 @@ LoadResult readFile(const QString &path, SettingsRecord &record)
     LoadResult result;
     result.ok = true;
     result.resetKeys = reader.resetKeys;
+    result.shortenedKeys = reader.shortenedKeys;
+    QStringList said;
     if (!result.resetKeys.isEmpty())
-        result.message = QStringLiteral("Some settings could not be read and were reset: %1.")
-                             .arg(result.resetKeys.join(QStringLiteral(", ")));
+        said << QStringLiteral("Some settings could not be read and were reset: %1.")
+                    .arg(result.resetKeys.join(QStringLiteral(", ")));
+    if (!result.shortenedKeys.isEmpty())
+        said << QStringLiteral("Some settings were longer than %1 characters and were shortened: "
+                               "%2.")
+                    .arg(SettingsStore::MaxTextLength)
+                    .arg(result.shortenedKeys.join(QStringLiteral(", ")));
+    result.message = said.join(QLatin1Char(' '));
     return result;
 }
 

@@ -10,12 +10,14 @@
 //    Quillmark settings file at all). The record was left exactly as it was and message says why.
 //  - ok == true: the file was ours and was read key by key. Every value that was missing, of the
 //    wrong type or out of range was reset to its default (or, for lists, brought back into
-//    shape); those keys are listed in resetKeys and message tells the teacher about them.
-//    An empty resetKeys means everything was read as stored and message is empty.
+//    shape); those keys are listed in resetKeys. Texts longer than MaxTextLength were cut and
+//    are listed in shortenedKeys. message tells the teacher about both; it is empty when
+//    everything was read as stored.
 struct LoadResult {
     bool ok = false;
     QString message;
     QStringList resetKeys;
+    QStringList shortenedKeys;
 };
 
 // Keeps the settings record in an INI file read and written through QSettings.

@@ -1,6 +1,7 @@
 // The main window frame: what it shows after start-up, how its labels follow the settings at
 // every activation, where it puts the focus, help, hover hints and exit.
 #include "platform/richtextbox.h"
+#include "platform/safefile.h"
 #include "platform/ui.h"
 #include "settings/settingsstore.h"
 #include "support/datarows.h"
@@ -110,26 +111,45 @@ private Q_SLOTS:
         QCOMPARE(itemTexts(w->cboCourses), QStringList({"Algebra 1", "Geometry"}));
     }
 
-    void unreadableStoreIsKeptAndReported()
+    // A settings file that could not be read in full is kept aside before the next Done can
+    // overwrite it, never over a copy kept earlier.
+    void damagedStoreIsKeptAndReported_data()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("quillmark.ini"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
+        dataColumns<QByteArray, QString, QString, QString>({"content", "title", "kept", "teacher"});
         const QByteArray garbage =
             QByteArrayLiteral("\x01\x02\xff\xfe not settings at all \x00\x7f");
-        file.write(garbage);
-        file.close();
+        const QByteArray partly =
+            "[Quillmark]\nFormatVersion=1\n[Settings]\nstrTeacherName=Ms. K\n";
+        dataRow("unreadable", garbage, "Settings Not Loaded", ".unreadable", "Your Name Here...");
+        dataRow("unreadable, a copy kept before", garbage, "Settings Not Loaded", ".unreadable-2",
+                "Your Name Here...");
+        dataRow("partly damaged", partly, "Settings Reset", ".damaged", "Ms. K");
+    }
+
+    void damagedStoreIsKeptAndReported()
+    {
+        const auto [content, title, kept, teacher] =
+            fetchRow<QByteArray, QString, QString, QString>(
+                {"content", "title", "kept", "teacher"});
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("quillmark.ini"));
+        const QByteArray earlier = "kept from an earlier start";
+        if (kept.endsWith(QLatin1String("-2")))
+            QVERIFY(safefile::write(path + QStringLiteral(".unreadable"), earlier));
+        QVERIFY(safefile::write(path, content));
         SettingsStore store(path);
-        platform->answerMessage(Platform::Answer::OK, QString(),
-                                QStringLiteral("Settings Not Loaded"));
+        platform->answerMessage(Platform::Answer::OK, QString(), title);
         makeWindow(&store);
-        QVERIFY(platform->lastPrompt().text.contains(path + QStringLiteral(".unreadable")));
-        QFile kept(path + QStringLiteral(".unreadable"));
-        QVERIFY(kept.open(QIODevice::ReadOnly));
-        QCOMPARE(kept.readAll(), garbage);
-        QCOMPARE(w->cboCourses->count(), 3);
-        QCOMPARE(m->strTeacherName, QStringLiteral("Your Name Here..."));
+        QVERIFY2(platform->lastPrompt().text.contains(path + kept),
+                 qPrintable(platform->lastPrompt().text));
+        const auto bytes = [](const QString &file) {
+            QFile f(file);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
+        };
+        QCOMPARE(bytes(path + kept), content);
+        if (kept.endsWith(QLatin1String("-2")))
+            QCOMPARE(bytes(path + QStringLiteral(".unreadable")), earlier);
+        QCOMPARE(m->strTeacherName, teacher);
     }
 
     void labelsCarryTheHeadings_data()

@@ -16,7 +16,15 @@ set -u
 if [ "${1:-}" = "--watch-question" ]; then
   # Inside an X display: the real program must put its question on the screen.
   program=$2
-  "$program" >/dev/null 2>&1 &
+  log=$3
+  # Under the sanitizers, strict_string_checks stops the program inside the X keyboard library
+  # (libxkbcommon-x11 reads a string past its end), before it shows anything; the offscreen
+  # tests keep the option.
+  if [ -n "${ASAN_OPTIONS:-}" ]; then
+    ASAN_OPTIONS=$(printf '%s' "$ASAN_OPTIONS" | sed 's/strict_string_checks=1:\{0,1\}//')
+    export ASAN_OPTIONS
+  fi
+  "$program" >"$log" 2>&1 &
   pid=$!
   timeout 60 xdotool search --sync --name '^Restore Unsaved Plan$' >/dev/null 2>&1
   seen=$?
@@ -42,7 +50,7 @@ export XDG_CACHE_HOME="$HOME/.cache"
 export XDG_RUNTIME_DIR="$root/runtime"
 mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
-copy="$XDG_DATA_HOME/Quillmark/Quillmark/unsaved-plan.recovery"
+copy="$XDG_DATA_HOME/Quillmark/unsaved-plan.recovery"
 
 # 1. Killed in the middle of a plan
 QT_QPA_PLATFORM=offscreen "$helper" writeThenKill >"$root/write.log" 2>&1
@@ -60,15 +68,20 @@ cp "$copy" "$root/copy-after-kill"
 
 # 2. The real program offers the copy; killed while asking, it has changed nothing.
 if command -v xvfb-run >/dev/null 2>&1 && command -v xdotool >/dev/null 2>&1; then
-  env -u QT_QPA_PLATFORM xvfb-run -a sh "$0" --watch-question "$program" ||
-    fail "the program did not ask to restore the plan"
+  env -u QT_QPA_PLATFORM xvfb-run -a sh "$0" --watch-question "$program" "$root/program.log" || {
+    cat "$root/program.log" >&2
+    fail "the program did not ask to restore the plan (its output is above)"
+  }
 else
   echo "note: xvfb-run or xdotool missing; the program's question is not looked for"
-  QT_QPA_PLATFORM=offscreen "$program" >/dev/null 2>&1 &
+  QT_QPA_PLATFORM=offscreen "$program" >"$root/program.log" 2>&1 &
   pid=$!
   # The splash shows for five seconds before the main window and its question.
   sleep 8
-  kill -0 "$pid" 2>/dev/null || fail "the program did not stay up with a recovery copy waiting"
+  kill -0 "$pid" 2>/dev/null || {
+    cat "$root/program.log" >&2
+    fail "the program did not stay up with a recovery copy waiting (its output is above)"
+  }
   kill -KILL "$pid" 2>/dev/null
   wait "$pid" 2>/dev/null
 fi

@@ -54,7 +54,6 @@ class RecoveryKill : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        QApplication::setOrganizationName(QStringLiteral("Quillmark"));
         QApplication::setApplicationName(QStringLiteral("Quillmark"));
         // Where the home and the copy are must be private, never the teacher's own.
         const QString temp = QDir::tempPath() + QLatin1Char('/');

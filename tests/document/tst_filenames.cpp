@@ -1,8 +1,10 @@
 // The names plans are saved under, and the small path rules around them.
 #include "document/filenames.h"
+#include "platform/safefile.h"
 #include "support/datarows.h"
 
 #include <QDir>
+#include <QTemporaryDir>
 #include <QTest>
 
 class TestFileNames : public QObject
@@ -81,6 +83,7 @@ private Q_SLOTS:
         dataRow("plain", "Algebra 1", "Algebra 1", false);
         dataRow("quote only", "The \"best\"", "The ''best''", false);
         dataRow("all nine characters", "a/b\\c*d:e<f>g|h`i?j", "a_b_c_d_e_f_g_h_i_j", true);
+        dataRow("control characters", "Unit\t1\r\n", "Unit_1__", true);
     }
 
     void fileNameSafe()
@@ -93,6 +96,35 @@ private Q_SLOTS:
         // Safe once is safe for good: names built again come out the same.
         QCOMPARE(::fileNameSafe(safe, &any), safe);
         QVERIFY(!any);
+    }
+
+    // A name past the file system's limit could never be saved: it is shortened, keeping the
+    // week or unit and the extension, and a real file of that name can be written.
+    void longNamesFit_data()
+    {
+        dataColumns<bool, int, int, QString>({"weekly", "teacher", "topic", "ends"});
+        dataRow("weekly, long teacher and course", true, 200, 0, "  Week of Sep 14 2009.doc");
+        dataRow("unit, long teacher", false, 200, 9, "  Unit Plan 'Fractions'.doc");
+        dataRow("unit, long topic", false, 10, 300, "'.doc");
+    }
+
+    void longNamesFit()
+    {
+        const auto [weekly, teacher, topic, ends] =
+            fetchRow<bool, int, int, QString>({"weekly", "teacher", "topic", "ends"});
+        PlanNameParts p = teacherAlgebra();
+        p.weekly = weekly;
+        p.teacher = QString(teacher, QChar(0xe9)); // two bytes each in UTF-8
+        p.course = QString(100, QLatin1Char('c'));
+        if (topic != 9)
+            p.unitTopic = QString(topic, QChar(0x6587)); // three bytes each
+        const QString name = planFileName(p);
+        QVERIFY2(name.toUtf8().size() <= MaxFileNameBytes, qPrintable(name));
+        QVERIFY(name.startsWith(QLatin1StringView("LPlans-- ")));
+        QVERIFY2(name.endsWith(ends), qPrintable(name));
+        QTemporaryDir dir;
+        QString error;
+        QVERIFY2(safefile::write(dir.filePath(name), "{\\rtf1 plan}", &error), qPrintable(error));
     }
 
     void folderJoining_data()

@@ -2,9 +2,12 @@
 // name, the save dialog, overwriting, failures, and the list of plans saved in this run.
 #include "documentkit.h"
 #include "support/datarows.h"
+#include "support/fulldisk.h"
 
 #include <QFileInfo>
 #include <QLabel>
+
+#include <optional>
 
 using Answer = Platform::Answer;
 
@@ -221,6 +224,7 @@ private Q_SLOTS:
         dataColumns<QString, QString>({"blocker", "reason"});
         dataRow("folder under a file", "file", "Not a directory");
         dataRow("folder in the way of the file", "dir", "");
+        dataRow("full disk, overwriting the saved plan", "full", FullDisk::reason());
     }
 
     void failedSaveKeepsWhatWasThere()
@@ -239,6 +243,10 @@ private Q_SLOTS:
             m->strStorageFolder = blockerFile() + QStringLiteral("/Plans");
             target = pathInFolder(m->strStorageFolder, weekName());
             platform->answerSaveFile(target);
+        } else if (blocker == QLatin1String("full")) {
+            target = weekPath();
+            answerSave(weekName());
+            platform->answerMessage(Answer::Yes, QString(), QStringLiteral("File Name Conflict"));
         } else {
             target = pathInFolder(folder(), QStringLiteral("Taken.doc"));
             QVERIFY(QDir().mkpath(target + QStringLiteral("/inside")));
@@ -246,7 +254,12 @@ private Q_SLOTS:
             platform->answerMessage(Answer::Yes, QString(), QStringLiteral("File Name Conflict"));
         }
         platform->answerMessage(Answer::OK, QString(), QStringLiteral("ERROR"));
-        w->cmdStore->click();
+        {
+            std::optional<FullDisk> full;
+            if (blocker == QLatin1String("full"))
+                full.emplace(0);
+            w->cmdStore->click();
+        }
 
         const auto &error = platform->lastPrompt();
         QCOMPARE(error.icon, Platform::Icon::Critical);

@@ -1,5 +1,6 @@
 #include "settings/settingsstore.h"
 #include "support/datarows.h"
+#include "support/fulldisk.h"
 
 #include <QDir>
 #include <QFile>
@@ -457,7 +458,7 @@ private Q_SLOTS:
             [](SettingsRecord &r) {
                 r.strSchoolName = QString(SettingsStore::MaxTextLength, QLatin1Char('w'));
             },
-            {"strSchoolName"});
+            {"strSchoolName (shortened)"});
         row("school year in its short form", setting("strSchoolYear", "2009-10"),
             [](SettingsRecord &r) { r.strSchoolYear = QStringLiteral("2009-10"); }, {});
         row("school year that is no school year", setting("strSchoolYear", "2009-2011"),
@@ -506,9 +507,13 @@ private Q_SLOTS:
         row("last activity filled in",
             setKey(QStringLiteral("strActivities"), QStringLiteral("16\\value"), "Hidden"), same,
             {"strActivities"});
-        row("assessments without a size",
-            setKey(QStringLiteral("strAssessments"), QStringLiteral("size"), "lots"),
-            [d](SettingsRecord &r) { r.strAssessments = d.strAssessments; }, {"strAssessments"});
+        row("assessments without a size keep their entries",
+            setKey(QStringLiteral("strAssessments"), QStringLiteral("size"), "lots"), same,
+            {"strAssessments"});
+        row("course list cut off before its size",
+            both(setKey(QStringLiteral("strCourses"), QStringLiteral("size"), std::nullopt),
+                 setKey(QStringLiteral("strCourses"), QStringLiteral("10\\value"), std::nullopt)),
+            [](SettingsRecord &r) { r.strCourses[9].clear(); }, {"strCourses"});
         row("activities section gone", removeSection(QStringLiteral("strActivities")),
             [d](SettingsRecord &r) { r.strActivities = d.strActivities; }, {"strActivities"});
         row("malformed materials are left out",
@@ -557,13 +562,15 @@ private Q_SLOTS:
         QVERIFY(result.ok);
         QCOMPARE(invariantProblem(loaded), QString());
         QVERIFY(loaded == expected);
-        QCOMPARE(result.resetKeys, resetKeys);
-        if (resetKeys.isEmpty())
-            QCOMPARE(result.message, QString());
-        else
-            QCOMPARE(result.message,
-                     QStringLiteral("Some settings could not be read and were reset: %1.")
-                         .arg(resetKeys.join(QStringLiteral(", "))));
+        QStringList reported = result.resetKeys;
+        for (const QString &key : result.shortenedKeys)
+            reported << key + QStringLiteral(" (shortened)");
+        QCOMPARE(reported, resetKeys);
+        QCOMPARE(result.message.isEmpty(), resetKeys.isEmpty());
+        QCOMPARE(result.message.contains(QLatin1StringView("were reset")),
+                 !result.resetKeys.isEmpty());
+        QCOMPARE(result.message.contains(QLatin1StringView("were shortened")),
+                 !result.shortenedKeys.isEmpty());
     }
 
     // A file of ours with nothing but the marker: every key falls back and is named once.
@@ -729,6 +736,7 @@ private Q_SLOTS:
                     .arg(SettingsStore::MaxTextLength));
         dataRow("too large altogether", QStringLiteral("tooLarge"),
                 QStringLiteral("they would take more than 4 MB."));
+        dataRow("full disk", QStringLiteral("full"), QString());
     }
 
     void saveFailure()
@@ -768,6 +776,9 @@ private Q_SLOTS:
             QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                               QFileDevice::ExeOwner);
         });
+        std::optional<FullDisk> full;
+        if (kind == QLatin1StringView("full"))
+            full.emplace(0);
         QString error;
         QVERIFY(!SettingsStore(target).save(record, &error));
         const QString start =
