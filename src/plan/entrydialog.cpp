@@ -33,6 +33,7 @@ EntryDialog::EntryDialog(frmMain &main, const QString &fieldName, const QString 
     cancel_ = new QPushButton(QStringLiteral("&Cancel"), this);
     cancel_->setObjectName(QStringLiteral("cmdCancel"));
     cancel_->setAutoDefault(false);
+    setEscapeButton(cancel_);
 
     auto *buttons = new QHBoxLayout;
     if (hint_)

@@ -190,6 +190,7 @@ frmTimeOnTask::frmTimeOnTask(frmMain &main) : Form(main.platform, &main), main_(
     cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     cmdCancel->setAutoDefault(false);
+    setEscapeButton(cmdCancel);
 
     auto *entry = new QHBoxLayout;
     entry->addWidget(lblTime);

@@ -37,6 +37,15 @@ bool Form::confirmAbandon()
                                Platform::Icon::Question) == Platform::Answer::Yes;
 }
 
+void Form::reject()
+{
+    // (QDialog's close event comes here too, and keeps the dialog open while it is shown.)
+    if (escapeButton_)
+        escapeButton_->click();
+    else
+        QDialog::reject();
+}
+
 QHBoxLayout *Form::doneCancelHelpRow(QPushButton *&done, QPushButton *&cancel, QPushButton *&help)
 {
     auto *row = new QHBoxLayout;
@@ -52,6 +61,7 @@ QHBoxLayout *Form::doneCancelHelpRow(QPushButton *&done, QPushButton *&cancel, Q
     cancel = make(QStringLiteral("cmdCancel"), QStringLiteral("&Cancel"));
     help = make(QStringLiteral("cmdHelp"), QStringLiteral("&Help"));
     highlightOnHover(help);
+    setEscapeButton(cancel);
     return row;
 }
 

@@ -487,12 +487,6 @@ void frmSetupNameCourses::cmdHelp_Click()
     showContextHelp();
 }
 
-void frmSetupNameCourses::reject()
-{
-    if (cmdCancel->isEnabled())
-        cmdCancel_Click();
-}
-
 bool frmSetupNameCourses::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {

@@ -48,9 +48,6 @@ public:
     void cmdCancel_Click();
     void cmdHelp_Click();
 
-    // Esc and the window's close button count as Cancel, with its rules.
-    void reject() override;
-
     // The school years offered, "2008 - 2009" onwards, up to the one that starts five years
     // after the given year (and never fewer than up to "2025 - 2026").
     static QStringList schoolYears(int currentYear);

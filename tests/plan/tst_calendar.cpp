@@ -28,15 +28,6 @@ private Q_SLOTS:
         QCOMPARE(calendar::daysInMonth(QStringLiteral("February"), schoolYear), days);
     }
 
-    void monthLengths()
-    {
-        const QList<int> expected = {31, 30, 31, 30, 31, 31, 28, 31, 30, 31, 30, 31};
-        for (int i = 0; i < 12; ++i)
-            QCOMPARE(
-                calendar::daysInMonth(calendar::schoolMonths().at(i), QStringLiteral("2009-2010")),
-                expected.at(i));
-    }
-
     void schoolDays_data()
     {
         dataColumns<QString, int, int, QString, QStringList>(

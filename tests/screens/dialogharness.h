@@ -137,14 +137,15 @@ struct DialogHarness {
     }
 
     // The ways a settings dialog is closed; only a Done that stores applies the edits.
-    enum class Close { Done, DoneStoreFails, CancelYes, CancelNo, EscYes };
+    enum class Close { Done, DoneStoreFails, CancelYes, CancelNo, EscYes, CloseBoxYes };
     static QList<std::pair<const char *, Close>> closings()
     {
         return {{"Done", Close::Done},
                 {"Done, store fails", Close::DoneStoreFails},
                 {"Cancel, Yes", Close::CancelYes},
                 {"Cancel, No", Close::CancelNo},
-                {"Esc, Yes", Close::EscYes}};
+                {"Esc, Yes", Close::EscYes},
+                {"close box, Yes", Close::CloseBoxYes}};
     }
     static void closeRows()
     {
@@ -160,6 +161,8 @@ struct DialogHarness {
             answerAbandon(how == Close::CancelNo ? Answer::No : Answer::Yes);
         if (how == Close::Done || how == Close::DoneStoreFails)
             done->click();
+        else if (how == Close::CloseBoxYes)
+            dialog.close();
         else
             cancel(dialog, cancelButton, how == Close::EscYes);
         // A failed store leaves the dialog open to try again.
