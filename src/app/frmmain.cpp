@@ -138,7 +138,9 @@ void frmMain::Load()
 
 void frmMain::FillLists()
 {
+    // A fresh install plans for the school year of today.
     m.record() = SettingsRecord();
+    m.strSchoolYear = schoolYearOf(platform.today());
     if (store_ && store_->exists()) {
         const LoadResult result = store_->load(m.record());
         // A file that could not be read in full is kept beside the store before anything can
@@ -160,6 +162,8 @@ void frmMain::FillLists()
                                 QStringLiteral("Settings Not Loaded"), Platform::Buttons::OK,
                                 Platform::Icon::Exclamation);
         } else if (!result.message.isEmpty()) {
+            if (result.resetKeys.contains(QLatin1String("strSchoolYear")))
+                m.strSchoolYear = schoolYearOf(platform.today());
             platform.messageBox(result.message + keptText, QStringLiteral("Settings Reset"),
                                 Platform::Buttons::OK, Platform::Icon::Information);
         }
@@ -260,13 +264,10 @@ void frmMain::Form_Activate()
     // 9. Materials caption
     refreshMaterialsCaption();
 
-    // 10. The date lists follow the school year.
-    if (m.strSchoolYear != strLastSchoolYear) {
-        calendar->ShowYear();
-        calendar->SetDayCount();
-        calendar->FillDayList();
+    // 10. The date lists follow the school year and the school week; a plan under way keeps
+    //     the week it was begun with, and its days, until its last day is done.
+    if (calendar->followSettings())
         strLastSchoolYear = m.strSchoolYear;
-    }
 
     // 11. Week or unit entry
     fraWeeklyPlan->setVisible(m.blnWeeklyPlans);
@@ -320,6 +321,8 @@ void frmMain::EnableControls(bool b)
                        static_cast<QWidget *>(imgCal), static_cast<QWidget *>(cboDate),
                        static_cast<QWidget *>(cmdBegin)})
         w->setEnabled(b);
+    if (b && m.blnWeeklyPlans)
+        cmdBegin->setEnabled(calendar->weekComplete());
     if (b) {
         focus(cboCourses);
         // Auto-exclusive option buttons cannot be unchecked one by one.
@@ -343,7 +346,7 @@ void frmMain::SetNextFocus()
             cboMonth->setEnabled(true);
             focus(cboMonth);
         } else if (!cboDay->currentText().isEmpty()) {
-            cmdBegin->setEnabled(!planInProgress());
+            cmdBegin->setEnabled(!planInProgress() && calendar->weekComplete());
             if (cmdBegin->isEnabled())
                 focus(cmdBegin);
         }

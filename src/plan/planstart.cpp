@@ -79,6 +79,12 @@ void PlanStart::cmdBegin_Click()
     LessonPlanModule &m = w.m;
     RichTextBox *doc = w.RTxtComposite;
 
+    // A weekly plan begins only on a whole week, its first school day chosen.
+    if (m.blnWeeklyPlans && !w.calendar->weekComplete()) {
+        w.cmdBegin->setEnabled(false);
+        return;
+    }
+
     // 1-2. The period is needed before anything is written.
     w.setHelpContextId(10003);
     m.blnReadyToBegin = false;

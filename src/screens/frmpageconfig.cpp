@@ -523,6 +523,8 @@ void frmPageConfig::importSettings()
                             Platform::Buttons::OK, Platform::Icon::Exclamation);
         return;
     }
+    if (result.resetKeys.contains(QLatin1String("strSchoolYear")))
+        imported.strSchoolYear = schoolYearOf(platform.today());
     m.record() = imported;
     storeChanges();
     Form_Activate();
