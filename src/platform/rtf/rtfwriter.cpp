@@ -21,9 +21,12 @@ struct RunState {
     int font = -1;
     int halfPoints = -1;
     int color = -1;
+    int highlight = 0;
     bool bold = false;
     bool italic = false;
     bool underline = false;
+    bool strike = false;
+    VerticalPosition vertical = VerticalPosition::Normal;
 };
 
 class Writer
@@ -117,6 +120,9 @@ const RunState &Writer::stateFor(int formatIndex, const QTextCharFormat &format)
     s.bold = a.bold;
     s.italic = a.italic;
     s.underline = a.underline;
+    s.strike = a.strike;
+    s.vertical = a.vertical;
+    s.highlight = colorIndex(a.highlight);
     return m_states.insert(formatIndex, s).value();
 }
 
@@ -140,6 +146,15 @@ void Writer::switchTo(const RunState &next)
         m_body += next.italic ? "\\i " : "\\i0 ";
     if (next.underline != m_current.underline)
         m_body += next.underline ? "\\ul " : "\\ulnone ";
+    if (next.strike != m_current.strike)
+        m_body += next.strike ? "\\strike " : "\\strike0 ";
+    if (next.vertical != m_current.vertical) {
+        m_body += next.vertical == VerticalPosition::Super ? "\\super "
+                  : next.vertical == VerticalPosition::Sub ? "\\sub "
+                                                           : "\\nosupersub ";
+    }
+    if (next.highlight != m_current.highlight)
+        appendControl(m_body, "\\highlight", next.highlight);
     m_current = next;
 }
 
