@@ -75,9 +75,9 @@ bool isSevenBitAscii(const QByteArray &data)
 std::unique_ptr<QTextDocument> randomDocument(quint32 seed)
 {
     QRandomGenerator rng(seed);
-    const QStringList families = {QStringLiteral("Arial"), QStringLiteral("Times New Roman"),
-                                  QStringLiteral("Courier New"), QStringLiteral("Ünïcödé Sans"),
-                                  QStringLiteral("Odd;Name {x}")};
+    const QStringList families = {QStringLiteral("Arial"),        QStringLiteral("Times New Roman"),
+                                  QStringLiteral("Courier New"),  QStringLiteral("Ünïcödé Sans"),
+                                  QStringLiteral("Odd;Name {x}"), QStringLiteral("Symbol")};
     const QList<char32_t> specials = {U'\\', U'{',      U'}',      U'\t', U'\u2028', U'é',
                                       U'€',  U'ß',      U'П',      U'日', U'\u00a0', U'😀',
                                       U'𝄞',  U'\uffff', U'\u0080', U';',  U'?',      U' '};

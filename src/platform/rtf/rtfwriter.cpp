@@ -1,5 +1,6 @@
 #include "rtfwriter.h"
 
+#include "rtfcodepage.h"
 #include "rtfformat.h"
 
 #include <QHash>
@@ -27,6 +28,7 @@ struct RunState {
     bool underline = false;
     bool strike = false;
     VerticalPosition vertical = VerticalPosition::Normal;
+    bool symbolFont = false; // readers take this font's bytes as glyph numbers
 };
 
 class Writer
@@ -123,6 +125,7 @@ const RunState &Writer::stateFor(int formatIndex, const QTextCharFormat &format)
     s.strike = a.strike;
     s.vertical = a.vertical;
     s.highlight = colorIndex(a.highlight);
+    s.symbolFont = codepageForFontName(a.family) != 0;
     return m_states.insert(formatIndex, s).value();
 }
 
@@ -162,7 +165,10 @@ void Writer::writeText(QStringView text)
 {
     for (QChar c : text) {
         const char16_t u = c.unicode();
-        if (u >= 0x20 && u < 0x7f) {
+        if (u >= 0x20 && u < 0x7f && m_current.symbolFont) {
+            // In a Symbol or Wingdings font a plain 'a' would be read as the glyph 0x61.
+            appendUnicode(m_body, u);
+        } else if (u >= 0x20 && u < 0x7f) {
             if (u == u'\\' || u == u'{' || u == u'}')
                 m_body += '\\';
             m_body += char(u);
