@@ -222,6 +222,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     // Builds every control and lays the window out (frmmain_layout.cpp).
@@ -237,6 +238,10 @@ private:
     void Form_Unload();
     // Where the window's size and place are kept between runs.
     static QString windowStatePath();
+    // Puts the window where it was left when that is on a screen, and keeps it on the screen.
+    void placeWindow();
+    // The step frames and the earlier-plan viewer over the window's bands.
+    void placeStepFrames();
     // Hover hints: the Help and Settings buttons light up under the pointer.
     void hoverOver(QObject *watched);
     void resetHoverColors();

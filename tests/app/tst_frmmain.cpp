@@ -327,20 +327,27 @@ private Q_SLOTS:
 
     void carriedOverObjectiveIsFlagged_data()
     {
-        dataColumns<QString, bool, bool>({"objective", "unchangedShown", "continueShown"});
-        dataRow("plain", "Solve linear equations", true, true);
-        dataRow("continued", "Solve linear equations (cont.)", true, false);
-        dataRow("blank", "   ", false, false);
+        dataColumns<QString, bool, bool, bool>(
+            {"objective", "revised", "unchangedShown", "continueShown"});
+        dataRow("plain", "Solve linear equations", false, true, true);
+        dataRow("continued", "Solve linear equations (cont.)", false, true, false);
+        dataRow("blank", "   ", false, false, false);
+        // The teacher has been in the objective (a dialog such as the note closed since).
+        dataRow("revised", "Solve linear equations", true, false, true);
     }
 
+    // The carried-over objective is not flagged, or the question to revise it comes back after
+    // the teacher has revised it.
     void carriedOverObjectiveIsFlagged()
     {
-        const auto [objective, unchangedShown, continueShown] =
-            fetchRow<QString, bool, bool>({"objective", "unchangedShown", "continueShown"});
+        const auto [objective, revised, unchangedShown, continueShown] =
+            fetchRow<QString, bool, bool, bool>(
+                {"objective", "revised", "unchangedShown", "continueShown"});
         w->lblUnchanged->hide();
         w->cmdContinue->hide();
         w->cmdNewUnit->show();
         w->txtObjective->setPlainText(objective);
+        ui::setBackColor(w->txtObjective, revised ? ui::white() : ui::lightRed());
         activate();
         QCOMPARE(!w->lblUnchanged->isHidden(), unchangedShown);
         QCOMPARE(!w->cmdContinue->isHidden(), continueShown);
