@@ -1,5 +1,6 @@
 #include "document/filenames.h"
 
+#include "platform/rtf/rtfreader.h"
 #include "settings/settings.h"
 
 #include <QDir>
@@ -125,5 +126,5 @@ bool samePlanPath(const QString &a, const QString &b)
 
 bool beginsAsRtf(const QByteArray &head)
 {
-    return head.startsWith("{\\rtf");
+    return rtf::looksLikeRtf(head);
 }

@@ -53,5 +53,6 @@ QString nameInFolder(const QString &path, const QString &folder);
 // Whether two paths name the same file (ignoring case where the file system does).
 bool samePlanPath(const QString &a, const QString &b);
 
-// Whether the first bytes of a file are those of a rich-text document ("{\rtf").
+// Whether the first bytes of a file are those of a rich-text document ("{\rtf", after a
+// byte-order mark or blank lines that some word processors write first).
 bool beginsAsRtf(const QByteArray &head);

@@ -113,7 +113,7 @@ void PlanFiles::CheckRtfFile(const QString &path)
     // A file that cannot be read is reported by the loading that follows.
     if (!file.open(QIODevice::ReadOnly))
         return;
-    const QByteArray head = file.read(5);
+    const QByteArray head = file.read(4096);
     file.close();
     if (beginsAsRtf(head))
         return;

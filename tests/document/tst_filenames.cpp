@@ -168,6 +168,8 @@ private Q_SLOTS:
         dataRow("short", QByteArray("{\\rt"), false);
         dataRow("text", QByteArray("Monday"), false);
         dataRow("capital", QByteArray("{\\RTF1"), false);
+        dataRow("byte-order mark and blank lines first", QByteArray("\xef\xbb\xbf\r\n\n{\\rtf1"),
+                true);
         dataRow("empty", QByteArray(), false);
     }
 

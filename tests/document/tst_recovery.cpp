@@ -10,6 +10,7 @@
 #include "platform/ui.h"
 #include "support/datarows.h"
 #include "support/docdump.h"
+#include "support/fulldisk.h"
 #include "support/planfixture.h"
 
 #include <QCryptographicHash>
@@ -23,6 +24,8 @@
 #include <QProcess>
 #include <QScopeGuard>
 #include <QTemporaryDir>
+
+#include <optional>
 
 using Answer = Platform::Answer;
 
@@ -505,13 +508,28 @@ private Q_SLOTS:
         QTRY_VERIFY(QFile::exists(ownCopy()));
     }
 
-    // A copy that cannot be written interrupted every step, or went unreported.
+    // A copy that cannot be written interrupted every step, or went unreported; on a full
+    // disk the good copy became a short one.
+    void writeFailureIsReportedOnce_data()
+    {
+        QTest::addColumn<bool>("fullDisk");
+        dataRow("a folder where the copy belongs", false);
+        dataRow("full disk", true);
+    }
+
     void writeFailureIsReportedOnce()
     {
+        QFETCH(bool, fullDisk);
         planfixture::beginWeeklyPlan(*w, *platform);
-        // A folder where the copy belongs: the file cannot be written.
-        QVERIFY(QFile::remove(ownCopy()));
-        QVERIFY(QDir().mkpath(ownCopy()));
+        const QByteArray written = readAll(ownCopy());
+        QVERIFY(!written.isEmpty());
+        std::optional<FullDisk> full;
+        if (fullDisk) {
+            full.emplace(0);
+        } else {
+            QVERIFY(QFile::remove(ownCopy()));
+            QVERIFY(QDir().mkpath(ownCopy()));
+        }
         platform->answerMessage(Answer::OK, QString(), QStringLiteral("Recovery Copy Not Written"));
         typeBoldLine(QStringLiteral("more"));
         w->PrepareStep();
@@ -522,12 +540,19 @@ private Q_SLOTS:
                                  QDir::toNativeSeparators(ownCopy()) + QStringLiteral("\r\n")),
                  qPrintable(text));
         QCOMPARE(platform->lastPrompt().icon, Platform::Icon::Exclamation);
+        if (fullDisk) {
+            QVERIFY2(text.contains(FullDisk::reason()), qPrintable(text));
+            QCOMPARE(readAll(ownCopy()), written);
+        }
         // Later steps go on without a word.
         typeBoldLine(QStringLiteral("more"));
         w->PrepareStep();
-        QVERIFY(QDir().rmdir(ownCopy()));
+        if (fullDisk)
+            full.reset();
+        else
+            QVERIFY(QDir().rmdir(ownCopy()));
         w->PrepareStep();
-        QVERIFY(QFile::exists(ownCopy()));
+        QVERIFY(readAll(ownCopy()).size() > written.size());
     }
 
     // Windows shared one copy: a second window offered the first one's live plan (and No
