@@ -410,7 +410,7 @@ bool PlanRecovery::restore(const Snapshot &copy, QString *reason)
     w.cmdEnlarge->setEnabled(true);
     m.strPlanSaved = QStringLiteral("N");
     m.strPlanPrinted = QStringLiteral("N");
-    for (QWidget *button : {w.cmdStore, w.cmdPrint, w.cmdClose})
+    for (QWidget *button : {w.cmdStore, w.cmdPrint, w.cmdPdf, w.cmdClose})
         button->setEnabled(true);
     w.fraCurrent->setEnabled(true);
     w.lblSavePrint->hide();

@@ -4,12 +4,14 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QUrl>
 
 QtPlatform::QtPlatform() = default;
 
@@ -128,6 +130,11 @@ bool QtPlatform::printDialog(QPrinter &printer, QWidget *parent)
 {
     QPrintDialog dialog(&printer, parent ? parent : activeParent());
     return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtPlatform::openWithSystem(const QString &path)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 void QtPlatform::showHelp(int contextId)
