@@ -28,6 +28,7 @@ int main(int argc, char **argv)
 
     double best = 1e9;
     qsizetype size = 0;
+    qsizetype pages = 0;
     for (int run = 0; run < 5; ++run) {
         QElapsedTimer timer;
         timer.start();
@@ -40,7 +41,9 @@ int main(int argc, char **argv)
         }
         best = std::min(best, timer.nsecsElapsed() / 1e6);
         size = pdf.size();
+        pages = pdf.count("/Type /Page\n");
     }
-    std::printf("%d days as PDF: %.0f ms (best of 5), %.0f KiB\n", days, best, size / 1024.0);
+    std::printf("%d days as PDF: %.0f ms (best of 5), %lld pages, %.0f KiB\n", days, best,
+                static_cast<long long>(pages), size / 1024.0);
     return 0;
 }
