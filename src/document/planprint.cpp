@@ -203,7 +203,7 @@ int print(const QTextDocument &document, QPagedPaintDevice &device, const Option
     small.setUnderline(false);
     small.setPointSizeF(HeaderPoints);
     const QFontMetricsF metrics(small, &device);
-    const qreal gap = dpiY / 12; // a sixth of the margin between the header and the text
+    const qreal gap = dpiY / 12; // a twelfth of an inch between the header and the text
     const QRectF headerBox(body.left(), body.top() - gap - metrics.height(), body.width(),
                            metrics.height());
     const QRectF footerBox(body.left(), body.bottom() + 2 * gap, body.width(), metrics.height());
