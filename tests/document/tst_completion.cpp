@@ -237,8 +237,8 @@ private Q_SLOTS:
                 {"route", "topic", "days", "items", "seed", "locale", "paper"});
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
             QSKIP("pdftotext (poppler-utils) is not installed");
+        auto restoreLocale = qScopeGuard([previous = QLocale()] { QLocale::setDefault(previous); });
         QLocale::setDefault(locale);
-        auto restoreLocale = qScopeGuard([] { QLocale::setDefault(QLocale::c()); });
         beginPlan(topic);
         const QStringList dayNames = writeDays(days, seed, items);
         const QStringList lines = w->RTxtComposite->Text().split(QStringLiteral("\r\n"));
