@@ -2,7 +2,8 @@
 # Installs what a fresh Debian machine is missing, builds Quillmark, and then either starts it
 # (./tools/setup.sh run) or runs every test (./tools/setup.sh test). For developers,
 # ./tools/setup.sh sanitize runs every test in a build with AddressSanitizer and
-# UndefinedBehaviorSanitizer (in build-sanitize).
+# UndefinedBehaviorSanitizer (in build-sanitize), and ./tools/setup.sh coverage runs every test
+# in a build with coverage (in build-coverage) and prints the line coverage of src/.
 set -euo pipefail
 mode=${1:-run}
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -12,6 +13,11 @@ if [ "$mode" = sanitize ]; then
   # Unoptimised: the sanitizers' instrumentation makes an optimised build of the suite slow.
   build=${QUILLMARK_BUILD:-$root/build-sanitize}
   options=(-DCMAKE_BUILD_TYPE=Debug -DQUILLMARK_SANITIZE=ON)
+fi
+if [ "$mode" = coverage ]; then
+  build=${QUILLMARK_BUILD:-$root/build-coverage}
+  options=(-DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=--coverage
+    -DCMAKE_EXE_LINKER_FLAGS=--coverage)
 fi
 
 . "$root/tools/packages.sh"
@@ -40,8 +46,18 @@ case "$mode" in
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
     QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 900
     ;;
+  coverage)
+    install_missing gcovr
+    cd "$build"
+    find . -name '*.gcda' -delete
+    status=0
+    QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 600 || status=$?
+    gcovr --root "$root" --filter "$root/src/" --exclude '.*_autogen/.*' --print-summary \
+      --object-directory "$build" --output "$build/coverage.txt" "$build"
+    exit $status
+    ;;
   *)
-    echo "usage: $0 [run|test|sanitize]" >&2
+    echo "usage: $0 [run|test|sanitize|coverage]" >&2
     exit 2
     ;;
 esac

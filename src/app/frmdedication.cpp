@@ -2,6 +2,7 @@
 
 #include "app/frmmain.h"
 
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
@@ -70,31 +71,36 @@ QPixmap frmDedication::picture()
         p.drawLine(QPointF(page.left() + 26, y), QPointF(end, y));
     }
 
-    // A quill
+    // A quill over the page's upper right corner, its nib above the name: the two never meet.
     QPainterPath feather;
-    feather.moveTo(150, 176);
-    feather.cubicTo(190, 120, 240, 70, 292, 22);
-    feather.cubicTo(270, 70, 230, 120, 158, 178);
+    feather.moveTo(168, 126);
+    feather.cubicTo(200, 90, 250, 50, 300, 18);
+    feather.cubicTo(280, 55, 240, 95, 176, 130);
     feather.closeSubpath();
     p.setPen(QPen(QColor(90, 70, 40), 1.2));
     p.setBrush(QColor(120, 90, 160));
     p.drawPath(feather);
     p.setPen(QPen(QColor(40, 30, 20), 2));
-    p.drawLine(QPointF(150, 176), QPointF(141, 190));
+    p.drawLine(QPointF(168, 126), QPointF(161, 136));
 
-    // Title
+    // The name below the quill, right of the page, in the largest size that fits there.
+    const QRectF name(184, 140, 130, 36);
     QFont title(QStringLiteral("Serif"));
-    title.setPixelSize(30);
     title.setBold(true);
     title.setItalic(true);
+    for (int size = 30; size > 10; --size) {
+        title.setPixelSize(size);
+        if (QFontMetricsF(title).horizontalAdvance(QStringLiteral("Quillmark")) <= name.width())
+            break;
+    }
     p.setFont(title);
     p.setPen(QColor(70, 40, 110));
-    p.drawText(QRectF(150, 120, 165, 40), Qt::AlignCenter, QStringLiteral("Quillmark"));
+    p.drawText(name, Qt::AlignCenter, QStringLiteral("Quillmark"));
     QFont subtitle(QStringLiteral("Sans"));
     subtitle.setPixelSize(13);
     p.setFont(subtitle);
     p.setPen(QColor(90, 80, 60));
-    p.drawText(QRectF(150, 158, 165, 20), Qt::AlignCenter, QStringLiteral("Lesson Plans"));
+    p.drawText(QRectF(184, 176, 130, 20), Qt::AlignCenter, QStringLiteral("Lesson Plans"));
     p.setPen(QPen(QColor(150, 140, 110), 1));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(0.5, 0.5, size.width() - 1, size.height() - 1));

@@ -23,16 +23,22 @@
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSettings>
 #include <QShortcut>
 #include <QStandardPaths>
+#include <QStyle>
+#include <QTextDocument>
+#include <algorithm>
 #include <utility>
 
 namespace
@@ -137,7 +143,9 @@ void frmMain::Load()
 
 void frmMain::FillLists()
 {
+    // A fresh install plans for the school year of today.
     m.record() = SettingsRecord();
+    m.strSchoolYear = schoolYearOf(platform.today());
     if (store_ && store_->exists()) {
         const LoadResult result = store_->load(m.record());
         // A file that could not be read in full is kept beside the store before anything can
@@ -159,6 +167,8 @@ void frmMain::FillLists()
                                 QStringLiteral("Settings Not Loaded"), Platform::Buttons::OK,
                                 Platform::Icon::Exclamation);
         } else if (!result.message.isEmpty()) {
+            if (result.resetKeys.contains(QLatin1String("strSchoolYear")))
+                m.strSchoolYear = schoolYearOf(platform.today());
             platform.messageBox(result.message + keptText, QStringLiteral("Settings Reset"),
                                 Platform::Buttons::OK, Platform::Icon::Information);
         }
@@ -181,14 +191,33 @@ QString frmMain::windowStatePath()
            QStringLiteral("/window.ini");
 }
 
+void frmMain::placeWindow()
+{
+    // The window opens where the teacher left it, as long as that is still on a screen (a
+    // second monitor may be gone); otherwise it is centred on the main screen.
+    const QSettings state(windowStatePath(), QSettings::IniFormat);
+    const QRect place = state.value(QStringLiteral("MainWindow/place")).toRect();
+    if (place.isValid() && QGuiApplication::screenAt(place.center())) {
+        resize(place.size());
+        move(place.topLeft());
+    } else if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect free = screen->availableGeometry();
+        // Until the window is on screen its title bar is not known: leave room for one.
+        const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8;
+        resize(width(), std::min(height(), free.height() - titleBar));
+        move(free.center() - rect().center() - QPoint(0, titleBar / 2));
+    }
+    ui::keepOnScreen(this);
+    if (state.value(QStringLiteral("MainWindow/maximized")).toBool())
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
 void frmMain::showMain()
 {
-    // The window opens where the teacher left it, as long as that is still on a screen.
-    const QSettings state(windowStatePath(), QSettings::IniFormat);
-    const QByteArray geometry = state.value(QStringLiteral("MainWindow/geometry")).toByteArray();
-    if (!geometry.isEmpty())
-        restoreGeometry(geometry);
+    placeWindow();
     show();
+    // The frame around the window is known now.
+    ui::keepOnScreen(this);
     Form_Activate();
     recovery->checkAtStartup();
 }
@@ -259,13 +288,10 @@ void frmMain::Form_Activate()
     // 9. Materials caption
     refreshMaterialsCaption();
 
-    // 10. The date lists follow the school year.
-    if (m.strSchoolYear != strLastSchoolYear) {
-        calendar->ShowYear();
-        calendar->SetDayCount();
-        calendar->FillDayList();
+    // 10. The date lists follow the school year and the school week; a plan under way keeps
+    //     the week it was begun with, and its days, until its last day is done.
+    if (calendar->followSettings())
         strLastSchoolYear = m.strSchoolYear;
-    }
 
     // 11. Week or unit entry
     fraWeeklyPlan->setVisible(m.blnWeeklyPlans);
@@ -278,18 +304,39 @@ void frmMain::Form_Activate()
     // 13. The objective carried over from the day before
     const QString objective = txtObjective->toPlainText().trimmed();
     if (shown(cmdNewUnit) && !objective.isEmpty()) {
-        lblUnchanged->setVisible(m.blnShowDailyObj);
+        // The question stays answered once the teacher has been in the objective (which turns
+        // it from the carried-over colour to white), also after a dialog such as the note.
+        lblUnchanged->setVisible(m.blnShowDailyObj &&
+                                 ui::backColor(txtObjective) == ui::lightRed());
         if (!objective.endsWith(QLatin1String("(cont.)")) && shown(txtObjective))
             cmdContinue->setVisible(m.blnShowDailyObj);
     }
 
     // 14. The step frames lie at fixed places.
-    fraPrevious->setGeometry(ui::twips(105), ui::twips(420), ui::twips(8340), ui::twips(3640));
-    fraStandards->setGeometry(ui::twips(120), ui::twips(1200), ui::twips(10365), ui::twips(5365));
-    fraLists->setGeometry(ui::twips(120), ui::twips(1200), ui::twips(10365), ui::twips(5365));
+    placeStepFrames();
 
     // 15.
     PrepareStep();
+}
+
+void frmMain::placeStepFrames()
+{
+    if (layout())
+        layout()->activate();
+    // The materials and standards steps cover the day band, at most as wide as the window.
+    const int stepWidth = std::min(ui::twips(10365), width() - 2 * ui::twips(120));
+    fraStandards->setGeometry(ui::twips(120), ui::twips(1200), stepWidth, ui::twips(5365));
+    fraLists->setGeometry(ui::twips(120), ui::twips(1200), stepWidth, ui::twips(5365));
+    // The viewer takes the place of the day's item panel: the week, the objective, the list
+    // with the editing tools and the document it is copied into stay in sight.
+    if (const auto *panel = findChild<QWidget *>(QStringLiteral("dayPanel")))
+        fraPrevious->setGeometry(QRect(panel->mapTo(this, QPoint(0, 0)), panel->size()));
+}
+
+void frmMain::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    placeStepFrames();
 }
 
 void frmMain::refreshMaterialsCaption()
@@ -304,7 +351,14 @@ void frmMain::refreshMaterialsCaption()
 void frmMain::PrepareStep()
 {
     plan->PrepareStep();
+    // The step changes the captions the controls are read out by.
+    ui::nameControls(this);
     recovery->saveCopy();
+}
+
+bool frmMain::planInProgress() const
+{
+    return m.intStep != 0 || !RTxtComposite->document()->isEmpty();
 }
 
 void frmMain::EnableControls(bool b)
@@ -314,6 +368,8 @@ void frmMain::EnableControls(bool b)
                        static_cast<QWidget *>(imgCal), static_cast<QWidget *>(cboDate),
                        static_cast<QWidget *>(cmdBegin)})
         w->setEnabled(b);
+    if (b && m.blnWeeklyPlans)
+        cmdBegin->setEnabled(calendar->weekComplete());
     if (b) {
         focus(cboCourses);
         // Auto-exclusive option buttons cannot be unchecked one by one.
@@ -337,7 +393,7 @@ void frmMain::SetNextFocus()
             cboMonth->setEnabled(true);
             focus(cboMonth);
         } else if (!cboDay->currentText().isEmpty()) {
-            cmdBegin->setEnabled(RTxtComposite->BackColor() != ui::white());
+            cmdBegin->setEnabled(!planInProgress() && calendar->weekComplete());
             if (cmdBegin->isEnabled())
                 focus(cmdBegin);
         }
@@ -410,7 +466,8 @@ void frmMain::Form_Unload()
         return;
     unloading_ = true;
     QSettings state(windowStatePath(), QSettings::IniFormat);
-    state.setValue(QStringLiteral("MainWindow/geometry"), saveGeometry());
+    state.setValue(QStringLiteral("MainWindow/place"), QRect(pos(), size()));
+    state.setValue(QStringLiteral("MainWindow/maximized"), isMaximized());
     // Every other window of the program closes with the main window.
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (QWidget *w : windows)
@@ -454,6 +511,10 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove)
         hoverOver(watched);
+    // Leaving a lit button is moving over the rest of the window, also where a control (the
+    // document frame) takes the pointer's moves or the pointer leaves the window at once.
+    else if (event->type() == QEvent::Leave && (watched == cmdHelp || watched == cmdSettings))
+        ui::setBackColor(static_cast<QWidget *>(watched), ui::buttonFace());
     return QWidget::eventFilter(watched, event);
 }
 

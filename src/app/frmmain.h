@@ -65,6 +65,9 @@ public:
     void EnableControls(bool b);
     void SetNextFocus();
     void PrepareStep();
+    // A plan is under way or its document is still on the screen (Begin Plan is locked until
+    // the screen is cleared).
+    bool planInProgress() const;
     // The caption over the materials listing names the day (or the unit) it is for.
     void refreshMaterialsCaption();
 
@@ -221,6 +224,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     // Builds every control and lays the window out (frmmain_layout.cpp).
@@ -236,6 +240,10 @@ private:
     void Form_Unload();
     // Where the window's size and place are kept between runs.
     static QString windowStatePath();
+    // Puts the window where it was left when that is on a screen, and keeps it on the screen.
+    void placeWindow();
+    // The step frames and the earlier-plan viewer over the window's bands.
+    void placeStepFrames();
     // Hover hints: the Help and Settings buttons light up under the pointer.
     void hoverOver(QObject *watched);
     void resetHoverColors();

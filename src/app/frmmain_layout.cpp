@@ -116,8 +116,9 @@ void frmMain::createControls()
     createOverlays();
     createMenus();
     setDesignState();
-    setMinimumSize(ui::twips(11100), ui::twips(10500));
-    resize(ui::twips(11100), ui::twips(11700));
+    // The height below the fixed bands is the document's: the window may be made as small as
+    // its controls allow (no caption cut), so that it fits a laptop's screen, or larger.
+    resize(ui::twips(13500), ui::twips(11700));
 }
 
 void frmMain::createTopBand(QWidget *band)
@@ -140,11 +141,11 @@ void frmMain::createTopBand(QWidget *band)
     Label1 = label(fraWeeklyPlan, QStringLiteral("Label1"), QStringLiteral("&Week of:"));
     cboMonth = named(new QComboBox(fraWeeklyPlan), QStringLiteral("cboMonth"),
                      QStringLiteral("Choose the Month for this Lesson Plan"));
-    cboMonth->setMinimumWidth(96);
+    ui::fitComboTo(cboMonth, QStringLiteral("September"));
     Label1->setBuddy(cboMonth);
     cboDate = named(new QComboBox(fraWeeklyPlan), QStringLiteral("cboDate"),
                     QStringLiteral("Choose the starting Date for the Week"));
-    cboDate->setMinimumWidth(48);
+    ui::fitComboTo(cboDate, QStringLiteral("30"));
     imgCal = named(new QLabel(fraWeeklyPlan), QStringLiteral("imgCal"),
                    QStringLiteral("Click to view a calendar"));
     imgCal1 = named(new QLabel(fraWeeklyPlan), QStringLiteral("imgCal1"));
@@ -160,7 +161,8 @@ void frmMain::createTopBand(QWidget *band)
     lblYear->setMinimumWidth(36);
     cboDay = named(new QComboBox(fraWeeklyPlan), QStringLiteral("cboDay"),
                    QStringLiteral("Select the next Day to override the automatic setting"));
-    cboDay->setMinimumWidth(150);
+    // Wide enough for the longest school day, whatever the week.
+    ui::fitComboTo(cboDay, QStringLiteral("Wednesday, September 30"));
     auto *week = new QHBoxLayout(fraWeeklyPlan);
     week->setContentsMargins(2, 0, 2, 0);
     week->setSpacing(3);
@@ -247,6 +249,8 @@ void frmMain::createDayBand(QWidget *band)
 
     // The item panel, and the blank frame that covers it while no plan is under way.
     auto *panel = new QWidget(band);
+    // The earlier-plan viewer is laid over this panel.
+    panel->setObjectName(QStringLiteral("dayPanel"));
     auto *panelStack = new QGridLayout(panel);
     panelStack->setContentsMargins(0, 0, 0, 0);
     fraDay = named(new QFrame(panel), QStringLiteral("fraDay"));
@@ -291,7 +295,9 @@ void frmMain::createDayBand(QWidget *band)
         if (i < 15) {
             auto *name = label(fraDay, QStringLiteral("lblTask(%1)").arg(i), QString());
             name->setToolTip(QStringLiteral("Select this item"));
-            name->setMaximumWidth(ui::twips(2400));
+            name->setMaximumWidth(ui::captionTwipsToPixels(name, 2400));
+            // The option is read out with the item it picks.
+            name->setBuddy(option);
             lblTask.append(name);
             items->addWidget(option, row, col);
             items->addWidget(name, row, col + 1);
@@ -338,6 +344,7 @@ void frmMain::createDayBand(QWidget *band)
     lstAdd = named(new QListWidget(listArea), QStringLiteral("lstAdd"),
                    QStringLiteral("Double-click an item to edit or delete it from the list"));
     lstAdd->setMouseTracking(true);
+    lblList->setBuddy(lstAdd);
     lstBuild = named(new QListWidget(listArea), QStringLiteral("lstBuild"));
     lstBuild->hide();
     lblCover = label(listArea, QStringLiteral("lblCover"), QString());
@@ -446,9 +453,13 @@ void frmMain::createDocumentBand(QWidget *band)
     ui::setBackColor(lblSavePrint, QColor(192, 255, 192));
     lblSavePrint->hide();
 
+    Label9->setBuddy(RTxtComposite);
     auto *head = new QHBoxLayout;
     head->addWidget(Label9);
     head->addWidget(lblDocument, 1);
+    head->addWidget(lblSavePrint);
+    // The document's own buttons beside it; the program's buttons on the row below, so that the
+    // document band stays low enough for a laptop's screen.
     auto *buttons = new QVBoxLayout;
     buttons->setSpacing(4);
     buttons->addWidget(cmdClose);
@@ -459,24 +470,27 @@ void frmMain::createDocumentBand(QWidget *band)
     printing->addWidget(cmdPdf);
     buttons->addLayout(printing);
     buttons->addWidget(cmdEnlarge);
-    buttons->addWidget(lblSavePrint, 0, Qt::AlignHCenter);
     buttons->addStretch(1);
-    buttons->addWidget(cmdSettings);
-    buttons->addWidget(cmdHelp);
-    buttons->addWidget(cmdExit);
-    for (QPushButton *b : {cmdClose, cmdStore, cmdEnlarge, cmdSettings, cmdHelp, cmdExit})
+    for (QPushButton *b : {cmdClose, cmdStore, cmdEnlarge})
         b->setFixedWidth(RightColumnWidth - 12);
     for (QPushButton *b : {cmdPrint, cmdPdf})
         b->setFixedWidth((RightColumnWidth - 12 - printing->spacing()) / 2);
     auto *body = new QHBoxLayout;
     body->addWidget(RTxtComposite, 1);
     body->addLayout(buttons);
+    auto *foot = new QHBoxLayout;
+    foot->addWidget(lblCurrentDoc, 1);
+    foot->addStretch(0);
+    foot->addWidget(cmdSettings);
+    foot->addWidget(cmdHelp);
+    foot->addWidget(cmdExit);
+    RTxtComposite->setMinimumHeight(buttons->minimumSize().height());
     auto *rows = new QVBoxLayout(fraCurrent);
     rows->setContentsMargins(6, 4, 6, 4);
     rows->setSpacing(2);
     rows->addLayout(head);
     rows->addLayout(body, 1);
-    rows->addWidget(lblCurrentDoc);
+    rows->addLayout(foot);
     auto *layout = new QVBoxLayout(band);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(fraCurrent);
@@ -489,7 +503,9 @@ void frmMain::setDesignState()
     for (QWidget *w : std::initializer_list<QWidget *>{
              lblUnchanged, cmdContinue, cmdNewUnit, cmdNote, fraDay, cmdDone1, lblClosure,
              txtClosure, lblDescription, txtDescription, lblTwice, cmdOK, lblList, lblDblClick,
-             lblCurrentDoc, lblSavePrint, lblNewDay})
+             lblCurrentDoc, lblSavePrint, lblNewDay,
+             // (the activation shows the week or the unit entry the settings ask for)
+             fraUnitPlan})
         w->hide();
     for (QWidget *w : std::initializer_list<QWidget *>{
              txtObjective, cboMonth, cboDate, cboDay, imgCal, txtUnit, cmdBegin, RTxtComposite,
@@ -523,6 +539,7 @@ void frmMain::createOverlays()
     lblSample = label(fraLists, QStringLiteral("lblSample"),
                       QStringLiteral("Materials Listing for Lesson Plan Document:"));
     txtSample = named(new QPlainTextEdit(fraLists), QStringLiteral("txtSample"));
+    lblSample->setBuddy(txtSample);
     cmdEditMat = button(fraLists, QStringLiteral("cmdEditMat"), QStringLiteral("Ed&it Listing"),
                         QStringLiteral("Make changes to the above list of Materials"));
     cmdSkip = button(fraLists, QStringLiteral("cmdSkip"), QStringLiteral("S&kip this Step"),

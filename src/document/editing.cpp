@@ -52,14 +52,14 @@ void copySelection(RichTextBox *doc, LessonPlanModule &m, Platform &platform)
         return;
     m.strClipText = doc->SelText();
     m.strClipRTF = doc->SelRTF();
-    platform.setClipboardText(m.strClipText);
+    platform.setClipboardRichText(m.strClipText, m.strClipRTF);
 }
 
-void cutSelection(RichTextBox *doc, Platform &platform)
+void cutSelection(RichTextBox *doc, LessonPlanModule &m, Platform &platform)
 {
     if (doc->SelLength() <= 0)
         return;
-    platform.setClipboardText(doc->SelText());
+    copySelection(doc, m, platform);
     doc->setSelText(QString());
 }
 
@@ -116,14 +116,19 @@ KeyCommand keyCommand(int keyCode, Qt::KeyboardModifiers shift)
     if ((keyCode == Qt::Key_V && modifiers == Qt::ControlModifier) ||
         (keyCode == Qt::Key_Insert && modifiers == Qt::ShiftModifier))
         return KeyCommand::Paste;
-    // Any other paste key of the desktop would paste past the copy buffer.
+    // Every clipboard key of the desktop goes through the copy buffer: a key that went past it
+    // would lose the formatting of what it copied or pasted.
     if (keyCode <= 0 || keyCode >= Qt::Key_unknown)
         return KeyCommand::None;
     const QKeySequence pressed(QKeyCombination(modifiers, Qt::Key(keyCode)));
-    const QList<QKeySequence> pasteKeys = QKeySequence::keyBindings(QKeySequence::Paste);
-    for (const QKeySequence &binding : pasteKeys) {
-        if (pressed.matches(binding) == QKeySequence::ExactMatch)
-            return KeyCommand::Paste;
+    for (const auto &[keys, command] : {std::pair{QKeySequence::Paste, KeyCommand::Paste},
+                                        std::pair{QKeySequence::Copy, KeyCommand::Copy},
+                                        std::pair{QKeySequence::Cut, KeyCommand::Cut}}) {
+        const QList<QKeySequence> bindings = QKeySequence::keyBindings(keys);
+        for (const QKeySequence &binding : bindings) {
+            if (pressed.matches(binding) == QKeySequence::ExactMatch)
+                return command;
+        }
     }
     return KeyCommand::None;
 }
@@ -183,9 +188,7 @@ void DocumentEditing::cmdEnlarge_Click()
 {
     frmLarge *large = largeEditor();
     RichTextBox *doc = w.RTxtComposite;
-    large->RTxtComposite->setTextRTF(doc->TextRTF());
-    large->RTxtComposite->setSelStart(doc->SelStart());
-    large->RTxtComposite->setSelLength(doc->SelLength());
+    large->takeDocument(doc);
     // Its activation brings the text to the large editor's size.
     large->show();
     w.hide();

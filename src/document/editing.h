@@ -23,12 +23,12 @@ inline constexpr int MainFontSize = 10;
 // Sets bold, italic and underline of the selection (or of the text typed next at the caret).
 void setFormat(RichTextBox *doc, bool bold, bool italic, bool underline);
 
-// Copy: the selection's plain text and its rich form go to the copy buffer; only the plain text
-// goes to the system clipboard. With nothing selected the buffer and the clipboard are kept.
+// Copy: the selection's plain text and its rich form go to the copy buffer and to the system
+// clipboard (other programs take the text or the RTF). With nothing selected the buffer and the
+// clipboard are kept. The copy keys and the tools and menus of every window copy this way.
 void copySelection(RichTextBox *doc, LessonPlanModule &m, Platform &platform);
-// Cut: the selection's plain text goes to the clipboard and the selection is deleted. The copy
-// buffer is left alone, so a cut passage comes back plain.
-void cutSelection(RichTextBox *doc, Platform &platform);
+// Cut: copied as above, then deleted, so a passage cut and pasted keeps its formatting.
+void cutSelection(RichTextBox *doc, LessonPlanModule &m, Platform &platform);
 // Paste: when the clipboard still holds the text of the program's last Copy, its rich form is
 // inserted; any other text is inserted plain. An empty clipboard leaves the document alone.
 void pasteClipboard(RichTextBox *doc, LessonPlanModule &m, Platform &platform);
@@ -50,7 +50,7 @@ void collapseToEnd(RichTextBox *doc);
 void insertIndent(RichTextBox *doc);
 
 // What a key pressed in a document means to the program.
-enum class KeyCommand { None, Paste, Indent };
+enum class KeyCommand { None, Copy, Cut, Paste, Indent };
 KeyCommand keyCommand(int keyCode, Qt::KeyboardModifiers shift);
 
 } // namespace docedit

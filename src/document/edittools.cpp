@@ -96,7 +96,7 @@ void EditCommands::format(bool bold, bool italic, bool underline)
 
 void EditCommands::mnuCut_Click()
 {
-    docedit::cutSelection(doc_, platform_);
+    docedit::cutSelection(doc_, m_, platform_);
     close_();
 }
 
@@ -119,6 +119,14 @@ void EditCommands::RTxtComposite_KeyDown(int *keyCode, Qt::KeyboardModifiers shi
     if (!keyCode)
         return;
     switch (docedit::keyCommand(*keyCode, shift)) {
+    case docedit::KeyCommand::Copy:
+        *keyCode = 0;
+        mnuCopy_Click();
+        break;
+    case docedit::KeyCommand::Cut:
+        *keyCode = 0;
+        mnuCut_Click();
+        break;
     case docedit::KeyCommand::Paste:
         *keyCode = 0;
         mnuPaste_Click();

@@ -66,8 +66,8 @@ public:
     void mnuItalicUnderline_Click() { format(false, true, true); }
     void mnuPlain_Click() { format(false, false, false); }
 
-    // The document's KeyDown: the paste keys paste through mnuPaste_Click, Tab indents; a key
-    // handled here is set to 0.
+    // The document's KeyDown: the copy, cut and paste keys run mnuCopy_Click, mnuCut_Click and
+    // mnuPaste_Click, Tab indents; a key handled here is set to 0.
     void RTxtComposite_KeyDown(int *keyCode, Qt::KeyboardModifiers shift);
 
 private:

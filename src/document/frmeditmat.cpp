@@ -47,8 +47,3 @@ void frmEditMat::cancelled()
 {
     main_.m.strMaterialEdit = unchanged_;
 }
-
-void frmEditMat::reject()
-{
-    cancel();
-}

@@ -18,9 +18,6 @@ public:
     void done() override { cmdDone_Click(); }
     void cmdDone_Click();
 
-    // Esc and the window's close button ask as Cancel does.
-    void reject() override;
-
     QPlainTextEdit *txtEdit = nullptr;
     QLabel *lblTwice = nullptr;
     QPushButton *cmdDone = nullptr;

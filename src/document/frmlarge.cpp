@@ -5,8 +5,8 @@
 #include "platform/richtextbox.h"
 #include "platform/ui.h"
 
-#include <QHBoxLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -46,6 +46,9 @@ void frmLarge::createControls()
     cmdReturn = new QPushButton(QStringLiteral("&Return to Design Screen"), this);
     cmdReturn->setObjectName(QStringLiteral("cmdReturn"));
     cmdReturn->setAutoDefault(false); // Enter belongs to the document
+    // Escape and the close box hand the document back too: the main window is hidden and the
+    // edits made here would otherwise be lost.
+    setEscapeButton(cmdReturn);
 
     auto *column = new QVBoxLayout;
     column->addWidget(fraEdit);
@@ -61,6 +64,10 @@ void frmLarge::connectCommands()
 {
     connect(RTxtComposite, &RichTextBox::MouseDown, this, &frmLarge::RTxtComposite_MouseDown);
     connect(RTxtComposite, &RichTextBox::GotFocus, this, &frmLarge::RTxtComposite_GotFocus);
+    connect(RTxtComposite, &RichTextBox::Change, this, [this] {
+        if (!adjusting_)
+            edited_ = true;
+    });
     new EditCommands(this, *this, RTxtComposite, w.m, platform, fontSize_,
                      [this] { CloseEditTools(); });
     connect(cmdReturn, &QPushButton::clicked, this, &frmLarge::cmdReturn_Click);
@@ -78,7 +85,9 @@ void frmLarge::Form_Load()
 
 void frmLarge::Form_Activate()
 {
+    adjusting_ = true;
     ApplyFontSize(w.RTxtComposite, RTxtComposite, fontSize_);
+    adjusting_ = false;
     RTxtComposite->ensureCursorVisible();
 }
 
@@ -109,24 +118,31 @@ void frmLarge::RTxtComposite_GotFocus()
     setHelpContextId(10006);
 }
 
+void frmLarge::takeDocument(const RichTextBox *source)
+{
+    adjusting_ = true;
+    RTxtComposite->setTextRTF(source->TextRTF());
+    RTxtComposite->setSelStart(source->SelStart());
+    RTxtComposite->setSelLength(source->SelLength());
+    adjusting_ = false;
+    edited_ = false;
+}
+
 void frmLarge::cmdReturn_Click()
 {
     RichTextBox *doc = w.RTxtComposite;
-    doc->setTextRTF(RTxtComposite->TextRTF());
-    doc->setSelStart(RTxtComposite->SelStart());
-    doc->setSelLength(RTxtComposite->SelLength());
-    ApplyFontSize(RTxtComposite, doc, docedit::MainFontSize);
+    // Loading the document counts as a change of the plan (it is no longer saved or printed as
+    // it stands), so it is handed back only when the teacher changed something here.
+    if (edited_) {
+        doc->setTextRTF(RTxtComposite->TextRTF());
+        ApplyFontSize(RTxtComposite, doc, docedit::MainFontSize);
+    } else {
+        doc->setSelStart(RTxtComposite->SelStart());
+        doc->setSelLength(RTxtComposite->SelLength());
+    }
     w.showMain();
     hide();
     w.raise();
     w.activateWindow();
     doc->setFocus(Qt::OtherFocusReason);
-}
-
-void frmLarge::reject()
-{
-    if (isVisible())
-        cmdReturn_Click();
-    else
-        Form::reject();
 }

@@ -39,6 +39,8 @@ public:
     void RTxtComposite_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pos);
     void RTxtComposite_GotFocus();
 
+    // Takes the main window's document with its selection; nothing is edited here yet.
+    void takeDocument(const RichTextBox *source);
     // Hands the document back to the main window and shows it again.
     void cmdReturn_Click();
 
@@ -46,15 +48,13 @@ public:
     QLabel *lblIndents = nullptr;
     QPushButton *cmdReturn = nullptr;
 
-public Q_SLOTS:
-    // Escape and the window's close box hand the document back too: the main window is hidden
-    // and the edits made here would otherwise be lost.
-    void reject() override;
-
 private:
     void createControls();
     void connectCommands();
 
     frmMain &w;
     int fontSize_ = 11;
+    // The teacher changed the document here; loading and resizing it are no change.
+    bool edited_ = false;
+    bool adjusting_ = false;
 };

@@ -46,6 +46,7 @@ frmNew::frmNew(frmMain &main) : Form(main.platform, &main), main_(main)
     cmdDone->setDefault(true);
     cmdCancel = button(QStringLiteral("cmdCancel"), QStringLiteral("&Cancel"));
     cmdHelp = button(QStringLiteral("cmdHelp"), QStringLiteral("&Help"));
+    setEscapeButton(cmdCancel);
     highlightOnHover(cmdHelp);
 
     auto *buttons = new QHBoxLayout;
@@ -128,7 +129,7 @@ void frmNew::cmdCancel_Click()
     if (answer != Platform::Answer::Yes)
         return;
     main_.EnableControls(false);
-    reject();
+    QDialog::reject();
 }
 
 void frmNew::cmdHelp_Click()

@@ -2,6 +2,7 @@
 
 #include "app/frmmain.h"
 #include "plan/calendar.h"
+#include "plan/planprogress.h"
 #include "plan/planstart.h"
 #include "plan/schoolcalendar.h"
 #include "platform/platform.h"
@@ -10,6 +11,7 @@
 #include "platform/ui.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDataStream>
 #include <QDir>
@@ -19,10 +21,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QLockFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSet>
 #include <QSignalBlocker>
 #include <QStandardPaths>
+#include <QTextDocument>
 #include <QTimer>
 
 namespace
@@ -32,11 +37,14 @@ const QString CrLf = QStringLiteral("\r\n");
 // A copy is the header line, then a data stream: the format version, the contents (time and
 // state) and the SHA-256 of the contents, which tells a damaged or cut-off copy from a good one.
 const QByteArray Header = QByteArrayLiteral("Quillmark recovery copy\n");
-constexpr quint32 FormatVersion = 1;
+// Version 1 kept the plan's target and step but not the day's state; it is still read.
+constexpr quint32 FormatVersion = 2;
+constexpr quint32 StepLessVersion = 1;
 constexpr QDataStream::Version StreamVersion = QDataStream::Qt_6_4;
 constexpr int LastStep = 4;
 // The day list never holds more than a week of days.
 constexpr int LastDayIndex = 13;
+const QString CopyPattern = QStringLiteral("plan-*.recovery");
 
 QByteArray checksum(const QByteArray &data)
 {
@@ -48,6 +56,43 @@ QString streamProblem(const QDataStream &in)
 {
     return in.status() == QDataStream::ReadPastEnd ? QStringLiteral("it is incomplete")
                                                    : QStringLiteral("it is damaged");
+}
+
+QString lockPath(const QString &copy)
+{
+    return copy + QStringLiteral(".lock");
+}
+
+// Copies locked by this process, so that a lock left by a dead run whose process number this
+// process happens to have (after a restart of the computer) is not taken for a live one.
+QSet<QString> &heldHere()
+{
+    static QSet<QString> paths;
+    return paths;
+}
+
+// The lock of a copy when its window is gone (no lock, or one left by a dead process); nothing
+// while a running window holds it. Only the process's own age-free liveness counts: a window
+// may run for days.
+std::unique_ptr<QLockFile> lockIfOwnerGone(const QString &copy)
+{
+    auto lock = std::make_unique<QLockFile>(lockPath(copy));
+    lock->setStaleLockTime(0);
+    if (lock->tryLock(0))
+        return lock;
+    qint64 pid = 0;
+    QString host;
+    QString app;
+    if (lock->error() == QLockFile::LockFailedError && lock->getLockInfo(&pid, &host, &app) &&
+        pid == QCoreApplication::applicationPid() && !heldHere().contains(copy) &&
+        lock->removeStaleLockFile() && lock->tryLock(0))
+        return lock;
+    return nullptr;
+}
+
+QString nativePath(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
 }
 } // namespace
 
@@ -64,14 +109,20 @@ PlanRecovery::PlanRecovery(frmMain &w) : QObject(&w), w(w)
 PlanRecovery::~PlanRecovery()
 {
     discard();
+    if (!path_.isEmpty())
+        heldHere().remove(path_);
 }
 
-QString PlanRecovery::copyPath()
+QString PlanRecovery::folder()
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    if (folder.isEmpty())
-        return QString();
-    return folder + QStringLiteral("/unsaved-plan.recovery");
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return data.isEmpty() ? QString() : data + QStringLiteral("/recovery");
+}
+
+QString PlanRecovery::olderCopyPath()
+{
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return data.isEmpty() ? QString() : data + QStringLiteral("/unsaved-plan.recovery");
 }
 
 void PlanRecovery::setSaveDelay(int milliseconds)
@@ -86,7 +137,7 @@ int PlanRecovery::saveDelay() const
 
 void PlanRecovery::RTxtComposite_Change()
 {
-    if (!checked_)
+    if (!checked_ || restoring_)
         return;
     dirty_ = true;
     // The first change starts the clock; later ones do not put the write off.
@@ -101,45 +152,79 @@ void PlanRecovery::discard()
     timer_->stop();
     dirty_ = false;
     lastState_.clear();
-    const QString path = copyPath();
-    if (!path.isEmpty())
-        QFile::remove(path);
+    // Only this window's own copy: another window's plan is not ours to give up.
+    if (!path_.isEmpty())
+        QFile::remove(path_);
+    if (!adoptedFrom_.isEmpty()) {
+        QFile::remove(adoptedFrom_);
+        adoptedFrom_.clear();
+        adoptedLock_.reset();
+    }
+}
+
+bool PlanRecovery::claimPlace()
+{
+    const QString dir = folder();
+    if (dir.isEmpty() || !QDir().mkpath(dir))
+        return false;
+    for (int n = 1; n < 10000; ++n) {
+        const QString path = dir + QStringLiteral("/plan-%1.recovery").arg(n);
+        // A copy without a live owner waits for the next start; it is not written over.
+        if (QFileInfo::exists(path))
+            continue;
+        auto lock = std::make_unique<QLockFile>(lockPath(path));
+        lock->setStaleLockTime(0);
+        if (!lock->tryLock(0)) {
+            if (lock->error() == QLockFile::LockFailedError)
+                continue;
+            return false;
+        }
+        if (QFileInfo::exists(path))
+            continue;
+        path_ = path;
+        lock_ = std::move(lock);
+        heldHere().insert(path_);
+        return true;
+    }
+    return false;
 }
 
 void PlanRecovery::saveCopy()
 {
-    if (!checked_)
+    if (!checked_ || restoring_)
         return;
     timer_->stop();
     dirty_ = false;
     const LessonPlanModule &m = w.m;
-    if (m.strPlanSaved == QLatin1String("Y") || w.RTxtComposite->Text().isEmpty()) {
+    if (m.strPlanSaved == QLatin1String("Y") || w.RTxtComposite->document()->isEmpty()) {
         discard();
         return;
     }
 
     const Snapshot copy = capture();
-    const QString path = copyPath();
     const QByteArray state = encodeState(copy);
-    if (state == lastState_ && QFileInfo::exists(path))
+    if (state == lastState_ && QFileInfo::exists(path_))
         return;
-    if (path.isEmpty()) {
-        reportWriteFailure(QStringLiteral("The system names no folder for application data."));
-        return;
-    }
-    if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
-        reportWriteFailure(QStringLiteral("The folder could not be made."));
+    if (path_.isEmpty() && !claimPlace()) {
+        reportWriteFailure(folder(), QStringLiteral("No place for the copy could be taken in "
+                                                    "the folder."));
         return;
     }
     QString error;
-    if (!safefile::write(path, encode(copy), &error)) {
-        reportWriteFailure(error);
+    if (!safefile::write(path_, encode(copy), &error)) {
+        reportWriteFailure(path_, error);
         return;
     }
     lastState_ = state;
+    // The plan restored from an earlier version's copy is safe in this window's own.
+    if (!adoptedFrom_.isEmpty()) {
+        QFile::remove(adoptedFrom_);
+        adoptedFrom_.clear();
+        adoptedLock_.reset();
+    }
 }
 
-void PlanRecovery::reportWriteFailure(const QString &error)
+void PlanRecovery::reportWriteFailure(const QString &path, const QString &error)
 {
     // Once a run: a full disk would otherwise interrupt every step of the plan.
     if (writeFailureReported_)
@@ -148,7 +233,7 @@ void PlanRecovery::reportWriteFailure(const QString &error)
     w.platform.messageBox(
         QStringLiteral("The recovery copy of the Lesson Plan under construction could not be "
                        "written to") +
-            CrLf + QDir::toNativeSeparators(copyPath()) + CrLf + error + CrLf + CrLf +
+            CrLf + nativePath(path) + CrLf + error + CrLf + CrLf +
             QStringLiteral("Save the Lesson Plan Document to keep it safe. This message is not "
                            "shown again until Quillmark is started again."),
         QStringLiteral("Recovery Copy Not Written"), Platform::Buttons::OK,
@@ -160,9 +245,7 @@ QByteArray PlanRecovery::encodeState(const Snapshot &copy)
     QByteArray state;
     QDataStream out(&state, QIODevice::WriteOnly);
     out.setVersion(StreamVersion);
-    out << copy.course << copy.period << copy.weekly << copy.month << copy.date
-        << qint32(copy.dayIndex) << copy.dayText << copy.unitTopic << copy.objective
-        << qint32(copy.step) << copy.rtf.toUtf8();
+    out << copy.progress << copy.rtf.toUtf8();
     return state;
 }
 
@@ -204,7 +287,7 @@ std::optional<PlanRecovery::Snapshot> PlanRecovery::decode(const QByteArray &dat
     // A small number above ours is a later format; anything else is not a version at all.
     if (version > FormatVersion && version < 256)
         return fail(QStringLiteral("it was made by a newer version of Quillmark"));
-    if (version != FormatVersion)
+    if (version != FormatVersion && version != StepLessVersion)
         return fail(QStringLiteral("it is damaged"));
     QByteArray contents;
     QByteArray sum;
@@ -222,19 +305,25 @@ std::optional<PlanRecovery::Snapshot> PlanRecovery::decode(const QByteArray &dat
     inner >> copy.madeAt >> state;
     QDataStream fields(state);
     fields.setVersion(StreamVersion);
-    qint32 dayIndex = -1;
-    qint32 step = -1;
     QByteArray rtf;
-    fields >> copy.course >> copy.period >> copy.weekly >> copy.month >> copy.date >> dayIndex >>
-        copy.dayText >> copy.unitTopic >> copy.objective >> step >> rtf;
+    PlanProgress &p = copy.progress;
+    if (version == StepLessVersion) {
+        qint32 dayIndex = -1;
+        qint32 step = -1;
+        fields >> p.course >> p.period >> p.weekly >> p.month >> p.date >> dayIndex >> p.day >>
+            p.unitTopic >> p.objective >> step >> rtf;
+        p.dayIndex = dayIndex;
+        p.step = step;
+        copy.withoutSteps = true;
+    } else {
+        fields >> p >> rtf;
+    }
     if (inner.status() != QDataStream::Ok || !inner.atEnd() || fields.status() != QDataStream::Ok ||
         !fields.atEnd())
         return fail(QStringLiteral("it is damaged"));
-    copy.dayIndex = dayIndex;
-    copy.step = step;
     copy.rtf = QString::fromUtf8(rtf);
-    if (!copy.madeAt.isValid() || step < 0 || step > LastStep || dayIndex < -1 ||
-        dayIndex > LastDayIndex || !copy.rtf.startsWith(QLatin1String("{\\rtf")))
+    if (!copy.madeAt.isValid() || !p.isValid() || p.step > LastStep || p.dayIndex > LastDayIndex ||
+        !copy.rtf.startsWith(QLatin1String("{\\rtf")))
         return fail(QStringLiteral("it is damaged"));
     return copy;
 }
@@ -243,16 +332,7 @@ PlanRecovery::Snapshot PlanRecovery::capture() const
 {
     Snapshot copy;
     copy.madeAt = clock ? clock() : QDateTime::currentDateTime();
-    copy.course = w.cboCourses->currentText();
-    copy.period = w.txtPeriod->text();
-    copy.weekly = w.m.blnWeeklyPlans;
-    copy.month = w.cboMonth->currentText();
-    copy.date = w.cboDate->currentText();
-    copy.dayIndex = w.cboDay->currentIndex();
-    copy.dayText = w.cboDay->currentText();
-    copy.unitTopic = w.txtUnit->text();
-    copy.objective = ui::toCrLf(w.txtObjective->toPlainText());
-    copy.step = w.m.intStep;
+    copy.progress = w.plan->progress();
     copy.rtf = w.RTxtComposite->TextRTF();
     return copy;
 }
@@ -262,17 +342,25 @@ QString PlanRecovery::restoreTitle()
     return QStringLiteral("Restore Unsaved Plan");
 }
 
-QString PlanRecovery::restoreQuestion(const Snapshot &copy)
+namespace
+{
+QString describe(const PlanRecovery::Snapshot &copy)
 {
     const QString when =
         QLocale::c().toString(copy.madeAt, QStringLiteral("dddd, MMMM d, yyyy 'at' h:mm AP"));
-    QString plan = QStringLiteral("A recovery copy of the plan");
-    if (!copy.course.isEmpty())
-        plan += QStringLiteral(" for ''") + copy.course + QStringLiteral("''");
+    QString plan = QStringLiteral("recovery copy of the plan");
+    if (!copy.progress.course.isEmpty())
+        plan += QStringLiteral(" for ''") + copy.progress.course + QStringLiteral("''");
+    return plan + QStringLiteral(" was made on ") + when + QStringLiteral(".");
+}
+} // namespace
+
+QString PlanRecovery::restoreQuestion(const Snapshot &copy)
+{
     return QStringLiteral("Quillmark was not closed normally while a Lesson Plan was under "
                           "construction.") +
-           CrLf + plan + QStringLiteral(" was made on ") + when + QStringLiteral(".") + CrLf +
-           CrLf + QStringLiteral("Restore the plan?  (No deletes the recovery copy.)");
+           CrLf + QStringLiteral("A ") + describe(copy) + CrLf + CrLf +
+           QStringLiteral("Restore the plan?  (No deletes the recovery copy.)");
 }
 
 void PlanRecovery::checkAtStartup()
@@ -280,15 +368,31 @@ void PlanRecovery::checkAtStartup()
     if (checked_)
         return;
     checked_ = true;
-    const QString path = copyPath();
-    if (path.isEmpty())
-        return;
-    const QFileInfo info(path);
-    if (!info.exists())
+    const QString dir = folder();
+    if (dir.isEmpty())
         return;
 
+    // Copies whose window is gone, oldest first; the one an earlier version kept comes first.
+    QStringList candidates;
+    const QString older = olderCopyPath();
+    if (QFileInfo::exists(older))
+        candidates << older;
+    const QFileInfoList found = QDir(dir).entryInfoList({CopyPattern}, QDir::Files | QDir::Hidden,
+                                                        QDir::Time | QDir::Reversed);
+    for (const QFileInfo &info : found)
+        candidates << info.absoluteFilePath();
+    for (const QString &path : std::as_const(candidates)) {
+        std::unique_ptr<QLockFile> lock = lockIfOwnerGone(path);
+        if (lock && QFileInfo::exists(path))
+            offer(path, std::move(lock));
+    }
+}
+
+void PlanRecovery::offer(const QString &path, std::unique_ptr<QLockFile> lock)
+{
     std::optional<Snapshot> copy;
     QString reason;
+    const QFileInfo info(path);
     if (info.size() > maxCopySize) {
         reason = QStringLiteral("it is too large");
     } else {
@@ -300,28 +404,62 @@ void PlanRecovery::checkAtStartup()
                 QStringLiteral("it could not be read (") + file.errorString() + QStringLiteral(")");
     }
     if (!copy || !fitsCalendar(*copy, &reason)) {
-        reportDamaged(reason);
+        setAside(path, reason);
         return;
     }
 
+    if (restored_) {
+        // One plan to a window: this one waits, with no owner, for the next start.
+        w.platform.messageBox(
+            QStringLiteral("Another ") + describe(*copy) + CrLf + CrLf +
+                QStringLiteral("It is kept, and offered again when Quillmark is next started."),
+            restoreTitle(), Platform::Buttons::OK, Platform::Icon::Information);
+        return;
+    }
     const auto answer = w.platform.messageBox(restoreQuestion(*copy), restoreTitle(),
                                               Platform::Buttons::YesNo, Platform::Icon::Question);
     if (answer != Platform::Answer::Yes) {
-        discard();
+        QFile::remove(path);
         return;
     }
-    if (!restore(*copy, &reason))
-        reportDamaged(reason);
+    // The window takes the restored copy over as its own before the restore writes to it;
+    // an earlier version's copy is removed once this window's own copy holds the plan.
+    const bool ours = path.startsWith(folder() + QLatin1Char('/'));
+    if (ours) {
+        if (!path_.isEmpty())
+            heldHere().remove(path_);
+        path_ = path;
+        lock_ = std::move(lock);
+        heldHere().insert(path_);
+    } else {
+        adoptedFrom_ = path;
+        adoptedLock_ = std::move(lock);
+    }
+    lastState_.clear();
+    restored_ = true;
+    if (!restore(*copy, &reason)) {
+        restored_ = false;
+        if (ours) {
+            heldHere().remove(path_);
+            path_.clear();
+            setAside(path, reason);
+            lock_.reset();
+        } else {
+            adoptedFrom_.clear();
+            setAside(path, reason);
+            adoptedLock_.reset();
+        }
+    }
 }
 
-void PlanRecovery::reportDamaged(const QString &reason)
+void PlanRecovery::setAside(const QString &path, const QString &reason)
 {
-    const QString path = copyPath();
-    QFile::remove(path);
-    const QString outcome = QFileInfo::exists(path)
-                                ? QStringLiteral("The recovery copy could not be deleted: ") +
-                                      QDir::toNativeSeparators(path)
-                                : QStringLiteral("The recovery copy has been deleted.");
+    const QString kept = safefile::keepAside(path, QStringLiteral(".damaged"), true);
+    const QString outcome =
+        !kept.isEmpty()
+            ? QStringLiteral("The recovery copy has been kept as") + CrLf + nativePath(kept)
+            : QStringLiteral("The recovery copy could not be moved aside; it is still at") + CrLf +
+                  nativePath(path);
     w.platform.messageBox(QStringLiteral("A recovery copy of an unsaved Lesson Plan was found, "
                                          "but it cannot be restored: ") +
                               reason + QStringLiteral(".") + CrLf + CrLf + outcome,
@@ -331,16 +469,17 @@ void PlanRecovery::reportDamaged(const QString &reason)
 
 bool PlanRecovery::fitsCalendar(const Snapshot &copy, QString *reason) const
 {
-    if (!copy.weekly)
+    const PlanProgress &p = copy.progress;
+    if (!p.weekly)
         return true;
-    const int monthIndex = w.cboMonth->findText(copy.month, Qt::MatchExactly);
+    const int monthIndex = w.cboMonth->findText(p.month, Qt::MatchExactly);
     bool isNumber = false;
-    const int date = copy.date.toInt(&isNumber);
-    const int days = monthIndex >= 0 ? calendar::daysInMonth(copy.month, w.m.strSchoolYear) : 0;
+    const int date = p.date.toInt(&isNumber);
+    const int days = monthIndex >= 0 ? calendar::daysInMonth(p.month, w.m.strSchoolYear) : 0;
     if (monthIndex >= 0 && isNumber && date >= 1 && date <= days)
         return true;
     if (reason)
-        *reason = QStringLiteral("its week (") + copy.month + QLatin1Char(' ') + copy.date +
+        *reason = QStringLiteral("its week (") + p.month + QLatin1Char(' ') + p.date +
                   QStringLiteral(") is not in the school year ") + w.m.strSchoolYear;
     return false;
 }
@@ -351,75 +490,32 @@ bool PlanRecovery::restore(const Snapshot &copy, QString *reason)
     // Everything that can refuse the copy is checked before anything on the screen changes.
     if (!fitsCalendar(copy, reason))
         return false;
-    const int monthIndex = copy.weekly ? w.cboMonth->findText(copy.month, Qt::MatchExactly) : -1;
-    const int date = copy.weekly ? copy.date.toInt() : 0;
 
-    m.blnWeeklyPlans = copy.weekly;
-    {
-        // A course renamed since the copy was made is put back in the list, so the plan keeps
-        // its course.
-        const QSignalBlocker quiet(w.cboCourses);
-        int course = w.cboCourses->findText(copy.course, Qt::MatchExactly);
-        if (course < 0 && !copy.course.isEmpty()) {
-            w.cboCourses->addItem(copy.course);
-            course = w.cboCourses->count() - 1;
-        }
-        w.cboCourses->setCurrentIndex(course);
-    }
-    {
-        const QSignalBlocker quiet(w.txtPeriod);
-        w.txtPeriod->setText(copy.period);
-    }
-    w.calendar->varCourse = copy.course;
-    w.calendar->strPeriod = copy.period;
-
-    if (copy.weekly) {
-        {
-            const QSignalBlocker quiet(w.cboMonth);
-            w.cboMonth->setCurrentIndex(monthIndex);
-        }
-        w.calendar->blnMonthPicked = true;
-        w.calendar->SetDayCount();
-        {
-            const QSignalBlocker quiet(w.cboDate);
-            w.cboDate->setCurrentIndex(w.cboDate->findText(QString::number(date)));
-        }
-        w.calendar->blnDatePicked = true;
-        {
-            const QSignalBlocker quiet(w.cboDay);
-            w.calendar->FillDayList();
-            int day = w.cboDay->findText(copy.dayText, Qt::MatchExactly);
-            if (day < 0)
-                day = copy.dayIndex >= 0 && copy.dayIndex < w.cboDay->count() ? copy.dayIndex : 0;
-            w.cboDay->setCurrentIndex(w.cboDay->count() > 0 ? day : -1);
-        }
-        if (w.cboDay->currentIndex() >= 0)
-            w.calendar->cboDay_Click();
-    } else {
-        const QSignalBlocker quiet(w.txtUnit);
-        w.txtUnit->setText(copy.unitTopic);
-    }
-    w.txtObjective->setPlainText(ui::fromCrLf(copy.objective));
-
-    // The document, under construction and not saved.
+    // Nothing is written while the screen is half put back.
+    restoring_ = true;
     RichTextBox *doc = w.RTxtComposite;
     doc->setTextRTF(copy.rtf);
     doc->setEnabled(true);
     doc->setBackColor(ui::white());
     w.lblCurrentDoc->show();
     w.cmdEnlarge->setEnabled(true);
-    m.strPlanSaved = QStringLiteral("N");
-    m.strPlanPrinted = QStringLiteral("N");
     for (QWidget *button : {w.cmdStore, w.cmdPrint, w.cmdPdf, w.cmdClose})
         button->setEnabled(true);
     w.fraCurrent->setEnabled(true);
     w.lblSavePrint->hide();
 
-    // A plan that had ended (the week written, not yet saved) only needs its document back.
-    if (copy.step > 0)
-        w.plan->resumePlan();
-    else
-        m.intStep = 0;
+    if (copy.withoutSteps && copy.progress.step > 0) {
+        // The copy does not say how far the day had come: the plan goes on with the first
+        // day whose heading is not in the document, so nothing is written twice.
+        w.plan->restoreTarget(copy.progress);
+        w.txtObjective->setPlainText(ui::fromCrLf(copy.progress.objective));
+        w.plan->continueFromDocument(false);
+    } else {
+        w.plan->resume(copy.progress);
+    }
+    m.strPlanSaved = QStringLiteral("N");
+    m.strPlanPrinted = QStringLiteral("N");
+    restoring_ = false;
     w.Form_Activate();
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "app/frmmain.h"
 #include "document/completion.h"
+#include "document/editing.h"
 #include "document/planfiles.h"
 #include "platform/platform.h"
 #include "platform/richtextbox.h"
@@ -24,6 +25,14 @@ PlanViewer::PlanViewer(frmMain &w) : QObject(&w), w(w)
     // The right mouse button in the viewer offers copying only.
     w.rtfPrevious->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(w.rtfPrevious, &QWidget::customContextMenuRequested, this, &PlanViewer::showCopyMenu);
+    // The copy keys copy as the menu does, so a passage keeps its formatting when pasted.
+    connect(w.rtfPrevious, &RichTextBox::KeyDown, this,
+            [this](int *keyCode, Qt::KeyboardModifiers shift) {
+                if (keyCode && docedit::keyCommand(*keyCode, shift) == docedit::KeyCommand::Copy) {
+                    *keyCode = 0;
+                    mnuCopyOnly_Click();
+                }
+            });
     w.cboOldPlans->installEventFilter(this);
 }
 
@@ -138,7 +147,5 @@ void PlanViewer::showCopyMenu(const QPoint &pos)
 
 void PlanViewer::mnuCopyOnly_Click()
 {
-    w.m.strClipText = w.rtfPrevious->SelText();
-    w.m.strClipRTF = w.rtfPrevious->SelRTF();
-    w.platform.setClipboardText(w.m.strClipText);
+    docedit::copySelection(w.rtfPrevious, w.m, w.platform);
 }

@@ -22,12 +22,16 @@ bool isLeapYear(int year)
 
 int firstYear(const QString &schoolYear)
 {
-    return schoolYear.left(4).toInt();
+    int first = 0;
+    readSchoolYear(schoolYear, &first);
+    return first;
 }
 
 int secondYear(const QString &schoolYear)
 {
-    return schoolYear.right(4).toInt();
+    int second = 0;
+    readSchoolYear(schoolYear, nullptr, &second);
+    return second;
 }
 
 int daysInMonth(const QString &month, const QString &schoolYear)
@@ -40,69 +44,57 @@ int daysInMonth(const QString &month, const QString &schoolYear)
     return 31;
 }
 
-static QString nextMonthKey(int monthIndex)
+QDate dateOf(int monthIndex, int day, const QString &schoolYear)
 {
-    const QStringList &months = schoolMonths();
-    const int next = monthIndex + 1;
-    const QString month = next >= 0 && next < months.size() ? months.at(next) : months.first();
-    return month + QStringLiteral("01");
+    int first = 0;
+    int second = 0;
+    if (monthIndex < 0 || monthIndex >= schoolMonths().size() ||
+        !readSchoolYear(schoolYear, &first, &second))
+        return QDate();
+    // August (0) to December (4) lie in the first year, January (5) to July (11) in the second.
+    return QDate(monthIndex <= 4 ? first : second, (monthIndex + 7) % 12 + 1, day);
 }
 
-QString rollOverDay(const QString &key, int &monthIndex, const QString &schoolYear)
+QString dayEntry(const QDate &date)
 {
-    if (key.size() < 3)
-        return key;
-    const QString month = key.left(key.size() - 2);
-    const int day = key.right(2).toInt();
-    if (month == QLatin1String("September") || month == QLatin1String("November") ||
-        month == QLatin1String("April") || month == QLatin1String("June")) {
-        if (day > 30)
-            return nextMonthKey(monthIndex);
-    } else if (month == QLatin1String("February")) {
-        const bool leap = isLeapYear(secondYear(schoolYear));
-        if (day > 28 && !(leap && day <= 29))
-            return nextMonthKey(monthIndex);
-    } else if (day > 31) {
-        if (monthIndex + 1 == schoolMonths().size())
-            monthIndex = -1;
-        return nextMonthKey(monthIndex);
-    }
-    return key;
+    if (!date.isValid())
+        return QString();
+    return strDayNames.at(weekdayIndex(date)) + QStringLiteral(", ") +
+           schoolMonths().at(monthListIndex(date)) + QLatin1Char(' ') + QString::number(date.day());
 }
 
-QStringList schoolDays(int monthIndex, int date, int firstDay, int daysPerWeek,
-                       const QString &schoolYear)
+QStringList schoolDays(const QDate &start, int daysPerWeek)
 {
-    const QStringList &months = schoolMonths();
     QStringList days;
-    if (monthIndex < 0 || monthIndex >= months.size())
+    if (!start.isValid())
         return days;
-    QString key =
-        months.at(monthIndex) + QStringLiteral("%1").arg(date - 1, 2, 10, QLatin1Char('0'));
-    for (int i = 0; i < daysPerWeek; ++i) {
-        const QString month = key.left(key.size() - 2);
-        const int day = key.right(2).toInt() + 1;
-        key = rollOverDay(month + QStringLiteral("%1").arg(day, 2, 10, QLatin1Char('0')),
-                          monthIndex, schoolYear);
-        const int name = firstDay + i;
-        days.append((name >= 0 && name < strDayNames.size() ? strDayNames.at(name) : QString()) +
-                    QStringLiteral(", ") + key.left(key.size() - 2) + QLatin1Char(' ') +
-                    QString::number(key.right(2).toInt()));
-    }
+    for (int i = 0; i < daysPerWeek; ++i)
+        days.append(dayEntry(start.addDays(i)));
     return days;
+}
+
+int weekdayIndex(const QDate &date)
+{
+    return date.dayOfWeek() % 7;
+}
+
+QDate weekStart(const QDate &date, int firstDay)
+{
+    return date.addDays(-((weekdayIndex(date) - firstDay + 7) % 7));
 }
 
 QString yearLabel(const QString &month, const QString &dayText, const QString &schoolYear)
 {
-    if (month.isEmpty())
+    int first = 0;
+    int second = 0;
+    if (month.isEmpty() || !readSchoolYear(schoolYear, &first, &second))
         return QString();
     const int index = int(schoolMonths().indexOf(month));
     if (index >= 0 && index <= 3)
-        return schoolYear.left(4);
+        return QString::number(first);
     if (month == QLatin1String("December"))
-        return dayText.contains(QLatin1String("January")) ? schoolYear.right(4)
-                                                          : schoolYear.left(4);
-    return schoolYear.right(4);
+        return QString::number(dayText.contains(QLatin1String("January")) ? second : first);
+    return QString::number(second);
 }
 
 QDate calendarStart(const QDate &today, const QString &schoolYear)
@@ -127,11 +119,6 @@ QDate calendarLast(const QString &schoolYear)
 int monthListIndex(const QDate &date)
 {
     return (date.month() + 4) % 12;
-}
-
-int weekdayNumber(const QDate &date)
-{
-    return date.dayOfWeek() % 7 + 1;
 }
 
 } // namespace calendar

@@ -4,10 +4,9 @@
 #include <QString>
 #include <QStringList>
 
-// The arithmetic of the school calendar. A school year is written "2009-2010": its first four
-// characters are the year of August to December, its last four the year of January to July.
-// Weeks are worked out from month names and day numbers, not from dates; only the calendar
-// window checks a real weekday.
+// The arithmetic of the school calendar. A school year is written "2009-2010" (readSchoolYear):
+// the year of August to December, then the year of January to July. A week is named from the
+// real dates it holds, so no day is ever written under the wrong weekday.
 namespace calendar
 {
 
@@ -24,17 +23,20 @@ int secondYear(const QString &schoolYear);
 // Number of dates offered for a month of the list; February lies in the second year.
 int daysInMonth(const QString &month, const QString &schoolYear);
 
-// A day key is a month name followed by a two-digit day ("August31"). When the day lies past
-// the end of its month, the key of the first day of the next month in the list (the entry at
-// monthIndex + 1, July being followed by August, which sets monthIndex to -1) is returned;
-// otherwise the key unchanged. One step of roll-over per call.
-QString rollOverDay(const QString &key, int &monthIndex, const QString &schoolYear);
+// The real date of a day of the month at monthIndex of the list (August 0 ... July 11) in the
+// school year; invalid when there is no such day or the school year cannot be read.
+QDate dateOf(int monthIndex, int day, const QString &schoolYear);
 
-// The entries of the day list for a week starting on the given date of the month at
-// monthIndex of the list: daysPerWeek entries "Monday, August 24", named by position from
-// firstDay. monthIndex is updated as rollOverDay does.
-QStringList schoolDays(int monthIndex, int date, int firstDay, int daysPerWeek,
-                       const QString &schoolYear);
+// The entries of the day list for a week of daysPerWeek days starting on start, each named
+// from its own date: "Monday, August 24". A week may run past July into August.
+QStringList schoolDays(const QDate &start, int daysPerWeek);
+// One entry of the day list: "Monday, August 24".
+QString dayEntry(const QDate &date);
+
+// The index into strDayNames of a date's weekday (0 = Sunday ... 6 = Saturday), and the first
+// day of the week that holds the date when weeks begin on firstDay.
+int weekdayIndex(const QDate &date);
+QDate weekStart(const QDate &date, int firstDay);
 
 // The year shown beside the week lists: empty without a month; the first year for August to
 // November; for December the second year once the chosen day lies in January; else the second.
@@ -49,7 +51,5 @@ QDate calendarLast(const QString &schoolYear);
 
 // The month list index of a real date's month (August 0 ... July 11).
 int monthListIndex(const QDate &date);
-// The weekday number used by the week settings: 1 = Sunday ... 7 = Saturday.
-int weekdayNumber(const QDate &date);
 
 } // namespace calendar

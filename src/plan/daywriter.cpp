@@ -38,14 +38,15 @@ DayWriter::DayWriter(frmMain &w) : QObject(&w), w(w)
     // Enter twice in the closure writes the list, wherever the caret is.
     closureKeys_ = new EnterTwice(w.txtClosure, nullptr, EnterTwice::Options{0, -1, false});
     connect(closureKeys_, &EnterTwice::accepted, this, &DayWriter::cmdDone1_Click);
-    connect(closureKeys_, &EnterTwice::typed, this,
-            [this] { ui::setBackColor(this->w.txtClosure, ui::white()); });
+    // Any key or mouse press in the closure whitens it (installed last, so it sees every key).
+    w.txtClosure->installEventFilter(this);
     w.txtClosure->viewport()->installEventFilter(this);
 }
 
 bool DayWriter::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == w.txtClosure->viewport() && event->type() == QEvent::MouseButtonPress)
+    if ((watched == w.txtClosure && event->type() == QEvent::KeyPress) ||
+        (watched == w.txtClosure->viewport() && event->type() == QEvent::MouseButtonPress))
         ui::setBackColor(w.txtClosure, ui::white());
     return QObject::eventFilter(watched, event);
 }
@@ -66,7 +67,14 @@ void DayWriter::writeSpecialNote(bool bold, bool italic)
     if (m.strSpecialNote.trimmed().isEmpty())
         return;
     append(m.strNoteOpen + m.strSpecialNote + m.strNoteClose + CrLf, bold, italic, false);
-    m.strSpecialNote.clear();
+    noteWritten();
+}
+
+void DayWriter::noteWritten()
+{
+    // Written once: neither the next list nor the next day's note dialog offers it again.
+    w.m.strSpecialNote.clear();
+    w.entries->clearSpecialNote();
 }
 
 void DayWriter::cmdDone1_Click()
@@ -151,7 +159,7 @@ void DayWriter::NonInstructionalDay()
             if (!m.strSpecialNote.trimmed().isEmpty()) {
                 append(CrLf + m.strNoteOpen + m.strSpecialNote + m.strNoteClose, false, false,
                        false);
-                m.strSpecialNote.clear();
+                noteWritten();
             }
         }
         append(CrLf, false, false, false);
@@ -181,7 +189,9 @@ void DayWriter::FinishList(bool nonInstructional)
     w.lstAdd->clear();
     w.lstAdd->setEnabled(false);
     w.cmdDone1->hide();
-    w.cmdNote->setEnabled(false);
+    // A day answered No to being non-instructional is still open, and may still take a note.
+    if (!nonInstructional || w.plan->blnDayWritten)
+        w.cmdNote->setEnabled(false);
     w.lblClosure->hide();
     ui::setBackColor(w.txtClosure, ui::lightYellow());
     w.txtClosure->hide();
@@ -227,4 +237,8 @@ void DayWriter::EndOfPlan()
     w.cmdBegin->setEnabled(false);
     m.blnReadyToBegin = false;
     w.cmdEnlarge->setEnabled(true);
+    // The plan is closed: no step is left, and the entry panel stays shut until a new plan.
+    m.intStep = 0;
+    w.fraDay->hide();
+    w.fraBlank->show();
 }

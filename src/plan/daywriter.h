@@ -31,6 +31,7 @@ private:
     void endDay();
     // The special note of the day, once, in its enclosure.
     void writeSpecialNote(bool bold, bool italic);
+    void noteWritten();
 
     frmMain &w;
     EnterTwice *closureKeys_ = nullptr;

@@ -25,6 +25,11 @@ EntryDialog::EntryDialog(frmMain &main, const QString &fieldName, const QString 
         hint_ =
             new QLabel(QStringLiteral("When finished, hit <ENTER> twice or click 'Done'"), this);
         hint_->setObjectName(QStringLiteral("lblTwice"));
+        // The hint's room is kept while it is hidden, so the dialog does not widen under the
+        // pointer when it appears.
+        QSizePolicy keepRoom = hint_->sizePolicy();
+        keepRoom.setRetainSizeWhenHidden(true);
+        hint_->setSizePolicy(keepRoom);
         hint_->hide();
     }
     done_ = new QPushButton(QStringLiteral("&Done"), this);
@@ -33,6 +38,7 @@ EntryDialog::EntryDialog(frmMain &main, const QString &fieldName, const QString 
     cancel_ = new QPushButton(QStringLiteral("&Cancel"), this);
     cancel_->setObjectName(QStringLiteral("cmdCancel"));
     cancel_->setAutoDefault(false);
+    setEscapeButton(cancel_);
 
     auto *buttons = new QHBoxLayout;
     if (hint_)

@@ -190,6 +190,7 @@ frmTimeOnTask::frmTimeOnTask(frmMain &main) : Form(main.platform, &main), main_(
     cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     cmdCancel->setAutoDefault(false);
+    setEscapeButton(cmdCancel);
 
     auto *entry = new QHBoxLayout;
     entry->addWidget(lblTime);
@@ -209,18 +210,15 @@ frmTimeOnTask::frmTimeOnTask(frmMain &main) : Form(main.platform, &main), main_(
     connect(cmdCancel, &QPushButton::clicked, this, &frmTimeOnTask::cmdCancel_Click);
 }
 
-void frmTimeOnTask::Form_Load()
-{
-    adjustSize();
-    const QRect frame = main_.geometry();
-    move(frame.center() - rect().center() - QPoint(0, ui::twips(150)));
-}
-
 void frmTimeOnTask::Form_Activate()
 {
     lblTime->setText(QStringLiteral("Time on Task ''") + main_.m.strActivityShort +
                      QStringLiteral("'' "));
     lblMin->setText(main_.m.strTimeUnit + QStringLiteral("."));
+    // Centred on the main window and raised a little at every showing: the main window may
+    // have moved, and the caption changes the dialog's width.
+    adjustSize();
+    move(main_.frameGeometry().center() - rect().center() - QPoint(0, ui::twips(150)));
     txtTime->setFocus();
 }
 

@@ -65,7 +65,6 @@ class frmTimeOnTask : public Form
     Q_OBJECT
 public:
     explicit frmTimeOnTask(frmMain &main);
-    void Form_Load() override;
     void Form_Activate() override;
     void cmdUnitDone_Click();
     void cmdCancel_Click();

@@ -2,6 +2,7 @@
 
 #include "app/frmmain.h"
 #include "plan/calendar.h"
+#include "plan/schoolcalendar.h"
 #include "platform/platform.h"
 #include "platform/ui.h"
 #include "settings/settings.h"
@@ -9,6 +10,8 @@
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QEvent>
+#include <QLabel>
+#include <QTextCharFormat>
 #include <QVBoxLayout>
 
 frmCal::frmCal(frmMain &main) : Form(main.platform, &main), main_(main)
@@ -23,6 +26,14 @@ frmCal::frmCal(frmMain &main) : Form(main.platform, &main), main_(main)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(Calendar);
+    lblChoose = new QLabel(this);
+    lblChoose->setObjectName(QStringLiteral("lblChoose"));
+    lblChoose->setWordWrap(true);
+    QFont bold = lblChoose->font();
+    bold.setBold(true);
+    lblChoose->setFont(bold);
+    lblChoose->hide();
+    layout->addWidget(lblChoose);
     connect(Calendar, &QCalendarWidget::clicked, this, &frmCal::Calendar_DateClick);
     connect(Calendar, &QCalendarWidget::activated, this, &frmCal::Calendar_DateClick);
 }
@@ -43,25 +54,33 @@ void frmCal::Form_Activate()
     Calendar->setSelectedDate(start);
     Calendar->setCurrentPage(start.year(), start.month());
     const int first = main_.m.intFirstDay;
-    const QString dayName =
-        first >= 0 && first < strDayNames.size() ? strDayNames.at(first) : QString();
+    const QString dayName = strDayNames.value(first);
     setWindowTitle(QStringLiteral("Week of... (") + dayName.toUpper() + QStringLiteral(")"));
+    lblChoose->hide();
+    // The weeks are laid out from the first school day, which stands out.
+    const auto firstDay = Qt::DayOfWeek(first == 0 ? 7 : qBound(1, first, 6));
+    Calendar->setFirstDayOfWeek(firstDay);
+    for (int day = Qt::Monday; day <= Qt::Sunday; ++day) {
+        QTextCharFormat format = Calendar->weekdayTextFormat(Qt::DayOfWeek(day));
+        format.setFontWeight(day == firstDay ? QFont::Bold : QFont::Normal);
+        Calendar->setWeekdayTextFormat(Qt::DayOfWeek(day), format);
+    }
 }
 
 void frmCal::Calendar_DateClick(const QDate &date)
 {
     const int first = main_.m.intFirstDay;
-    if (calendar::weekdayNumber(date) != first + 1) {
-        const QString dayName =
-            first >= 0 && first < strDayNames.size() ? strDayNames.at(first) : QString();
+    if (calendar::weekdayIndex(date) != first) {
+        const QString dayName = strDayNames.value(first);
         setWindowTitle(QStringLiteral("Choose a ") + dayName.toUpper());
+        lblChoose->setText(calendar::dayEntry(date) + QStringLiteral(" is not a ") + dayName +
+                           QStringLiteral(". Choose a ") + dayName.toUpper() +
+                           QStringLiteral(": the first day of the school week."));
+        lblChoose->show();
         return;
     }
-    main_.cboMonth->setCurrentIndex(calendar::monthListIndex(date));
     main_.cboMonth->setEnabled(true);
-    main_.cboDate->setCurrentIndex(-1);
-    main_.cboDate->setCurrentIndex(date.day() - 1);
-    main_.m.blnReadyToBegin = true;
+    main_.calendar->chooseWeek(date);
     hide();
 }
 

@@ -4,6 +4,7 @@
 
 class frmMain;
 class QCalendarWidget;
+class QLabel;
 
 // The calendar window: a month view limited to the school year, opening on today's month and
 // day; clicking the first school day of a week picks that week in the main window's lists.
@@ -19,6 +20,8 @@ public:
     void Calendar_DateClick(const QDate &date);
 
     QCalendarWidget *Calendar = nullptr;
+    // Why a clicked date was not taken, in the window itself.
+    QLabel *lblChoose = nullptr;
 
 protected:
     void changeEvent(QEvent *event) override;

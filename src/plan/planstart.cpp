@@ -4,7 +4,9 @@
 #include "document/completion.h"
 #include "document/planfiles.h"
 #include "plan/dayentries.h"
+#include "plan/entrydialogs.h"
 #include "plan/frmweekly.h"
+#include "plan/schoolcalendar.h"
 #include "platform/platform.h"
 #include "platform/richtextbox.h"
 #include "platform/ui.h"
@@ -17,6 +19,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
+#include <QSignalBlocker>
+#include <QTextBlock>
+#include <QTextDocument>
 
 namespace
 {
@@ -73,6 +79,12 @@ void PlanStart::cmdBegin_Click()
     LessonPlanModule &m = w.m;
     RichTextBox *doc = w.RTxtComposite;
 
+    // A weekly plan begins only on a whole week, its first school day chosen.
+    if (m.blnWeeklyPlans && !w.calendar->weekComplete()) {
+        w.cmdBegin->setEnabled(false);
+        return;
+    }
+
     // 1-2. The period is needed before anything is written.
     w.setHelpContextId(10003);
     m.blnReadyToBegin = false;
@@ -91,9 +103,7 @@ void PlanStart::cmdBegin_Click()
                                : QStringLiteral("( Blank &Line for Free-Form Typing )"));
 
     // 4. The document, opened for the plan, in its normal black text
-    doc->setEnabled(true);
-    doc->setBackColor(ui::white());
-    w.lblCurrentDoc->show();
+    openDocument();
     doc->setText(QString());
     doc->setSelColor(QColor());
     doc->setSelUnderline(false);
@@ -131,9 +141,17 @@ void PlanStart::cmdBegin_Click()
         return;
     }
 
+    // The existing document was opened: it is the plan, and nothing is added to it.
+    if (duplicate == 1) {
+        if (!m.blnWeeklyPlans && m.blnShowDailyObj)
+            w.cmdNewUnit_Click(); // the unit objective is kept for the day, not written
+        continueFromDocument(true);
+        return;
+    }
+
     // 10. Unit goal (weekly) or unit topic and objective (unit)
     if (m.blnWeeklyPlans) {
-        if (!m.blnShowUnitGoal || duplicate == 1)
+        if (!m.blnShowUnitGoal)
             write(CrLf);
         else
             w.cmdNewUnit_Click();
@@ -192,20 +210,186 @@ void PlanStart::enterFirstStep()
     w.PrepareStep();
 }
 
-void PlanStart::resumePlan()
+void PlanStart::openDocument()
 {
-    LessonPlanModule &m = w.m;
     RichTextBox *doc = w.RTxtComposite;
-
-    // The free item and the open document, as Begin Plan leaves them
-    w.optTask[15]->setText(m.blnWeeklyPlans
-                               ? QStringLiteral("( No entries... Non-Instructiona&l Day )")
-                               : QStringLiteral("( Blank &Line for Free-Form Typing )"));
     doc->setEnabled(true);
     doc->setBackColor(ui::white());
     w.lblCurrentDoc->show();
+}
 
+int PlanStart::firstDayNotWritten() const
+{
+    // Every day is written under a heading line that is the day's text alone (a list's day
+    // heading and a non-instructional day alike).
+    QSet<QString> lines;
+    for (QTextBlock b = w.RTxtComposite->document()->begin(); b.isValid(); b = b.next())
+        lines.insert(b.text().trimmed());
+    for (int i = 0; i < w.cboDay->count(); ++i)
+        if (!lines.contains(w.cboDay->itemText(i)))
+            return i;
+    return -1;
+}
+
+void PlanStart::continueFromDocument(bool saved)
+{
+    LessonPlanModule &m = w.m;
+    w.optTask[15]->setText(m.blnWeeklyPlans
+                               ? QStringLiteral("( No entries... Non-Instructiona&l Day )")
+                               : QStringLiteral("( Blank &Line for Free-Form Typing )"));
+    openDocument();
+    const int day = m.blnWeeklyPlans ? firstDayNotWritten() : 0;
+    if (m.blnWeeklyPlans && day > 0)
+        w.cboDay->setCurrentIndex(day);
     enterFirstStep();
+    // Days already in the file count as written (the standards block at the end needs one).
+    blnDayWritten = m.blnWeeklyPlans && day != 0;
+    if (m.blnWeeklyPlans && day < 0) {
+        // The whole week is in the file already: the plan has ended.
+        w.cboDay->setCurrentIndex(w.cboDay->count() - 1);
+        w.calendar->AdvanceDay();
+    }
+    if (saved) {
+        // The document is the file as it was saved.
+        m.strPlanSaved = QStringLiteral("Y");
+        w.lblSavePrint->show();
+        w.PrepareStep();
+    }
+}
+
+PlanProgress PlanStart::progress() const
+{
+    const LessonPlanModule &m = w.m;
+    PlanProgress p;
+    p.weekly = m.blnWeeklyPlans;
+    p.course = w.cboCourses->currentText();
+    p.period = w.txtPeriod->text();
+    p.month = w.cboMonth->currentText();
+    p.date = w.cboDate->currentText();
+    p.unitTopic = w.txtUnit->text();
+    p.step = m.intStep;
+    p.dayIndex = w.cboDay->currentIndex();
+    p.day = w.cboDay->currentText();
+    p.dayWritten = blnDayWritten;
+    p.standardsAdded = blnStandardsAdded;
+    p.objective = ui::toCrLf(w.txtObjective->toPlainText());
+    p.objectiveOpen = w.txtObjective->isEnabled();
+    const int count = std::min(w.lstAdd->count(), w.lstBuild->count());
+    for (int i = 0; i < count; ++i) {
+        p.listed << w.lstAdd->item(i)->text();
+        p.entries << w.lstBuild->item(i)->text();
+    }
+    p.closure = ui::toCrLf(w.txtClosure->toPlainText());
+    p.specialNote = m.strSpecialNote;
+    p.unitText = m.strUnitText;
+    if (m.intStep == 3)
+        p.materialsListing = ui::toCrLf(w.txtSample->toPlainText());
+    return p;
+}
+
+void PlanStart::restoreTarget(const PlanProgress &p)
+{
+    LessonPlanModule &m = w.m;
+    m.blnWeeklyPlans = p.weekly;
+    {
+        // A course renamed since the plan was begun is put back in the list, so the plan
+        // keeps its course.
+        const QSignalBlocker quiet(w.cboCourses);
+        int course = w.cboCourses->findText(p.course, Qt::MatchExactly);
+        if (course < 0 && !p.course.isEmpty()) {
+            w.cboCourses->addItem(p.course);
+            course = w.cboCourses->count() - 1;
+        }
+        w.cboCourses->setCurrentIndex(course);
+    }
+    {
+        const QSignalBlocker quiet(w.txtPeriod);
+        w.txtPeriod->setText(p.period);
+    }
+    w.calendar->varCourse = p.course;
+    w.calendar->strPeriod = p.period;
+
+    if (p.weekly) {
+        {
+            const QSignalBlocker quiet(w.cboMonth);
+            w.cboMonth->setCurrentIndex(w.cboMonth->findText(p.month, Qt::MatchExactly));
+        }
+        w.calendar->blnMonthPicked = true;
+        w.calendar->SetDayCount();
+        {
+            const QSignalBlocker quiet(w.cboDate);
+            w.cboDate->setCurrentIndex(w.cboDate->findText(p.date, Qt::MatchExactly));
+        }
+        w.calendar->blnDatePicked = true;
+        {
+            const QSignalBlocker quiet(w.cboDay);
+            w.calendar->FillDayList();
+            int day = w.cboDay->findText(p.day, Qt::MatchExactly);
+            if (day < 0)
+                day = p.dayIndex >= 0 && p.dayIndex < w.cboDay->count() ? p.dayIndex : 0;
+            w.cboDay->setCurrentIndex(w.cboDay->count() > 0 ? day : -1);
+        }
+        if (w.cboDay->currentIndex() >= 0)
+            w.calendar->cboDay_Click();
+    } else {
+        const QSignalBlocker quiet(w.txtUnit);
+        w.txtUnit->setText(p.unitTopic);
+    }
+}
+
+void PlanStart::resume(const PlanProgress &p)
+{
+    LessonPlanModule &m = w.m;
+    restoreTarget(p);
+    w.txtObjective->setPlainText(ui::fromCrLf(p.objective));
+    m.strUnitText = p.unitText;
+    if (p.step == 0) {
+        // A plan that had ended (the week written, not yet saved) only needs its document.
+        m.intStep = 0;
+        blnDayWritten = p.dayWritten;
+        blnStandardsAdded = p.standardsAdded;
+        return;
+    }
+
+    // The screen as Begin Plan leaves it, then the day's state on top
+    w.optTask[15]->setText(QStringLiteral("( Blank &Line for Free-Form Typing )"));
+    openDocument();
+    enterFirstStep();
+    m.intStep = p.step;
+    blnDayWritten = p.dayWritten;
+    blnStandardsAdded = p.standardsAdded;
+    m.strSpecialNote = p.specialNote;
+    w.entries->noteDialog()->txtNote->setPlainText(ui::fromCrLf(p.specialNote));
+    w.txtObjective->setEnabled(p.objectiveOpen);
+    // The day's heading is written with its first list; until then the day may still change.
+    const bool dayOpen = p.step == 1;
+    w.cboDay->setEnabled(m.blnWeeklyPlans && dayOpen);
+    w.cmdNote->setEnabled(dayOpen);
+    if (m.blnWeeklyPlans && dayOpen && p.listed.isEmpty())
+        w.optTask[15]->setText(QStringLiteral("( No entries... Non-Instructiona&l Day )"));
+    if (!m.blnWeeklyPlans && p.dayWritten)
+        w.txtUnit->setEnabled(false);
+
+    w.lstAdd->clear();
+    w.lstBuild->clear();
+    w.lstAdd->addItems(p.listed);
+    w.lstBuild->addItems(p.entries);
+    const bool listed = !p.listed.isEmpty();
+    w.lstAdd->setEnabled(listed);
+    w.cmdDone1->setVisible(listed);
+    w.lblList->setVisible(listed);
+    w.txtClosure->setPlainText(ui::fromCrLf(p.closure));
+    // The closure belongs to the activities list once it has an entry.
+    const bool closure = listed && p.step == 1 && m.blnShowClosure;
+    w.lblClosure->setVisible(closure);
+    w.txtClosure->setVisible(closure);
+    if (closure && p.closure.trimmed().isEmpty())
+        ui::setBackColor(w.txtClosure, ui::lightYellow());
+    if (p.step == 3) {
+        materialsShown_ = false;
+        m.strMaterialEdit = p.materialsListing;
+    }
+    w.PrepareStep();
 }
 
 void PlanStart::PrepareStep()

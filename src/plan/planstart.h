@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QString>
 
+#include "plan/planprogress.h"
+
 class frmMain;
 class frmWeekly;
 
@@ -17,9 +19,22 @@ public:
 
     void cmdBegin_Click();
     void PrepareStep();
-    // Takes up a plan whose document is already on the screen (a recovered plan) at step 1 of
-    // the chosen day, with the screen as Begin Plan leaves it; nothing is written.
-    void resumePlan();
+    // How far the plan on the screen has come, with the day's entries not yet written.
+    PlanProgress progress() const;
+    // Takes up a plan whose document is already on the screen (a recovered plan) exactly where
+    // the progress says it stood: its target, step, day and unwritten entries. Nothing is
+    // written. A progress at step 0 (the plan had ended) puts back its target only.
+    void resume(const PlanProgress &p);
+    // Goes on with a plan whose document holds its days so far (a plan reopened from its file,
+    // or recovered from a copy that did not keep its step): at step 1 of the first school day
+    // not yet written. With saved set the document is the file as saved, so the plan counts
+    // as saved until it is changed.
+    void continueFromDocument(bool saved);
+    // Puts the plan's target back: course, period, week and day, or unit topic.
+    void restoreTarget(const PlanProgress &p);
+    // The index of the first school day of the week whose heading is not yet in the document,
+    // or -1 when every day of the week has been written.
+    int firstDayNotWritten() const;
     // The plan-type question, created on first use.
     frmWeekly *weeklyDialog();
 
@@ -41,6 +56,9 @@ public:
 private:
     // Opens the day's entries of a plan just begun (or resumed) and enters step 1.
     void enterFirstStep();
+    // Opens the document for a plan: enabled, white, with its label.
+    void openDocument();
+
     void prepareNoPlan();
     void prepareItemStep(int step);
     void prepareMaterials();

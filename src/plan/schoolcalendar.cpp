@@ -6,6 +6,7 @@
 #include "plan/frmcal.h"
 #include "plan/frmweekly.h"
 #include "plan/planstart.h"
+#include "platform/platform.h"
 #include "platform/ui.h"
 
 #include <QComboBox>
@@ -106,25 +107,37 @@ void SchoolCalendar::SetDayCount()
     fillList(w.cboDate, dates);
 }
 
-QString SchoolCalendar::RollOverDay(const QString &key)
-{
-    return calendar::rollOverDay(key, intMonthIndex, w.m.strSchoolYear);
-}
-
 void SchoolCalendar::FillDayList()
 {
-    if (w.cboDate->currentText().isEmpty())
+    // Without a date there is no week: a day list left from another date would let a plan
+    // begin on days that were never chosen.
+    if (w.cboDate->currentText().isEmpty()) {
+        clearWeek();
         return;
-    intMonthIndex = w.cboMonth->currentIndex();
+    }
     if (!blnMonthPicked || !blnDatePicked)
         return;
+    const QDate start = chosenDate();
+    const QStringList days = calendar::schoolDays(start, w.m.intDaysPerWeek);
+    built_ = basis();
+    weekListed_ = start;
     w.cboDay->setEnabled(true);
-    const QStringList days =
-        calendar::schoolDays(intMonthIndex, w.cboDate->currentText().toInt(), w.m.intFirstDay,
-                             w.m.intDaysPerWeek, w.m.strSchoolYear);
     fillList(w.cboDay, days);
     if (!days.isEmpty())
         w.cboDay->setCurrentIndex(0);
+}
+
+void SchoolCalendar::clearWeek()
+{
+    {
+        const QSignalBlocker quiet(w.cboDay);
+        w.cboDay->clear();
+    }
+    weekListed_ = QDate();
+    if (w.m.blnWeeklyPlans) {
+        w.cmdBegin->setEnabled(false);
+        w.m.blnReadyToBegin = false;
+    }
 }
 
 void SchoolCalendar::ShowYear()
@@ -133,24 +146,112 @@ void SchoolCalendar::ShowYear()
         calendar::yearLabel(w.cboMonth->currentText(), w.cboDay->currentText(), w.m.strSchoolYear));
 }
 
+SchoolCalendar::Basis SchoolCalendar::basis() const
+{
+    return {w.m.strSchoolYear, w.m.intFirstDay, w.m.intDaysPerWeek};
+}
+
+QDate SchoolCalendar::chosenDate() const
+{
+    if (w.cboDate->currentText().isEmpty())
+        return QDate();
+    return calendar::dateOf(w.cboMonth->currentIndex(), w.cboDate->currentText().toInt(),
+                            w.m.strSchoolYear);
+}
+
+bool SchoolCalendar::weekComplete() const
+{
+    const QDate start = chosenDate();
+    return start.isValid() && start == weekListed_ && built_ == basis() &&
+           calendar::weekdayIndex(start) == w.m.intFirstDay &&
+           w.cboDay->count() == w.m.intDaysPerWeek;
+}
+
+bool SchoolCalendar::planUnderWay() const
+{
+    return w.m.intStep > 0;
+}
+
 void SchoolCalendar::rebuildForSchoolYear()
 {
-    ShowYear();
-    // The dates on offer follow the year (February), but the date chosen stays chosen.
-    const int date = w.cboDate->currentIndex();
+    const int date = w.cboDate->currentIndex() + 1;
     SetDayCount();
-    if (date >= 0 && date < w.cboDate->count()) {
+    built_ = basis();
+    const QDate kept = calendar::dateOf(w.cboMonth->currentIndex(), date, w.m.strSchoolYear);
+    if (date > 0 && kept.isValid() && calendar::weekdayIndex(kept) == w.m.intFirstDay) {
         const QSignalBlocker quiet(w.cboDate);
-        w.cboDate->setCurrentIndex(date);
+        w.cboDate->setCurrentIndex(date - 1);
     }
     FillDayList();
+    ShowYear();
+    if (w.m.blnWeeklyPlans)
+        w.m.blnReadyToBegin = weekComplete();
+}
+
+bool SchoolCalendar::followSettings()
+{
+    if (planUnderWay())
+        return false;
+    if (built_ != basis())
+        rebuildForSchoolYear();
+    return true;
+}
+
+void SchoolCalendar::chooseWeek(const QDate &start)
+{
+    {
+        const QSignalBlocker quiet(w.cboMonth);
+        w.cboMonth->setCurrentIndex(calendar::monthListIndex(start));
+    }
+    blnMonthPicked = true;
+    SetDayCount();
+    {
+        const QSignalBlocker quiet(w.cboDate);
+        w.cboDate->setCurrentIndex(start.day() - 1);
+    }
+    w.cboDate->setEnabled(true);
+    ShowYear();
+    cboDate_Click();
+}
+
+void SchoolCalendar::offerWeekOf(const QDate &date)
+{
+    const QString year = w.m.strSchoolYear;
+    const QString firstDay = strDayNames.value(w.m.intFirstDay);
+    const QDate start = calendar::weekStart(date, w.m.intFirstDay);
+    {
+        const QSignalBlocker quiet(w.cboDate);
+        w.cboDate->setCurrentIndex(-1);
+    }
+    FillDayList();
+    ShowYear();
+    const QString CrLf = QStringLiteral("\r\n");
+    const QString text = calendar::dayEntry(date) + QStringLiteral(", ") +
+                         QString::number(date.year()) + QStringLiteral(" is not a ") + firstDay +
+                         QStringLiteral(", the first day of the school week.");
+    if (start < calendar::calendarFirst(year)) {
+        w.platform.messageBox(
+            text + CrLf + CrLf + QStringLiteral("Its week begins before the school year ") + year +
+                QStringLiteral(". Please choose a ") + firstDay + QStringLiteral("."),
+            QStringLiteral("Week of"), Platform::Buttons::OK, Platform::Icon::Exclamation);
+        focus(w.cboDate);
+        return;
+    }
+    const auto answer = w.platform.messageBox(
+        text + CrLf + CrLf + QStringLiteral("Plan the week of ") + calendar::dayEntry(start) +
+            QStringLiteral(", ") + QString::number(start.year()) + QStringLiteral("?"),
+        QStringLiteral("Week of"), Platform::Buttons::YesNo, Platform::Icon::Question);
+    if (answer == Platform::Answer::Yes)
+        chooseWeek(start);
+    else
+        focus(w.cboDate);
 }
 
 void SchoolCalendar::cboMonth_Click()
 {
     blnMonthPicked = true;
     SetDayCount();
-    if (!w.cboDate->currentText().isEmpty()) {
+    if (weekComplete()) {
         w.cmdBegin->setEnabled(true);
         focus(w.cmdBegin);
     } else {
@@ -165,12 +266,18 @@ void SchoolCalendar::cboMonth_Click()
 void SchoolCalendar::cboDate_Click()
 {
     blnDatePicked = true;
-    if (!w.cboMonth->currentText().isEmpty() && !w.cboDate->currentText().isEmpty()) {
+    // No week is ever listed under weekday names its dates do not have.
+    const QDate date = chosenDate();
+    if (date.isValid() && calendar::weekdayIndex(date) != w.m.intFirstDay) {
+        offerWeekOf(date);
+        return;
+    }
+    FillDayList();
+    if (weekComplete()) {
         w.cmdBegin->setEnabled(true);
         focus(w.cmdBegin);
         w.m.blnReadyToBegin = true;
     }
-    FillDayList();
 }
 
 void SchoolCalendar::cboDay_Click()
@@ -191,7 +298,7 @@ void SchoolCalendar::cboDay_Click()
     if (!shown(w.cmdDone1) && !shown(w.txtDescription))
         showNewDayBanner();
     if (w.m.intStep == 0) {
-        w.cmdBegin->setEnabled(true);
+        w.cmdBegin->setEnabled(weekComplete());
         focus(w.cmdBegin);
     }
 }
@@ -227,7 +334,7 @@ void SchoolCalendar::cboCourses_Click()
     if (w.m.blnWeeklyPlans) {
         if (!blnCourseKeyed && w.m.blnShowPeriod)
             focus(w.txtPeriod);
-        if (!w.cboDay->currentText().isEmpty())
+        if (weekComplete())
             w.m.blnReadyToBegin = true;
         w.cboMonth->setEnabled(!w.m.blnShowPeriod);
         w.imgCal->setEnabled(!w.m.blnShowPeriod);
@@ -268,8 +375,7 @@ void SchoolCalendar::txtPeriod_Change()
             w.cboDate->setEnabled(true);
             w.cboMonth->setEnabled(true);
             w.imgCal->setEnabled(true);
-            w.cmdBegin->setEnabled(w.cboMonth->currentIndex() >= 0 &&
-                                   w.cboDate->currentIndex() >= 0);
+            w.cmdBegin->setEnabled(weekComplete());
         }
     } else {
         w.m.blnReadyToBegin = !w.txtUnit->text().trimmed().isEmpty();

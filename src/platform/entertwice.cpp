@@ -1,5 +1,6 @@
 #include "platform/entertwice.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -61,7 +62,6 @@ bool EnterTwice::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == field_ && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
-        Q_EMIT typed();
         if (!typedSinceReset_)
             lastKey_ = 0;
         const int distance =
@@ -74,8 +74,27 @@ bool EnterTwice::eventFilter(QObject *watched, QEvent *event)
             Q_EMIT accepted();
             return true;
         }
+        // Only a key that changes the text is typing: an arrow or Shift neither marks the entry
+        // edited nor comes between two Enters (a caret taken away from the end still does). The
+        // field takes the key here, so that the change can be seen; a key it ignores (Esc) still
+        // goes on to the dialog.
+        const bool atEnd = caretAtEnd();
+        const QString before = field_->toPlainText();
+        static_cast<QObject *>(field_)->event(event);
+        if (field_->toPlainText() != before) {
+            typedSinceReset_ = true;
+            lastKey_ = (!options_.rememberOnlyAtEnd || atEnd) ? key : NoKey;
+            Q_EMIT typed();
+        } else if (options_.rememberOnlyAtEnd && !caretAtEnd()) {
+            lastKey_ = NoKey;
+        }
+        return true;
+    } else if (watched == field_ && event->type() == QEvent::InputMethod &&
+               !static_cast<QInputMethodEvent *>(event)->commitString().isEmpty()) {
+        // A character composed through the input method (a dead key, say) is typing too.
         typedSinceReset_ = true;
-        lastKey_ = (!options_.rememberOnlyAtEnd || caretAtEnd()) ? key : NoKey;
+        lastKey_ = NoKey;
+        Q_EMIT typed();
     } else if (watched == field_ && event->type() == QEvent::KeyRelease) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (isEnter(key) && swallowRelease_) {

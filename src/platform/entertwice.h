@@ -31,7 +31,7 @@ public:
 Q_SIGNALS:
     // Enter was pressed twice; the first Enter's break has been removed.
     void accepted();
-    // Any key went down in the field.
+    // A key changed the field's text.
     void typed();
 
 protected:

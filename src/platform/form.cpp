@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QKeySequence>
+#include <QLayout>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -37,6 +38,15 @@ bool Form::confirmAbandon()
                                Platform::Icon::Question) == Platform::Answer::Yes;
 }
 
+void Form::reject()
+{
+    // (QDialog's close event comes here too, and keeps the dialog open while it is shown.)
+    if (escapeButton_)
+        escapeButton_->click();
+    else
+        QDialog::reject();
+}
+
 QHBoxLayout *Form::doneCancelHelpRow(QPushButton *&done, QPushButton *&cancel, QPushButton *&help)
 {
     auto *row = new QHBoxLayout;
@@ -52,6 +62,7 @@ QHBoxLayout *Form::doneCancelHelpRow(QPushButton *&done, QPushButton *&cancel, Q
     cancel = make(QStringLiteral("cmdCancel"), QStringLiteral("&Cancel"));
     help = make(QStringLiteral("cmdHelp"), QStringLiteral("&Help"));
     highlightOnHover(help);
+    setEscapeButton(cancel);
     return row;
 }
 
@@ -66,14 +77,23 @@ void Form::showEvent(QShowEvent *event)
     load();
     QDialog::showEvent(event);
     Form_Activate();
+    // What the activation wrote may need more room; the dialog grows to it before it is seen,
+    // and stays on the screen whatever its size.
+    if (layout())
+        layout()->activate();
+    ui::nameControls(this);
+    ui::keepOnScreen(this);
 }
 
 bool Form::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Enter) {
+    if (event->type() == QEvent::Enter || event->type() == QEvent::Leave) {
+        // Leaving the button counts as being over the rest of the dialog, also where another
+        // control (or nothing of ours) takes the pointer's moves.
         if (auto *button = qobject_cast<QAbstractButton *>(watched);
             button && hoverButtons_.contains(button))
-            ui::setBackColor(button, ui::yellow());
+            ui::setBackColor(button,
+                             event->type() == QEvent::Enter ? ui::yellow() : ui::buttonFace());
     }
     return QDialog::eventFilter(watched, event);
 }

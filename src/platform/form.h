@@ -29,11 +29,19 @@ public:
     // The question every dialog asks before it is left without storing: true on Yes.
     bool confirmAbandon();
 
+    // Esc and the title bar's close box press this button, so they take exactly its way out
+    // (its question, and what it keeps or drops); a disabled button keeps the dialog open. A
+    // dialog without one is simply closed.
+    void setEscapeButton(QAbstractButton *button) { escapeButton_ = button; }
+
     // Runs once, when the dialog is first used; copies the settings into the controls.
     virtual void Form_Load() {}
     // Runs at every showing of the dialog, and when it becomes active again after a dialog
     // it opened has closed.
     virtual void Form_Activate() {}
+
+public Q_SLOTS:
+    void reject() override;
 
 protected:
     // The row of "&Done", "&Cancel" and "&Help" at the foot of a settings dialog; Enter in a
@@ -53,5 +61,6 @@ protected:
 private:
     bool loaded_ = false;
     int helpContextId_ = 0;
+    QAbstractButton *escapeButton_ = nullptr;
     QList<QAbstractButton *> hoverButtons_;
 };

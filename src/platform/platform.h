@@ -55,6 +55,8 @@ public:
 
     virtual QString clipboardText() = 0;
     virtual void setClipboardText(const QString &text) = 0;
+    // Text with its rich form: word processors take the RTF, everything else the text.
+    virtual void setClipboardRichText(const QString &text, const QString &rtf) = 0;
 
     // Shows one of the program's own dialogs modally and returns its QDialog result once it
     // has been hidden. The dialog's activation handler runs when it is shown; the caller runs

@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QUrl>
@@ -154,11 +155,29 @@ QString QtPlatform::clipboardText()
     return QApplication::clipboard()->text();
 }
 
+namespace
+{
+// Other programs on this desktop expect plain line feeds.
+QString withLineFeeds(QString text)
+{
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+} // namespace
+
 void QtPlatform::setClipboardText(const QString &text)
 {
-    // Other programs on this desktop expect plain line feeds.
-    QString plain = text;
-    QApplication::clipboard()->setText(plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    QApplication::clipboard()->setText(withLineFeeds(text));
+}
+
+void QtPlatform::setClipboardRichText(const QString &text, const QString &rtf)
+{
+    auto *mime = new QMimeData;
+    mime->setText(withLineFeeds(text));
+    // Our RTF is 7-bit.
+    const QByteArray bytes = rtf.toLatin1();
+    mime->setData(QStringLiteral("text/rtf"), bytes);
+    mime->setData(QStringLiteral("application/rtf"), bytes);
+    QApplication::clipboard()->setMimeData(mime);
 }
 
 int QtPlatform::showModal(QDialog *dialog)

@@ -28,6 +28,7 @@ public:
     QDate today() override;
     QString clipboardText() override;
     void setClipboardText(const QString &text) override;
+    void setClipboardRichText(const QString &text, const QString &rtf) override;
     int showModal(QDialog *dialog) override;
 
     // Turns a filter written as "Description|pattern|Description|pattern" into Qt's form.

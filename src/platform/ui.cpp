@@ -1,14 +1,23 @@
 #include "platform/ui.h"
 
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
 #include <QFontMetrics>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHash>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPalette>
+#include <QScreen>
+#include <QStyleOptionComboBox>
 #include <QWidget>
 
 namespace ui
@@ -62,7 +71,7 @@ QColor backColor(const QWidget *widget)
     return widget->palette().color(QPalette::Active, roleFor(widget));
 }
 
-int captionWidthTwips(const QWidget *label, const QString &caption)
+static QString withoutAccessMarkers(const QString &caption)
 {
     QString shown;
     shown.reserve(caption.size());
@@ -71,8 +80,115 @@ int captionWidthTwips(const QWidget *label, const QString &caption)
             ++i; // "&&" draws one ampersand; "&x" draws x underlined
         shown.append(caption.at(i));
     }
-    const QFontMetrics metrics(label ? label->font() : QApplication::font());
-    return toTwips(metrics.horizontalAdvance(shown));
+    return shown;
+}
+
+// The average letter of a font, measured the way dialog units are: over the 52 letters.
+static qreal averageLetter(const QFontMetricsF &metrics)
+{
+    static const QString letters =
+        QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    return metrics.horizontalAdvance(letters) / letters.size();
+}
+
+// The average letter of the 8-point dialog font the captions were sized for, in pixels at 96 dpi.
+constexpr qreal DesignLetter = 6.0;
+
+static QFontMetricsF metricsOf(const QWidget *widget)
+{
+    return QFontMetricsF(widget ? widget->font() : QApplication::font());
+}
+
+int captionWidthTwips(const QWidget *label, const QString &caption)
+{
+    const QFontMetricsF metrics = metricsOf(label);
+    const qreal pixels = metrics.horizontalAdvance(withoutAccessMarkers(caption));
+    return qRound(toTwips(1) * pixels * DesignLetter / averageLetter(metrics));
+}
+
+int captionTwipsToPixels(const QWidget *widget, int twips)
+{
+    return qRound(twips / qreal(toTwips(1)) * averageLetter(metricsOf(widget)) / DesignLetter);
+}
+
+void fitComboTo(QComboBox *combo, const QString &longest)
+{
+    if (!combo)
+        return;
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    option.editable = combo->isEditable();
+    const QFontMetrics metrics(combo->font());
+    const QSize text(metrics.horizontalAdvance(longest), metrics.height());
+    combo->setMinimumWidth(
+        combo->style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, combo).width());
+}
+
+void keepOnScreen(QWidget *window)
+{
+    if (!window)
+        return;
+    const QRect frame = window->frameGeometry();
+    QScreen *screen = QGuiApplication::screenAt(frame.center());
+    if (!screen)
+        screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect free = screen->availableGeometry();
+    const QSize border = frame.size() - window->size();
+    const QSize size =
+        window->size().boundedTo(free.size() - border).expandedTo(window->minimumSize());
+    if (size != window->size())
+        window->resize(size);
+    const QSize outer = size + border;
+    const int x = std::max(free.left(), std::min(frame.x(), free.right() + 1 - outer.width()));
+    const int y = std::max(free.top(), std::min(frame.y(), free.bottom() + 1 - outer.height()));
+    if (QPoint(x, y) != frame.topLeft())
+        window->move(x, y);
+}
+
+void nameControls(QWidget *window)
+{
+    if (!window)
+        return;
+    static const char *const Named = "quillmarkNamed";
+    QHash<const QWidget *, QString> labelled;
+    const QList<QLabel *> labels = window->findChildren<QLabel *>();
+    for (const QLabel *label : labels)
+        if (label->buddy())
+            labelled.insert(label->buddy(), label->text());
+    const QList<QWidget *> controls = window->findChildren<QWidget *>();
+    for (QWidget *control : controls) {
+        if (control->focusPolicy() == Qt::NoFocus || control->isWindow())
+            continue;
+        // The parts of a composite control are named with it.
+        const QWidget *parent = control->parentWidget();
+        if (qobject_cast<const QComboBox *>(parent) ||
+            qobject_cast<const QAbstractSpinBox *>(parent) ||
+            qobject_cast<const QAbstractScrollArea *>(parent))
+            continue;
+        if (!control->accessibleName().isEmpty() && !control->property(Named).toBool())
+            continue; // named by hand
+        QString name;
+        if (const auto *button = qobject_cast<const QAbstractButton *>(control))
+            name = button->text();
+        else if (const auto *group = qobject_cast<const QGroupBox *>(control))
+            name = group->title();
+        const QString label = labelled.value(control);
+        if (!label.isEmpty())
+            name = name.isEmpty() ? label : name + QLatin1Char(' ') + label;
+        name = withoutAccessMarkers(name).simplified();
+        // A bare number ("1.") says nothing when it is read out alone.
+        if (name.isEmpty() || (name.endsWith(QLatin1Char('.')) && name.size() <= 4))
+            name = (name + QLatin1Char(' ') + control->toolTip()).simplified();
+        // The one field of an entry dialog is what the dialog's title asks for.
+        if (name.isEmpty())
+            name = control->window()->windowTitle().simplified();
+        if (name.isEmpty())
+            continue;
+        control->setAccessibleName(name);
+        control->setProperty(Named, true);
+    }
 }
 
 void addTickItem(QListWidget *list, const QString &text, bool ticked)

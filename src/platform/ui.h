@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QString>
 
+class QComboBox;
 class QListWidget;
 class QWidget;
 
@@ -51,9 +52,24 @@ constexpr int toTwips(int px)
     return px * 15;
 }
 
-// The width of a label's caption as laid out on screen, in twips ('&' access markers are not
+// Caption widths are given in twips of the 8-point dialog font the screens were drawn for. A
+// platform font is usually wider: these measure and size captions in the widget's own font,
+// scaled so that a caption that fitted in that font fits in this one ('&' access markers are not
 // drawn, so they do not count).
 int captionWidthTwips(const QWidget *label, const QString &caption);
+int captionTwipsToPixels(const QWidget *widget, int twips);
+
+// Makes a drop-down list wide enough to show the longest text it can hold, in its own font.
+void fitComboTo(QComboBox *combo, const QString &longest);
+
+// Keeps a top-level window on the screen it is on (or the primary one): no larger than the
+// screen's free area, and moved inside it.
+void keepOnScreen(QWidget *window);
+
+// Gives every control of the window that takes the focus an accessible name, from its own
+// caption or the label that names it, without the '&' access markers; controls that have
+// neither are named by their tooltip.
+void nameControls(QWidget *window);
 
 // Lists with check marks: a ticked line is a chosen line.
 void addTickItem(QListWidget *list, const QString &text, bool ticked);

@@ -56,6 +56,7 @@ DoneCancelDialog::DoneCancelDialog(ScreenContext &ctx, const QString &name, cons
     buttons->addStretch();
     cmdDone = makeButton(QStringLiteral("cmdDone"), QStringLiteral("&Done"), this);
     cmdCancel = makeButton(QStringLiteral("cmdCancel"), QStringLiteral("&Cancel"), this);
+    setEscapeButton(cmdCancel);
     cmdHelp = makeButton(QStringLiteral("cmdHelp"), QStringLiteral("&Help"), this);
     buttons->addWidget(cmdDone);
     buttons->addWidget(cmdCancel);
@@ -100,11 +101,6 @@ void DoneCancelDialog::cmdCancel_Click()
 void DoneCancelDialog::cmdHelp_Click()
 {
     showContextHelp();
-}
-
-void DoneCancelDialog::reject()
-{
-    cmdCancel_Click();
 }
 
 void DoneCancelDialog::selectOnFocus(QLineEdit *box, int length)

@@ -48,9 +48,6 @@ public:
     void cmdCancel_Click();
     void cmdHelp_Click();
 
-    // Esc and the window's close button ask as Cancel does.
-    void reject() override;
-
     // Selects a whole field (and again after a mouse click has placed the caret), or only its
     // first characters.
     static void selectOnFocus(QLineEdit *box, int length = -1);

@@ -55,6 +55,7 @@ void frmEditStandard::createControls()
     cmdDone = makeButton(QStringLiteral("cmdDone"), QStringLiteral("&Done"));
     cmdDelete = makeButton(QStringLiteral("cmdDelete"), QStringLiteral("D&elete this Standard"));
     cmdCancel = makeButton(QStringLiteral("cmdCancel"), QStringLiteral("&Cancel"));
+    setEscapeButton(cmdCancel);
 
     auto *fields = new QGridLayout;
     fields->addWidget(lblPre, 0, 0);
@@ -196,11 +197,6 @@ void frmEditStandard::cmdCancel_Click()
 {
     if (confirmAbandon())
         done(QDialog::Rejected);
-}
-
-void frmEditStandard::reject()
-{
-    cmdCancel_Click();
 }
 
 bool frmEditStandard::eventFilter(QObject *watched, QEvent *event)

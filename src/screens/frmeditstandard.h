@@ -35,9 +35,6 @@ public:
     // Done is offered while either field holds something.
     void EnableDone();
 
-    // Esc and the window's close button ask as Cancel does.
-    void reject() override;
-
     // A standard as the standards screen lists it: number/prefix, three blanks, full text (the
     // text alone follows a blank number/prefix directly).
     static QString standardLine(const QString &code, const QString &text);

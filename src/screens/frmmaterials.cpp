@@ -143,6 +143,7 @@ void frmMaterials::createControls()
     buttons->addStretch();
     cmdDone = makeButton(this, QStringLiteral("cmdDone"), QStringLiteral("&Done"));
     cmdCancel = makeButton(this, QStringLiteral("cmdCancel"), QStringLiteral("&Cancel"));
+    setEscapeButton(cmdCancel);
     cmdHelp = makeButton(this, QStringLiteral("cmdHelp"), QStringLiteral("&Help"));
     buttons->addWidget(cmdDone);
     buttons->addWidget(cmdCancel);
@@ -317,11 +318,6 @@ void frmMaterials::cmdCancel_Click()
 void frmMaterials::cmdHelp_Click()
 {
     showContextHelp();
-}
-
-void frmMaterials::reject()
-{
-    cmdCancel_Click();
 }
 
 bool frmMaterials::eventFilter(QObject *watched, QEvent *event)

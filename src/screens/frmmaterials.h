@@ -36,9 +36,6 @@ public:
     void cmdCancel_Click();
     void cmdHelp_Click();
 
-    // Esc and the window's close button ask as Cancel does.
-    void reject() override;
-
     // An item as the questions show it: 31 characters or more become the first 28 and "...".
     static QString shortForm(const QString &item);
     // The kind word of list Index, as the prompts name it.

@@ -138,9 +138,7 @@ void frmPageConfig::showSectionDialog(QDialog *dialog)
 
 bool frmPageConfig::planInProgress() const
 {
-    // Plan start gives the document a white background; clearing the plan takes it away.
-    return ctx.main && ctx.main->RTxtComposite &&
-           ctx.main->RTxtComposite->BackColor() == ui::white();
+    return ctx.main && ctx.main->planInProgress();
 }
 
 void frmPageConfig::TeacherYearButton_Click()
@@ -525,6 +523,8 @@ void frmPageConfig::importSettings()
                             Platform::Buttons::OK, Platform::Icon::Exclamation);
         return;
     }
+    if (result.resetKeys.contains(QLatin1String("strSchoolYear")))
+        imported.strSchoolYear = schoolYearOf(platform.today());
     m.record() = imported;
     storeChanges();
     Form_Activate();

@@ -171,11 +171,6 @@ void frmSetupCourseList::cmdHelp_Click()
     showContextHelp();
 }
 
-void frmSetupCourseList::reject()
-{
-    cmdCancel_Click();
-}
-
 bool frmSetupCourseList::eventFilter(QObject *watched, QEvent *event)
 {
     if (auto *box = qobject_cast<QLineEdit *>(watched)) {

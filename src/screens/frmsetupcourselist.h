@@ -29,9 +29,6 @@ public:
     void cmdCancel_Click();
     void cmdHelp_Click();
 
-    // Esc and the window's close button ask as Cancel does.
-    void reject() override;
-
     // The heading word without any trailing colon (the colon is added when it is written).
     static QString withoutTrailingColons(QString heading);
 

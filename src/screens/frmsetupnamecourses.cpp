@@ -2,6 +2,7 @@
 
 #include "app/frmmain.h"
 #include "document/filenames.h"
+#include "plan/schoolcalendar.h"
 #include "platform/platform.h"
 #include "platform/ui.h"
 #include "screens/entryfields.h"
@@ -223,9 +224,7 @@ void frmSetupNameCourses::Form_Activate()
     atOpen_ = m.record();
 
     entryfields::setLimitedText(txtTName, m.strTeacherName, NameLimit);
-    // A saved year that is not in the list leaves the selection as it was.
-    if (const int year = cboYr->findText(m.strSchoolYear, Qt::MatchExactly); year >= 0)
-        cboYr->setCurrentIndex(year);
+    selectSavedYear(m.strSchoolYear);
     strYearChoice = cboYr->currentText();
     {
         const QSignalBlocker quiet(cboStartDay);
@@ -264,6 +263,28 @@ void frmSetupNameCourses::Form_Activate()
     updateDoneCancel();
     if (!txtTName->text().trimmed().isEmpty())
         cmdDone->setFocus(Qt::OtherFocusReason);
+}
+
+void frmSetupNameCourses::selectSavedYear(const QString &year)
+{
+    int first = 0;
+    if (!readSchoolYear(year, &first))
+        return; // nothing to match: the selection stays as it was
+    int at = 0;
+    for (; at < cboYr->count(); ++at) {
+        int listed = 0;
+        readSchoolYear(cboYr->itemText(at), &listed);
+        if (listed == first) {
+            cboYr->setCurrentIndex(at);
+            return;
+        }
+        if (listed > first)
+            break;
+    }
+    const QSignalBlocker quiet(cboYr);
+    cboYr->insertItem(at,
+                      QString::number(first) + QStringLiteral(" - ") + QString::number(first + 1));
+    cboYr->setCurrentIndex(at);
 }
 
 void frmSetupNameCourses::txtTName_Change()
@@ -306,37 +327,57 @@ void frmSetupNameCourses::txtAbbrev_LostFocus()
     strAbbrevEntry = safe;
 }
 
+bool frmSetupNameCourses::storeBoxChange(bool SettingsRecord::*flag, bool use)
+{
+    LessonPlanModule &m = ctx_.m;
+    if (m.*flag == use)
+        return true;
+    SettingsRecord next = m.record();
+    next.*flag = use;
+    if (!storeSettings(next, ctx_.store, ctx_.platform))
+        return false;
+    m.*flag = use;
+    atOpen_.*flag = use;
+    return true;
+}
+
 void frmSetupNameCourses::chkUseFull_Click()
 {
-    const bool use = chkUseFull->isChecked();
+    bool use = chkUseFull->isChecked();
+    if (!storeBoxChange(&SettingsRecord::blnUseSchoolName, use)) {
+        use = !use;
+        const QSignalBlocker quiet(chkUseFull);
+        chkUseFull->setChecked(use);
+    }
     txtFull->setEnabled(use);
     ui::setBackColor(txtFull, use ? ui::windowColor() : ui::buttonFace());
     if (use)
         txtFull->setFocus(Qt::OtherFocusReason);
-    ctx_.m.blnUseSchoolName = use;
     lblSample->move(lblSample->x(), ui::twips(use ? SampleTopWithSchool : SampleTopAlone));
     buildSample();
 }
 
 void frmSetupNameCourses::chkUseAbb_Click()
 {
-    const bool use = chkUseAbb->isChecked();
+    bool use = chkUseAbb->isChecked();
+    if (!storeBoxChange(&SettingsRecord::blnUseSchoolAbbrev, use)) {
+        use = !use;
+        const QSignalBlocker quiet(chkUseAbb);
+        chkUseAbb->setChecked(use);
+    }
     txtAbbrev->setEnabled(use);
     ui::setBackColor(txtAbbrev, use ? ui::windowColor() : ui::buttonFace());
     if (use)
         txtAbbrev->setFocus(Qt::OtherFocusReason);
-    ctx_.m.blnUseSchoolAbbrev = use;
 }
 
 void frmSetupNameCourses::cboYr_Click()
 {
     strYearChoice = cboYr->currentText();
     updateDoneCancel();
-    // The main window's school days belong to the year shown when the dialog opened.
-    if (strYearChoice != strYearAtOpen && ctx_.main && ctx_.main->cboDay) {
-        const QSignalBlocker quiet(ctx_.main->cboDay);
-        ctx_.main->cboDay->clear();
-    }
+    // The main window's week follows a new year once it is stored (at its next activation), so
+    // a cancelled choice or a plan under way loses nothing.
+    buildSample();
 }
 
 void frmSetupNameCourses::optWeekly_Click()
@@ -446,12 +487,6 @@ void frmSetupNameCourses::cmdHelp_Click()
     showContextHelp();
 }
 
-void frmSetupNameCourses::reject()
-{
-    if (cmdCancel->isEnabled())
-        cmdCancel_Click();
-}
-
 bool frmSetupNameCourses::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
@@ -493,7 +528,7 @@ void frmSetupNameCourses::buildSample()
                                                     QStringLiteral("\r\n")
                                               : QString();
     ctx_.m.strSampleHeading =
-        sampleHeading(intOrderChoice, school, txtTName->text(), m.strSchoolYear, strSampleWeek);
+        sampleHeading(intOrderChoice, school, txtTName->text(), strYearChoice, strSampleWeek);
     lblSample->setText(ui::fromCrLf(ctx_.m.strSampleHeading));
 }
 
@@ -528,7 +563,8 @@ void frmSetupNameCourses::selectWeekly()
 void frmSetupNameCourses::resetMainDate()
 {
     frmMain *main = ctx_.main;
-    if (!main)
+    // A plan under way keeps its week; the lists follow the new week once it is done.
+    if (!main || (main->calendar && main->calendar->planUnderWay()))
         return;
     if (main->cboDate) {
         const QSignalBlocker quiet(main->cboDate);

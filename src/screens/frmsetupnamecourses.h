@@ -19,7 +19,7 @@ class QRadioButton;
 // The instructor, school year, school name and abbreviation, plan type (weekly with the days of
 // the instructional week, or unit plans) and the order of the parts of the heading line, with a
 // live sample of that line. Edits are held in the dialog and written to the settings on Done;
-// only the two school check boxes take effect at once.
+// only the two school check boxes take effect (and are stored) at once.
 class frmSetupNameCourses : public Form
 {
     Q_OBJECT
@@ -47,9 +47,6 @@ public:
     void cmdDone_Click();
     void cmdCancel_Click();
     void cmdHelp_Click();
-
-    // Esc and the window's close button count as Cancel, with its rules.
-    void reject() override;
 
     // The school years offered, "2008 - 2009" onwards, up to the one that starts five years
     // after the given year (and never fewer than up to "2025 - 2026").
@@ -109,6 +106,12 @@ private:
     void selectWeekly();
     // After a change of the school week the main window's date must be picked again.
     void resetMainDate();
+    // Selects the list entry of the saved school year, however it is written; a readable year
+    // the list does not reach is added to it, so Done never stores another year unasked.
+    void selectSavedYear(const QString &year);
+    // A school box changed: in effect and stored at once. False (and nothing changed) when the
+    // store fails.
+    bool storeBoxChange(bool SettingsRecord::*flag, bool use);
 
     ScreenContext ctx_;
     // The settings as they were when the dialog was shown, to tell whether Done changed them.

@@ -112,6 +112,7 @@ void frmStandards::createControls()
 
     cmdDone = makeButton(this, QStringLiteral("cmdDone"), QStringLiteral("&Done"));
     cmdCancel = makeButton(this, QStringLiteral("cmdCancel"), QStringLiteral("&Cancel"));
+    setEscapeButton(cmdCancel);
     cmdHelp = makeButton(this, QStringLiteral("cmdHelp"), QStringLiteral("&Help"));
 
     auto *notes = new QHBoxLayout;
@@ -324,11 +325,6 @@ void frmStandards::cmdCancel_Click()
 void frmStandards::cmdHelp_Click()
 {
     showContextHelp();
-}
-
-void frmStandards::reject()
-{
-    cmdCancel_Click();
 }
 
 bool frmStandards::eventFilter(QObject *watched, QEvent *event)

@@ -38,9 +38,6 @@ public:
     void cmdCancel_Click();
     void cmdHelp_Click();
 
-    // Esc and the window's close button ask as Cancel does.
-    void reject() override;
-
     // The editor of one standard, made on first use and kept.
     frmEditStandard *editStandardDialog();
 

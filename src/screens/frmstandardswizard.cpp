@@ -87,6 +87,7 @@ frmStandardsWizard::frmStandardsWizard(ScreenContext &ctx, QWidget *parent)
 
     cmdDone = button(this, QStringLiteral("cmdDone"), QStringLiteral("&Done"));
     cmdCancel = button(this, QStringLiteral("cmdCancel"), QStringLiteral("&Cancel"));
+    setEscapeButton(cmdCancel);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(cmdRemove);
     buttons->addStretch(1);
@@ -217,9 +218,4 @@ void frmStandardsWizard::cmdCancel_Click()
 {
     if (confirmAbandon())
         QDialog::reject();
-}
-
-void frmStandardsWizard::reject()
-{
-    cmdCancel_Click();
 }

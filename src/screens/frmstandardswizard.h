@@ -41,10 +41,6 @@ public:
     QPushButton *cmdDone = nullptr;
     QPushButton *cmdCancel = nullptr;
 
-public Q_SLOTS:
-    // Escape and the close box ask before anything typed here is dropped.
-    void reject() override;
-
 private:
     // Adds what the two fields hold, if anything; false when the list is full.
     bool addPending();

@@ -186,11 +186,6 @@ void frmTypes::cmdHelp_Click()
     showContextHelp();
 }
 
-void frmTypes::reject()
-{
-    cmdCancel_Click();
-}
-
 bool frmTypes::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == lblDocX && event->type() == QEvent::MouseButtonRelease &&

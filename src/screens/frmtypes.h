@@ -32,9 +32,6 @@ public:
     void cmdCancel_Click();
     void cmdHelp_Click();
 
-    // Esc and the window's close button ask as Cancel does.
-    void reject() override;
-
     // The extension an option stands for: its caption in lower case without the access key.
     QString extensionOf(int Index) const;
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QStandardPaths>
 #include <QString>
 #include <QStringList>
@@ -10,6 +11,7 @@
 struct SettingsRecord {
     // Identity, plan type and heading line
     QString strTeacherName = QStringLiteral("Your Name Here...");
+    // The factory value; a fresh install starts with the school year of today (schoolYearOf).
     QString strSchoolYear = QStringLiteral("2009-2010");
     QString strSchoolName;
     bool blnUseSchoolName = false;
@@ -146,3 +148,11 @@ extern const QStringList strDayNames;
 
 // A typed double quote becomes two apostrophes; stored texts never hold a double quote.
 QString ReplaceQuotes(const QString &text);
+
+// A school year is written "2009-2010": the year of August to December, then the year of
+// January to July. "2009 - 2010", "2009-10" and "2009/2010" read the same. Both years are set
+// and true returned only when the text is such a pair of consecutive years.
+bool readSchoolYear(const QString &text, int *first = nullptr, int *second = nullptr);
+
+// The school year a day lies in ("2026-2027" from 1 August 2026 to 31 July 2027).
+QString schoolYearOf(const QDate &day);

@@ -118,6 +118,21 @@ const std::pair<QLatin1StringView, QLatin1StringView> notePairs[] = {
 
 const QLatin1StringView timeTemplates[] = {QLatin1StringView("(X) "), QLatin1StringView("[X] ")};
 
+// The document file types offered: the extension and the names the file-type screen stores with
+// it (the first is the one it writes; "Word Document" is the factory name of "doc").
+struct FileType {
+    QLatin1StringView ext;
+    QLatin1StringView name;
+    QLatin1StringView otherName;
+};
+const FileType fileTypes[] = {
+    {QLatin1StringView("rtf"), QLatin1StringView("Rich Text"), {}},
+    {QLatin1StringView("doc"), QLatin1StringView("''Word'' Document"),
+     QLatin1StringView("Word Document")},
+    {QLatin1StringView("wps"), QLatin1StringView("''Works'' Word Processor Document"), {}},
+    {QLatin1StringView("wpd"), QLatin1StringView("WordPerfect Document"), {}},
+};
+
 QString refused(const QString &reason)
 {
     return reason + QStringLiteral(" No settings were changed.");
@@ -268,6 +283,27 @@ private:
             record.strNoteClose = defaults.strNoteClose;
             reset("strNoteOpen");
             reset("strNoteClose");
+        }
+
+        // Only a school year that can be read gives real dates to the weeks.
+        if (!readSchoolYear(record.strSchoolYear)) {
+            record.strSchoolYear = defaults.strSchoolYear;
+            reset("strSchoolYear");
+        }
+
+        // A file type the file-type screen does not offer would name saved plans "*.exe".
+        const FileType *type = nullptr;
+        for (const FileType &t : fileTypes)
+            if (record.strFileExt == t.ext)
+                type = &t;
+        if (!type) {
+            record.strFileExt = defaults.strFileExt;
+            record.strFileTypeName = defaults.strFileTypeName;
+            reset("strFileExt");
+        } else if (record.strFileTypeName != type->name &&
+                   (type->otherName.isEmpty() || record.strFileTypeName != type->otherName)) {
+            record.strFileTypeName = type->name;
+            reset("strFileTypeName");
         }
 
         // A blank unit simply means the usual one.

@@ -243,29 +243,77 @@ private Q_SLOTS:
         QVERIFY(!w->lblTopicNote->isHidden());
     }
 
-    void dateListsFollowOnlyTheSchoolYear()
+    void dateListsFollowTheSchoolYear_data()
     {
+        dataColumns<QString, int, QString, int, QString>(
+            {"year", "firstDay", "date", "dates", "label"});
+        dataRow("another teacher only", "2009-2010", 1, "1", 28, "2010");
+        dataRow("short form of the same year", "2009-10", 1, "1", 28, "2010");
+        dataRow("a year where 1 February is a Monday", "2015-2016", 1, "1", 29, "2016");
+        dataRow("a year where it is a Tuesday", "2010-2011", 1, "", 28, "2011");
+        dataRow("weeks from Sunday", "2009-2010", 0, "", 28, "2010");
+    }
+
+    // After a change of the school year or week the date lists never offer a week that is not
+    // there: the date stays while it still begins a week of the year, or it must be picked
+    // again and Begin Plan waits, whatever asks for it.
+    void dateListsFollowTheSchoolYear()
+    {
+        const auto [year, firstDay, date, dates, label] =
+            fetchRow<QString, int, QString, int, QString>(
+                {"year", "firstDay", "date", "dates", "label"});
         activate();
         w->cboCourses->setCurrentIndex(0);
-        w->cboMonth->setEnabled(true);
+        w->txtPeriod->setText(QStringLiteral("3"));
         w->cboMonth->setCurrentIndex(6); // February
-        QCOMPARE(w->cboDate->count(), 28);
-        w->cboDate->setCurrentIndex(2);
+        w->cboDate->setCurrentIndex(0);  // Monday, 1 February 2010
         QVERIFY(w->cmdBegin->isEnabled());
 
-        // Anything but the school year leaves the chosen date alone.
         m->strTeacherName = QStringLiteral("Someone Else");
-        m->intFirstDay = 0;
+        m->strSchoolYear = year;
+        m->intFirstDay = firstDay;
         activate();
-        QCOMPARE(w->cboDate->currentText(), QStringLiteral("3"));
-        QCOMPARE(w->lblYear->text(), QStringLiteral("2010"));
+        QCOMPARE(w->cboDate->count(), dates);
+        QCOMPARE(w->cboDate->currentText(), date);
+        QCOMPARE(w->lblYear->text(), label);
+        const bool kept = !date.isEmpty();
+        QCOMPARE(w->cboDay->currentText(), kept ? QStringLiteral("Monday, February 1") : QString());
+        QCOMPARE(w->cmdBegin->isEnabled(), kept);
+        QCOMPARE(m->blnReadyToBegin, kept);
+        w->EnableControls(true);
+        QCOMPARE(w->cmdBegin->isEnabled(), kept);
+        QCOMPARE(w->strLastSchoolYear, year);
+    }
 
-        // A new school year rebuilds the year label and the dates.
-        m->strSchoolYear = QStringLiteral("2011-2012");
+    void freshInstallYear_data()
+    {
+        dataColumns<QByteArray, QString, QString>({"stored", "year", "reset"});
+        dataRow("nothing stored", QByteArray(), "2026-2027", "");
+        dataRow("a stored year is kept", QByteArray("2012-2013"), "2012-2013", "");
+        dataRow("a stored year that cannot be read", QByteArray("20x2-2013"), "2026-2027",
+                "Settings Reset");
+    }
+
+    // A new teacher's first plan is for this school year, not for 2009-2010; a stored year
+    // stays as it was.
+    void freshInstallYear()
+    {
+        const auto [stored, year, reset] =
+            fetchRow<QByteArray, QString, QString>({"stored", "year", "reset"});
+        QTemporaryDir dir;
+        SettingsStore store(dir.filePath(QStringLiteral("quillmark.ini")));
+        if (!stored.isEmpty()) {
+            SettingsRecord saved;
+            saved.strSchoolYear = QString::fromLatin1(stored);
+            QVERIFY(store.save(saved));
+        }
+        if (!reset.isEmpty())
+            platform->answerMessage(Platform::Answer::OK, QString(), reset);
+        platform->todayDate = QDate(2027, 1, 6);
+        makeWindow(&store);
+        QCOMPARE(m->strSchoolYear, year);
         activate();
-        QCOMPARE(w->cboDate->count(), 29);
-        QCOMPARE(w->lblYear->text(), QStringLiteral("2012"));
-        QCOMPARE(w->strLastSchoolYear, QStringLiteral("2011-2012"));
+        QVERIFY(w->windowTitle().endsWith(year));
     }
 
     void stepDriverRunsAtEveryActivation()
@@ -279,25 +327,33 @@ private Q_SLOTS:
 
     void carriedOverObjectiveIsFlagged_data()
     {
-        dataColumns<QString, bool, bool>({"objective", "unchangedShown", "continueShown"});
-        dataRow("plain", "Solve linear equations", true, true);
-        dataRow("continued", "Solve linear equations (cont.)", true, false);
-        dataRow("blank", "   ", false, false);
+        dataColumns<QString, bool, bool, bool>(
+            {"objective", "revised", "unchangedShown", "continueShown"});
+        dataRow("plain", "Solve linear equations", false, true, true);
+        dataRow("continued", "Solve linear equations (cont.)", false, true, false);
+        dataRow("blank", "   ", false, false, false);
+        // The teacher has been in the objective (a dialog such as the note closed since).
+        dataRow("revised", "Solve linear equations", true, false, true);
     }
 
+    // The carried-over objective is not flagged, or the question to revise it comes back after
+    // the teacher has revised it.
     void carriedOverObjectiveIsFlagged()
     {
-        const auto [objective, unchangedShown, continueShown] =
-            fetchRow<QString, bool, bool>({"objective", "unchangedShown", "continueShown"});
+        const auto [objective, revised, unchangedShown, continueShown] =
+            fetchRow<QString, bool, bool, bool>(
+                {"objective", "revised", "unchangedShown", "continueShown"});
         w->lblUnchanged->hide();
         w->cmdContinue->hide();
         w->cmdNewUnit->show();
         w->txtObjective->setPlainText(objective);
+        ui::setBackColor(w->txtObjective, revised ? ui::white() : ui::lightRed());
         activate();
         QCOMPARE(!w->lblUnchanged->isHidden(), unchangedShown);
         QCOMPARE(!w->cmdContinue->isHidden(), continueShown);
     }
 
+    // Unlocking the plan choices never offers Begin Plan for a week not chosen.
     void enableControls()
     {
         const QList<QWidget *> locked = {w->cboCourses, w->txtPeriod, w->txtUnit, w->cboMonth,
@@ -309,7 +365,7 @@ private Q_SLOTS:
         QVERIFY(w->optTask[3]->isChecked());
         w->EnableControls(true);
         for (QWidget *c : locked)
-            QVERIFY2(c->isEnabled(), qPrintable(c->objectName()));
+            QVERIFY2(c->isEnabled() == (c != w->cmdBegin), qPrintable(c->objectName()));
         for (QRadioButton *option : std::as_const(w->optTask))
             QVERIFY2(!option->isChecked(), qPrintable(option->objectName()));
     }
@@ -352,11 +408,11 @@ private Q_SLOTS:
         w->cboMonth->setCurrentIndex(1);
         w->cboDate->setCurrentIndex(6);
         QCOMPARE(w->cboDay->currentText(), QStringLiteral("Monday, September 7"));
-        w->RTxtComposite->setBackColor(ui::white());
+        w->RTxtComposite->setText(QStringLiteral("A plan"));
         w->SetNextFocus();
         QVERIFY2(!w->cmdBegin->isEnabled(), "a plan under way cannot be begun again");
         QVERIFY(w->cboDay->isEnabled());
-        w->RTxtComposite->setBackColor(ui::buttonFace());
+        w->RTxtComposite->setText(QString());
         w->SetNextFocus();
         QVERIFY(w->cmdBegin->isEnabled());
     }

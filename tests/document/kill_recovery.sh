@@ -50,7 +50,7 @@ export XDG_CACHE_HOME="$HOME/.cache"
 export XDG_RUNTIME_DIR="$root/runtime"
 mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
-copy="$XDG_DATA_HOME/Quillmark/unsaved-plan.recovery"
+copy="$XDG_DATA_HOME/Quillmark/recovery/plan-1.recovery"
 
 # 1. Killed in the middle of a plan
 QT_QPA_PLATFORM=offscreen "$helper" writeThenKill >"$root/write.log" 2>&1

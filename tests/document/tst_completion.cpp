@@ -455,34 +455,6 @@ private Q_SLOTS:
         QVERIFY(!m->blnReadyToBegin);
     }
 
-    void newPlanCancel_data()
-    {
-        QTest::addColumn<Answer>("answer");
-        dataRow("Yes returns to the plan", Answer::Yes);
-        dataRow("No stays in the dialog", Answer::No);
-    }
-
-    void newPlanCancel()
-    {
-        QFETCH(Answer, answer);
-        beginPlan();
-        const QString before = dumpDocument(*w->RTxtComposite);
-        platform->actInDialog(QStringLiteral("frmNew"), [=, this](QDialog *d) {
-            auto *dialog = static_cast<frmNew *>(d);
-            platform->answerMessage(
-                answer,
-                QStringLiteral("Take no action and return to the Lesson Plan under construction?"),
-                QStringLiteral("Cancel Actions?"));
-            dialog->cmdCancel->click();
-            QCOMPARE(platform->lastPrompt().icon, Platform::Icon::Question);
-            QCOMPARE(dialog->isVisible(), answer == Answer::No);
-        });
-        w->cmdClose->click();
-        QCOMPARE(dumpDocument(*w->RTxtComposite), before);
-        QCOMPARE(m->intStep, 1);
-        QVERIFY(!w->cboCourses->isEnabled());
-    }
-
     void missingStandardsAreOfferedOnceForAllTickedActions()
     {
         m->blnStandardsOnce = true;

@@ -97,7 +97,7 @@ class TestEditing : public planfixture::WindowTest
     }
 
     // Runs a script of teacher's actions, separated by ';':
-    //   sel S L | end | menu NAME | button NAME | key ctrl+v|shift+insert|tab|backtab
+    //   sel S L | end | menu NAME | button NAME | key ctrl+c|ctrl+x|ctrl+v|shift+insert|tab|backtab
     //   clip TEXT (another program puts TEXT on the clipboard) | lfclip (the clipboard hands
     //   line breaks back as LF)
     void run(QWidget *window, const QString &script)
@@ -121,7 +121,11 @@ class TestEditing : public planfixture::WindowTest
                 QVERIFY2(button, qPrintable(arg));
                 button->click();
             } else if (op == QLatin1String("key")) {
-                if (arg == QLatin1String("ctrl+v"))
+                if (arg == QLatin1String("ctrl+c"))
+                    QTest::keyClick(doc, Qt::Key_C, Qt::ControlModifier);
+                else if (arg == QLatin1String("ctrl+x"))
+                    QTest::keyClick(doc, Qt::Key_X, Qt::ControlModifier);
+                else if (arg == QLatin1String("ctrl+v"))
                     QTest::keyClick(doc, Qt::Key_V, Qt::ControlModifier);
                 else if (arg == QLatin1String("shift+insert"))
                     QTest::keyClick(doc, Qt::Key_Insert, Qt::ShiftModifier);
@@ -132,7 +136,7 @@ class TestEditing : public planfixture::WindowTest
                 else
                     QFAIL(qPrintable(QStringLiteral("unknown key ") + arg));
             } else if (op == QLatin1String("clip")) {
-                platform->clipboard = arg;
+                platform->setClipboardText(arg);
             } else if (op == QLatin1String("lfclip")) {
                 platform->clipboard.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
             } else {
@@ -259,10 +263,13 @@ private Q_SLOTS:
                 true);
             add("RTF source from another program is text", "clip {\\rtf1 {\\b x}}; end; key ctrl+v",
                 tail + "{\\rtf1 {\\b x}}", "{\\rtf1 {\\b x}}", QString(), true);
-            add("cut comes back plain", "sel 6 4; menu mnuCut; menu mnuPaste",
-                "alpha beta gamma\n[I]second[/I] line", b, QString(), true);
-            add("cut leaves the copy buffer", "sel 0 5; menu mnuCopy; sel 6 4; button cmdCut",
-                "alpha  gamma\n[I]second[/I] line", b, "alpha", false);
+            add("cut comes back bold", "sel 6 4; menu mnuCut; menu mnuPaste", tail, b, b, true);
+            add("ctrl+c and ctrl+v keep bold", "sel 6 4; key ctrl+c; end; key ctrl+v", tail + bb, b,
+                b, true);
+            add("ctrl+x and ctrl+v keep bold", "sel 6 4; key ctrl+x; end; key ctrl+v",
+                "alpha  gamma\n[I]second[/I] line" + bb, b, b, true);
+            add("cut fills the copy buffer", "sel 0 5; menu mnuCopy; sel 6 4; button cmdCut",
+                "alpha  gamma\n[I]second[/I] line", b, b, false);
             add("paste replaces the selection", "sel 6 4; menu mnuCopy; sel 0 5; menu mnuPaste",
                 bb + " " + bb + " gamma\n[I]second[/I] line", b, b, true);
             add("lines copied keep their form", "sel 11 12; menu mnuCopy; end; menu mnuPaste",
@@ -298,6 +305,9 @@ private Q_SLOTS:
         QCOMPARE(platform->clipboard, clipboard);
         QCOMPARE(m->strClipText, clipText);
         QCOMPARE(m->strClipRTF.isEmpty(), clipText.isEmpty());
+        // Other programs get the rich form of what the program copied, beside its text.
+        if (platform->clipboard == clipText)
+            QCOMPARE(platform->clipboardRtf, m->strClipRTF);
         // A paste brings the whole document to the window's size; nothing else resizes.
         QCOMPARE(sizes(doc), pasted ? QString::number(sizeOf(win)) : startSizes);
     }
@@ -351,31 +361,6 @@ private Q_SLOTS:
         }
     }
 
-    void focusSetsTheHelpTopic_data()
-    {
-        QTest::addColumn<QString>("windowName");
-        dataRow("main", "main");
-        dataRow("large", "large");
-    }
-
-    void focusSetsTheHelpTopic()
-    {
-        QFETCH(QString, windowName);
-        QWidget *win = window(windowName);
-        auto *large = qobject_cast<frmLarge *>(win);
-        auto topic = [&] { return large ? large->helpContextId() : w->helpContextId(); };
-        if (large) {
-            large->setHelpContextId(0);
-            large->cmdReturn->setFocus();
-        } else {
-            w->setHelpContextId(10004);
-            w->cmdHelp->setFocus();
-        }
-        QTRY_VERIFY(!documentOf(win)->hasFocus());
-        documentOf(win)->setFocus();
-        QTRY_COMPARE(topic(), 10006);
-    }
-
     void largeEditorSize_data()
     {
         dataColumns<QSize, int>({"screen", "points"});
@@ -387,35 +372,6 @@ private Q_SLOTS:
     {
         const auto [screen, points] = fetchRow<QSize, int>({"screen", "points"});
         QCOMPARE(frmLarge::fontSizeFor(screen), points);
-    }
-
-    void largeEditorControls_data()
-    {
-        dataColumns<QString, QString>({"name", "caption"});
-        dataRow("return", "cmdReturn", "&Return to Design Screen");
-        dataRow("indents", "lblIndents", "''TAB'' key indents text.");
-        dataRow("plain", "mnuPlain", "Reset &Text Formatting");
-        dataRow("bold italic", "mnuBoldItalic", "Bold/It&alic");
-        dataRow("cut", "mnuCut", "Cu&t");
-        dataRow("tool plain", "cmdPlainText", "Reset Text Formatting");
-        dataRow("tool italic underline", "cmdItalicUnderline", "Italic/Underline");
-    }
-
-    void largeEditorControls()
-    {
-        const auto [name, caption] = fetchRow<QString, QString>({"name", "caption"});
-        frmLarge *large = w->editing->largeEditor();
-        QCOMPARE(large->windowTitle(), QStringLiteral("CURRENT PLAN UNDER CONSTRUCTION"));
-        QString text;
-        if (auto *action = large->findChild<QAction *>(name))
-            text = action->text();
-        else if (auto *button = large->findChild<QPushButton *>(name))
-            text = button->text();
-        else if (auto *label = large->findChild<QLabel *>(name))
-            text = label->text();
-        else
-            QFAIL(qPrintable(name));
-        QCOMPARE(text, caption);
     }
 
     // To the large editor and back, with edits there: the edits and the selection come back,
@@ -479,6 +435,35 @@ private Q_SLOTS:
         QVERIFY(big->Text().startsWith(QLatin1String("Note: alpha")));
         large->cmdReturn->click();
         QCOMPARE(doc->Text(), QStringLiteral("Note: alpha beta gamma\r\nsecond line more"));
+    }
+
+    // Returning from the large editor reloaded the main document even when nothing had been
+    // changed there, and the saved plan counted as unsaved and unprinted.
+    void largeEditorKeepsTheSavedState_data()
+    {
+        dataColumns<QString, bool>({"edit", "changed"});
+        dataRow("nothing", "", false);
+        dataRow("a selection only", "sel 0 5", false);
+        dataRow("a word made bold", "sel 0 5; menu mnuBold", true);
+        dataRow("a paste", "clip x; end; menu mnuPaste", true);
+    }
+
+    void largeEditorKeepsTheSavedState()
+    {
+        const auto [edit, changed] = fetchRow<QString, bool>({"edit", "changed"});
+        w->cmdEnlarge->setEnabled(true);
+        m->strPlanSaved = QStringLiteral("Y");
+        m->strPlanPrinted = QStringLiteral("Y");
+        w->cmdEnlarge->click();
+        frmLarge *large = w->editing->largeEditor();
+        run(large, edit);
+        const QString dump = dumpDocument(*large->RTxtComposite);
+        const int start = large->RTxtComposite->SelStart();
+        large->cmdReturn->click();
+        QCOMPARE(m->strPlanSaved, QString::fromLatin1(changed ? "N" : "Y"));
+        QCOMPARE(m->strPlanPrinted, QString::fromLatin1(changed ? "N" : "Y"));
+        QCOMPARE(dumpDocument(*w->RTxtComposite), dump);
+        QCOMPARE(w->RTxtComposite->SelStart(), start);
     }
 
     // What the single-entry fields do when they get the focus.

@@ -77,7 +77,7 @@ private Q_SLOTS:
         const QString heading =
             QStringLiteral("[U]A. Teacher     Week of September 7     2009-2010 Lesson "
                            "Plans[/U]\n\n[B]Subject: \"Course/Subject #1\"    Period 3[/B]\n");
-        dataRow("Yes opens it", Answer::Yes, 1, "[B]Old plan[/B] and plain\n");
+        dataRow("Yes opens it", Answer::Yes, 1, "[B]Old plan[/B] and plain");
         dataRow("No replaces it", Answer::No, 1, heading);
         dataRow("Cancel stops", Answer::Cancel, 0, "");
     }
@@ -105,6 +105,54 @@ private Q_SLOTS:
         QCOMPARE(m->intStep, step);
         QCOMPARE(dumpDocument(*w->RTxtComposite), dump);
         QCOMPARE(dumpFile(weekPath()), QStringLiteral("[B]Old plan[/B] and plain"));
+    }
+
+    // A plan reopened from its file went back to the first day of the week, added an empty
+    // line on opening, and then called the unchanged plan unsaved.
+    void reopenedPlanGoesOnAfterItsLastDay()
+    {
+        m->blnShowAssessment = false;
+        m->blnShowMaterials = false;
+        m->blnShowStandards = false;
+        beginPlan();
+        for (const char *work : {"Monday work", "Tuesday work"}) {
+            addItem(0, QString::fromLatin1(work));
+            w->cmdDone1->click();
+        }
+        answerSave(weekName());
+        QVERIFY(w->files->SaveFile());
+        const QString saved = dumpDocument(*w->RTxtComposite);
+        QFile file(weekPath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+
+        // Another run, the same plan begun again, the file opened
+        finish();
+        open();
+        m->blnShowAssessment = false;
+        m->blnShowMaterials = false;
+        m->blnShowStandards = false;
+        QVERIFY(QDir().mkpath(folder()));
+        QFile copy(weekPath());
+        QVERIFY(copy.open(QIODevice::WriteOnly));
+        QCOMPARE(copy.write(bytes), bytes.size());
+        copy.close();
+        choosePlan();
+        platform->answerMessage(Answer::Yes, QString(), QStringLiteral("Duplicate File Name"));
+        w->cmdBegin->click();
+        QCOMPARE(dumpDocument(*w->RTxtComposite), saved);
+        QCOMPARE(m->intStep, 1);
+        QCOMPARE(w->cboDay->currentText(), QStringLiteral("Wednesday, September 9"));
+        QCOMPARE(m->strPlanSaved, QStringLiteral("Y"));
+        QVERIFY(!w->lblSavePrint->isHidden());
+
+        // Going on writes Wednesday after Tuesday, and the plan is changed.
+        addItem(0, QStringLiteral("Wednesday work"));
+        w->cmdDone1->click();
+        QVERIFY(dumpDocument(*w->RTxtComposite)
+                    .startsWith(saved + QStringLiteral("\n[B]Wednesday, September 9[/B]")));
+        QCOMPARE(m->strPlanSaved, QStringLiteral("N"));
+        QCOMPARE(w->cboDay->currentText(), QStringLiteral("Thursday, September 10"));
     }
 
     void duplicateThatIsNoPlanIsWarnedAbout_data()
@@ -135,7 +183,7 @@ private Q_SLOTS:
             QCOMPARE(QFileInfo(weekPath()).size(), RichTextBox::maxFileSize + 1024);
         } else {
             QCOMPARE(m->intStep, 1);
-            QCOMPARE(w->RTxtComposite->Text(), QStringLiteral("Monday: fractions\r\n"));
+            QCOMPARE(w->RTxtComposite->Text(), QStringLiteral("Monday: fractions"));
         }
     }
 

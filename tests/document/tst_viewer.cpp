@@ -171,17 +171,20 @@ private Q_SLOTS:
         QVERIFY(w->fraPrevious->isHidden());
     }
 
+    // A passage copied from an earlier plan with Ctrl+C went past the copy buffer and was
+    // pasted without its formatting.
     void copyingKeepsTheFormatting_data()
     {
-        dataColumns<int, int, QString, QString>({"start", "length", "text", "dump"});
-        dataRow("bold and plain", 4, 8, "plan and", "[B]plan[/B] and");
-        dataRow("plain only", 13, 5, "plain", "plain");
+        dataColumns<int, int, QString, QString, bool>({"start", "length", "text", "dump", "key"});
+        dataRow("bold and plain", 4, 8, "plan and", "[B]plan[/B] and", false);
+        dataRow("plain only", 13, 5, "plain", "plain", false);
+        dataRow("bold and plain, ctrl+c", 4, 8, "plan and", "[B]plan[/B] and", true);
     }
 
     void copyingKeepsTheFormatting()
     {
-        const auto [start, length, text, dump] =
-            fetchRow<int, int, QString, QString>({"start", "length", "text", "dump"});
+        const auto [start, length, text, dump, key] =
+            fetchRow<int, int, QString, QString, bool>({"start", "length", "text", "dump", "key"});
         w->files->addPlanToList(earlierPlan(QStringLiteral("a.doc")), true);
         pick(0);
         w->cmdPrev->click();
@@ -194,9 +197,13 @@ private Q_SLOTS:
         QVERIFY(w->mnuCopyOnly->isEnabled());
         w->mnuCopyHeading->hide();
 
-        w->mnuCopyOnly->trigger();
+        if (key)
+            QTest::keyClick(w->rtfPrevious, Qt::Key_C, Qt::ControlModifier);
+        else
+            w->mnuCopyOnly->trigger();
         QCOMPARE(m->strClipText, text);
         QCOMPARE(platform->clipboard, text);
+        QCOMPARE(platform->clipboardRtf, m->strClipRTF);
         QVERIFY(m->strClipRTF.startsWith(QLatin1String("{\\rtf")));
         RichTextBox pasted;
         pasted.setTextRTF(m->strClipRTF);

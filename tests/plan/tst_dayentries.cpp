@@ -1,5 +1,6 @@
 // The day's entries: the objective, choosing and describing items, time on task, the list and
 // its editor, the unit goal and the special note.
+#include "document/completion.h"
 #include "plan/dayentries.h"
 #include "platform/richtextbox.h"
 #include "platform/ui.h"
@@ -43,22 +44,6 @@ private Q_SLOTS:
     {
         const auto [description, listed] = fetchRow<QString, QString>({"description", "listed"});
         QCOMPARE(DayEntries::shortForm(description), listed);
-    }
-
-    void timeTexts_data()
-    {
-        dataColumns<QString, QString, QString>({"templ", "time", "text"});
-        dataRow("5 in brackets", "[X] ", " 5 min", "[ 5 min]  ");
-        dataRow("15 in brackets", "[X] ", "15 min", "[15 min] ");
-        dataRow("5 in parentheses", "(X) ", " 5 min", "( 5 min)  ");
-        dataRow("no time", "[X] ", "", "");
-    }
-
-    void timeTexts()
-    {
-        const auto [templ, time, text] =
-            fetchRow<QString, QString, QString>({"templ", "time", "text"});
-        QCOMPARE(DayEntries::timeText(templ, time), text);
     }
 
     void secondLineClearsTheTimeText()
@@ -167,26 +152,6 @@ private Q_SLOTS:
         QCOMPARE(itemTexts(w->lstBuild), QStringList({entry}));
     }
 
-    void cancelledTimeMeansNoTime()
-    {
-        m->blnShowTime = true;
-        m->strTimeTemplate = QStringLiteral("(X) ");
-        begin();
-        platform->actInDialog(QStringLiteral("frmTimeOnTask"), [](QDialog *d) {
-            static_cast<frmTimeOnTask *>(d)->txtTime->setText(QStringLiteral("15"));
-            static_cast<frmTimeOnTask *>(d)->cmdUnitDone->click();
-        });
-        addItem(0, QStringLiteral("one"));
-        platform->actInDialog(QStringLiteral("frmTimeOnTask"), [this](QDialog *d) {
-            platform->answerMessage(Platform::Answer::Yes, QString(),
-                                    QStringLiteral("Abandon Changes?"));
-            static_cast<frmTimeOnTask *>(d)->cmdCancel->click();
-        });
-        addItem(1, QStringLiteral("two"));
-        QCOMPARE(itemTexts(w->lstBuild),
-                 QStringList({"(15 min) Lecture: one", "Think-Pair-Share: two"}));
-    }
-
     void assessmentTakesNoTimeAndNoClosure()
     {
         m->blnShowTime = true;
@@ -262,28 +227,103 @@ private Q_SLOTS:
         QVERIFY(w->entries->unitDialog()->txtUnit->toPlainText().isEmpty());
     }
 
-    void specialNote()
+    // Esc and the close box left the plan's dialogs past Cancel: no question, and the cancelled
+    // time on task, special note or entry was used all the same. One row per dialog, way of
+    // closing and answer; whatever the way, the dialog asks, and Yes drops what Cancel drops.
+    void closingTheDialogs_data()
+    {
+        dataColumns<QString, QString, bool>({"dialog", "how", "yes"});
+        for (const char *dialog :
+             {"frmTimeOnTask", "frmSpecialNote", "frmUnit", "frmEdit", "frmNew"})
+            for (const char *how : {"Cancel", "Esc", "close box"})
+                for (const bool yes : {true, false})
+                    QTest::addRow("%s: %s, %s", dialog, how, yes ? "Yes" : "No")
+                        << QString::fromLatin1(dialog) << QString::fromLatin1(how) << yes;
+    }
+
+    void closingTheDialogs()
+    {
+        const auto [dialog, how, yes] = fetchRow<QString, QString, bool>({"dialog", "how", "yes"});
+        m->blnShowTime = true;
+        m->strTimeTemplate = QStringLiteral("[X] ");
+        begin();
+        // Before: an item given 15 minutes and a note, each with Done.
+        platform->actInDialog(QStringLiteral("frmTimeOnTask"), [](QDialog *d) {
+            static_cast<frmTimeOnTask *>(d)->txtTime->setText(QStringLiteral("15"));
+            static_cast<frmTimeOnTask *>(d)->cmdUnitDone->click();
+        });
+        addItem(0, QStringLiteral("one"));
+        platform->actInDialog(QStringLiteral("frmSpecialNote"), [](QDialog *d) {
+            static_cast<frmSpecialNote *>(d)->setEntryText(QStringLiteral("Assembly"));
+            static_cast<frmSpecialNote *>(d)->cmdUnitDone->click();
+        });
+        w->cmdNote->click();
+        const QString document = dumpDocument(*w->RTxtComposite);
+
+        if (dialog == QLatin1String("frmEdit"))
+            platform->answerMessage(Platform::Answer::Yes, QString(),
+                                    QStringLiteral("Data Change"));
+        platform->actInDialog(dialog, [&](QDialog *d) {
+            QWidget *field = d->findChild<QPlainTextEdit *>();
+            if (auto *box = d->findChild<QLineEdit *>())
+                field = box;
+            if (auto *text = qobject_cast<QPlainTextEdit *>(field))
+                text->setPlainText(QStringLiteral("changed"));
+            else if (auto *box = qobject_cast<QLineEdit *>(field))
+                box->setText(QStringLiteral("20"));
+            platform->answerMessage(yes ? Platform::Answer::Yes : Platform::Answer::No, QString(),
+                                    dialog == QLatin1String("frmNew")
+                                        ? QStringLiteral("Cancel Actions?")
+                                        : QStringLiteral("Abandon Changes?"));
+            if (how == QLatin1String("Cancel"))
+                d->findChild<QPushButton *>(QStringLiteral("cmdCancel"))->click();
+            else if (how == QLatin1String("Esc"))
+                QTest::keyClick(field ? field : d, Qt::Key_Escape);
+            else
+                d->close();
+            QCOMPARE(platform->lastPrompt().icon, Platform::Icon::Question);
+            QCOMPARE(d->isVisible(), !yes);
+        });
+        if (dialog == QLatin1String("frmTimeOnTask")) {
+            addItem(1, QStringLiteral("two"));
+            if (yes)
+                QCOMPARE(w->lstBuild->item(1)->text(), QStringLiteral("Think-Pair-Share: two"));
+        } else if (dialog == QLatin1String("frmSpecialNote")) {
+            w->cmdNote->click();
+            QCOMPARE(m->strSpecialNote, yes ? QString() : QStringLiteral("Assembly"));
+        } else if (dialog == QLatin1String("frmUnit")) {
+            w->entries->cmdNewUnit_Click();
+        } else if (dialog == QLatin1String("frmEdit")) {
+            w->lstAdd->setCurrentRow(0);
+            w->entries->lstAdd_DblClick();
+        } else {
+            w->completion->cmdClose_Click();
+        }
+        QCOMPARE(itemTexts(w->lstBuild).first(), QStringLiteral("[15 min] Lecture: one"));
+        QCOMPARE(dumpDocument(*w->RTxtComposite), document);
+        // Back to the plan under construction, its course kept.
+        QCOMPARE(m->intStep, 1);
+        QVERIFY(!w->cboCourses->isEnabled());
+    }
+
+    // Keys that change nothing (an arrow, Shift) counted as typing: choosing another item asked
+    // about an edited description, and a Down between two Enters kept them from accepting it.
+    void onlyTypingCounts()
     {
         begin();
-        platform->actInDialog(QStringLiteral("frmSpecialNote"), [](QDialog *d) {
-            auto *dialog = static_cast<frmSpecialNote *>(d);
-            QCOMPARE(dialog->windowTitle(), QStringLiteral("Special Note for Monday, September 7"));
-            dialog->setEntryText(QStringLiteral("Fire drill at 10"));
-            dialog->cmdUnitDone->click();
-        });
-        w->cmdNote->click();
-        QCOMPARE(m->strSpecialNote, QStringLiteral("Fire drill at 10"));
-
-        // Cancelled with Yes: no note for the day, even the one given before.
-        platform->actInDialog(QStringLiteral("frmSpecialNote"), [this](QDialog *d) {
-            platform->answerMessage(Platform::Answer::No);
-            static_cast<frmSpecialNote *>(d)->cmdCancel->click();
-            QVERIFY(d->isVisible());
-            platform->answerMessage(Platform::Answer::Yes);
-            static_cast<frmSpecialNote *>(d)->cmdCancel->click();
-        });
-        w->cmdNote->click();
-        QVERIFY(m->strSpecialNote.isEmpty());
+        w->optTask[0]->click();
+        QTest::keyClick(w->txtDescription, Qt::Key_Left);
+        QTest::keyClick(w->txtDescription, Qt::Key_Shift);
+        w->optTask[1]->click();
+        QTest::keyClicks(w->txtDescription, QStringLiteral("x"));
+        // A caret taken away from the end still keeps two Enters apart.
+        for (const auto key : {Qt::Key_Return, Qt::Key_Left, Qt::Key_Return})
+            QTest::keyClick(w->txtDescription, key);
+        QCOMPARE(w->lstBuild->count(), 0);
+        w->txtDescription->moveCursor(QTextCursor::End);
+        for (const auto key : {Qt::Key_Return, Qt::Key_Down, Qt::Key_Return})
+            QTest::keyClick(w->txtDescription, key);
+        QCOMPARE(itemTexts(w->lstBuild), QStringList({"Think-Pair-Share: x"}));
     }
 
     void continuedObjective()

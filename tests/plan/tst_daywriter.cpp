@@ -26,10 +26,12 @@ class TestDayWriter : public planfixture::WindowTest
 
     // One ordinary day with the default settings: objective, two activities and a closure,
     // one assessment, no materials ticked (skipped), the course's standards added.
-    void defaultDay(const QString &objective)
+    void defaultDay(const QString &objective, const std::function<void()> &midway = {})
     {
         w->txtObjective->setPlainText(objective);
         addItem(0, QStringLiteral("chapter 2"));
+        if (midway)
+            midway();
         addItem(2, QStringLiteral("worksheet"));
         w->txtClosure->setPlainText(QStringLiteral("Homework p. 12"));
         w->cmdDone1->click();
@@ -64,6 +66,17 @@ class TestDayWriter : public planfixture::WindowTest
         m->blnShowClosure = false;
     }
 
+    // A school year changed on a settings screen while a list is being built, and a later
+    // return to the window: the plan under way keeps its week, its step and its list.
+    void changeSchoolYearMidList()
+    {
+        m->strSchoolYear = QStringLiteral("2010-2011");
+        w->cmdSettings->click();
+        w->cmdSettings->click();
+        QCOMPARE(w->lstAdd->count(), 1);
+        QCOMPARE(m->intStep, 1);
+    }
+
     // The day's objective and one activity, up to the standards step.
     void toStandardsStep()
     {
@@ -82,8 +95,18 @@ private Q_SLOTS:
 
     void cleanup() { finish(); }
 
+    void wholeWeekWithTheDefaults_data()
+    {
+        QTest::addColumn<bool>("yearChanged");
+        dataRow("as begun", false);
+        dataRow("school year changed on Wednesday", true);
+    }
+
+    // A whole week comes out day by day, also when the school year is changed in the middle of
+    // it: nothing of the plan under way is lost, and the lists follow the new year afterwards.
     void wholeWeekWithTheDefaults()
     {
+        QFETCH(bool, yearChanged);
         // The goal's trailing line break is not written.
         planfixture::beginWeeklyPlan(*w, *platform, 1, 7, QStringLiteral("Fractions\r\n"));
         const QStringList days = {"Monday, September 7", "Tuesday, September 8",
@@ -96,7 +119,10 @@ private Q_SLOTS:
             if (d == days.size() - 1)
                 platform->answerMessage(Platform::Answer::OK, QString(),
                                         QStringLiteral("End of Week"));
-            defaultDay(objective);
+            if (yearChanged && d == 2)
+                defaultDay(objective, [this] { changeSchoolYearMidList(); });
+            else
+                defaultDay(objective);
             expected += expectedDay(days.at(d), objective);
         }
         QCOMPARE(dumpDocument(*w->RTxtComposite).split(QLatin1Char('\n')),
@@ -106,8 +132,17 @@ private Q_SLOTS:
         QVERIFY(w->cmdEnlarge->isEnabled());
         // The choice of standards is remembered for the course.
         QCOMPARE(m->strStdChoices.at(0), QStringLiteral("01100"));
+        if (!yearChanged)
+            return;
+        // 7 September 2010 is a Tuesday: the date must be picked again for the next plan.
+        w->Form_Activate();
+        QCOMPARE(w->lblYear->text(), QStringLiteral("2010"));
+        QCOMPARE(w->cboDate->currentText(), QString());
+        QVERIFY(!w->cmdBegin->isEnabled());
     }
 
+    // A special note written for one day was offered again, filled in, on the next day, and
+    // one click wrote it a second time.
     void timesAndTheSpecialNoteWrittenOnce()
     {
         m->blnShowTime = true;
@@ -138,6 +173,12 @@ private Q_SLOTS:
                      .split(QLatin1Char('\n')));
         QCOMPARE(w->cboDay->currentText(), QStringLiteral("Tuesday, September 8"));
         QCOMPARE(m->intStep, 1);
+        platform->actInDialog(QStringLiteral("frmSpecialNote"), [](QDialog *d) {
+            QCOMPARE(static_cast<frmSpecialNote *>(d)->txtNote->toPlainText(), QString());
+            static_cast<frmSpecialNote *>(d)->cmdUnitDone->click();
+        });
+        w->cmdNote->click();
+        QVERIFY(m->strSpecialNote.isEmpty());
     }
 
     // The day ends with the activities; the next day starts with the objective carried over, and
@@ -179,6 +220,7 @@ private Q_SLOTS:
                                           "Cards:\n"));
     }
 
+    // Answering No to a non-instructional day disabled the special note of a day still open.
     void nonInstructionalDays()
     {
         m->blnShowAssessment = false;
@@ -213,18 +255,21 @@ private Q_SLOTS:
         w->optTask[15]->click();
         QCOMPARE(w->cboDay->currentText(), QStringLiteral("Wednesday, September 9"));
 
-        // No: the day stays open for activities.
+        // No: the day stays open for activities, and for its special note.
         platform->answerMessage(Platform::Answer::No);
         w->optTask[15]->click();
         QCOMPARE(w->cboDay->currentText(), QStringLiteral("Wednesday, September 9"));
         QCOMPARE(w->optTask[15]->text(), QStringLiteral("( Blank &Line for Free-Form Typing )"));
         QVERIFY(!w->optTask[15]->isChecked());
+        QVERIFY(w->cmdNote->isEnabled());
 
         QCOMPARE(dumpDocument(*w->RTxtComposite),
                  Heading + QStringLiteral("\n[B]Monday, September 7[/B]\n\n[B]Tuesday, "
                                           "September 8[/B]\n[Field trip]\n"));
     }
 
+    // A unit plan without materials or standards stayed at step 1 after "End of Unit": the entry
+    // panel was live and a second list could be written under the finished plan.
     void unitPlan()
     {
         m->blnShowMaterials = false;
@@ -235,6 +280,8 @@ private Q_SLOTS:
                                 QStringLiteral("Please fill in a Time Frame for this Unit Plan."),
                                 QStringLiteral("Missing Data"));
         addItem(0, QStringLiteral("adding"));
+        // A unit plan under way, too, loses nothing to a change of school year.
+        changeSchoolYearMidList();
         const QString before = dumpDocument(*w->RTxtComposite);
         w->cmdDone1->click();
         QCOMPARE(dumpDocument(*w->RTxtComposite), before);
@@ -251,6 +298,11 @@ private Q_SLOTS:
                                 "[B]Unit Topic: Fractions[/B]\nTimeline: Two weeks\n[B][I]Daily "
                                 "Objective: Add fractions[/I][/B]\n\n[I][U]Strategies:[/U][/I]\n1. "
                                 "Lecture: adding\n"));
+        // Closed until a new plan, also after the window is activated again.
+        w->Form_Activate();
+        QCOMPARE(m->intStep, 0);
+        QVERIFY(w->fraDay->isHidden());
+        QVERIFY(w->cmdDone1->isHidden());
     }
 
     void standardsBlock_data()

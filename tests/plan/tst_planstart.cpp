@@ -68,9 +68,9 @@ private Q_SLOTS:
         QCOMPARE(w->cboDate->currentIndex(), -1);
         QVERIFY(!w->cmdBegin->isEnabled());
         // A December week reaching January is labelled with the day chosen.
-        w->cboDate->setCurrentIndex(29);
-        w->cboDay->setCurrentIndex(2);
-        QCOMPARE(w->cboDay->currentText(), QStringLiteral("Wednesday, January 1"));
+        w->cboDate->setCurrentIndex(27);
+        w->cboDay->setCurrentIndex(4);
+        QCOMPARE(w->cboDay->currentText(), QStringLiteral("Friday, January 1"));
         QCOMPARE(w->lblYear->text(), QStringLiteral("2010"));
     }
 
@@ -296,6 +296,48 @@ private Q_SLOTS:
         QCOMPARE(planfixture::itemTexts(w->lstChooseStandards), lines);
     }
 
+    void weekBeginsOnItsFirstDay_data()
+    {
+        dataColumns<int, int, int, QString, QString>({"month", "date", "answer", "icon", "week"});
+        const int yes = int(Platform::Answer::Yes), no = int(Platform::Answer::No);
+        dataRow("a Wednesday, its week taken", 5, 6, yes, "question", "January 4");
+        dataRow("a Wednesday, its week declined", 5, 6, no, "question", "");
+        dataRow("a Thursday whose week begins in the month before", 2, 1, yes, "question",
+                "September 28");
+        dataRow("a Saturday whose week begins before the school year", 0, 1,
+                int(Platform::Answer::OK), "exclamation", "");
+    }
+
+    // No day is ever written under a weekday it does not have: a date that is not the first day
+    // of the school week is not taken as one; the week that holds it is offered instead.
+    void weekBeginsOnItsFirstDay()
+    {
+        const auto [month, date, answer, icon, week] =
+            fetchRow<int, int, int, QString, QString>({"month", "date", "answer", "icon", "week"});
+        m->strSchoolYear = QStringLiteral("2026-2027");
+        w->Form_Activate();
+        planfixture::answerPlanType(*platform, true);
+        w->cboCourses->setCurrentIndex(0);
+        w->txtPeriod->setText(QStringLiteral("3"));
+        w->cboMonth->setCurrentIndex(month);
+        platform->answerMessage(Platform::Answer(answer), QString(), QStringLiteral("Week of"));
+        w->cboDate->setCurrentIndex(date - 1);
+        QCOMPARE(platform->lastPrompt().icon,
+                 icon == "question" ? Platform::Icon::Question : Platform::Icon::Exclamation);
+        if (week.isEmpty()) {
+            QCOMPARE(w->cboDate->currentText(), QString());
+            QCOMPARE(w->cboDay->count(), 0);
+            QVERIFY(!w->cmdBegin->isEnabled());
+            return;
+        }
+        QCOMPARE(w->cboMonth->currentText() + QLatin1Char(' ') + w->cboDate->currentText(), week);
+        QVERIFY(w->cboDay->itemText(0).startsWith(QStringLiteral("Monday, ") + week));
+        QVERIFY(w->cboDay->itemText(4).startsWith(QStringLiteral("Friday, ")));
+        QVERIFY(w->cmdBegin->isEnabled());
+        w->cmdBegin->click();
+        QVERIFY(dumpDocument(*w->RTxtComposite).contains(QStringLiteral("Week of ") + week));
+    }
+
     void calendarPicksTheWeek()
     {
         platform->todayDate = QDate(2026, 9, 15);
@@ -313,6 +355,10 @@ private Q_SLOTS:
         cal->Calendar_DateClick(QDate(2009, 9, 16)); // a Wednesday
         QCOMPARE(cal->windowTitle(), QStringLiteral("Choose a MONDAY"));
         QVERIFY(cal->isVisible());
+        // Said in the window itself, not only in a title the window manager may not show.
+        QVERIFY(!cal->lblChoose->isHidden());
+        QVERIFY(cal->lblChoose->text().contains(QStringLiteral("Wednesday, September 16")));
+        QVERIFY(!w->cmdBegin->isEnabled());
 
         cal->Calendar_DateClick(QDate(2009, 9, 14));
         QVERIFY(cal->isHidden());

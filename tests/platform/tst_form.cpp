@@ -9,7 +9,9 @@
 #include "support/scriptedplatform.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QEnterEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
@@ -102,6 +104,19 @@ private Q_SLOTS:
         window.showTopic(10009);
         QCOMPARE(window.currentTopic(), 10009);
         QVERIFY(window.isVisible());
+    }
+
+    // The program's Copy gave other programs plain text only: word processors lost the
+    // formatting of a passage copied out of a plan.
+    void clipboardGetsTextAndRtf()
+    {
+        QtPlatform platform;
+        platform.setClipboardRichText(QStringLiteral("a\r\nb"), QStringLiteral("{\\rtf1 {\\b a}}"));
+        const QMimeData *mime = QGuiApplication::clipboard()->mimeData();
+        QVERIFY(mime);
+        QCOMPARE(mime->text(), QStringLiteral("a\nb"));
+        QCOMPARE(mime->data(QStringLiteral("text/rtf")), QByteArray("{\\rtf1 {\\b a}}"));
+        QCOMPARE(platform.clipboardText(), QStringLiteral("a\nb"));
     }
 
     void fileDialogFilters_data()

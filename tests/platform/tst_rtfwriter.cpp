@@ -25,13 +25,17 @@ std::unique_ptr<QTextDocument> newDocument()
 QString describe(const QTextCharFormat &format, const QTextDocument &doc)
 {
     const rtf::CharAttributes a = rtf::attributesOf(format, doc.defaultFont());
-    return QStringLiteral("%1/%2/%3%4%5/%6")
+    const char *const vertical[] = {"", "^", "_"};
+    return QStringLiteral("%1/%2/%3%4%5%6%7/%8/%9")
         .arg(a.family)
         .arg(a.halfPoints)
         .arg(a.bold ? "B" : "")
         .arg(a.italic ? "I" : "")
         .arg(a.underline ? "U" : "")
-        .arg(a.color ? QString::number(*a.color, 16) : QStringLiteral("auto"));
+        .arg(a.strike ? "S" : "")
+        .arg(vertical[int(a.vertical)])
+        .arg(a.color ? QString::number(*a.color, 16) : QStringLiteral("auto"))
+        .arg(a.highlight ? QString::number(*a.highlight, 16) : QStringLiteral("none"));
 }
 
 // Every character of the document with the attributes it shows, one line per run, so that a
@@ -71,9 +75,9 @@ bool isSevenBitAscii(const QByteArray &data)
 std::unique_ptr<QTextDocument> randomDocument(quint32 seed)
 {
     QRandomGenerator rng(seed);
-    const QStringList families = {QStringLiteral("Arial"), QStringLiteral("Times New Roman"),
-                                  QStringLiteral("Courier New"), QStringLiteral("Ünïcödé Sans"),
-                                  QStringLiteral("Odd;Name {x}")};
+    const QStringList families = {QStringLiteral("Arial"),        QStringLiteral("Times New Roman"),
+                                  QStringLiteral("Courier New"),  QStringLiteral("Ünïcödé Sans"),
+                                  QStringLiteral("Odd;Name {x}"), QStringLiteral("Symbol")};
     const QList<char32_t> specials = {U'\\', U'{',      U'}',      U'\t', U'\u2028', U'é',
                                       U'€',  U'ß',      U'П',      U'日', U'\u00a0', U'😀',
                                       U'𝄞',  U'\uffff', U'\u0080', U';',  U'?',      U' '};
@@ -91,6 +95,13 @@ std::unique_ptr<QTextDocument> randomDocument(quint32 seed)
             format.setFontUnderline(rng.bounded(2));
             if (rng.bounded(3) == 0)
                 format.setForeground(QColor::fromRgb(rng.generate() & 0xffffff));
+            format.setFontStrikeOut(rng.bounded(4) == 0);
+            const QTextCharFormat::VerticalAlignment vertical[] = {
+                QTextCharFormat::AlignNormal, QTextCharFormat::AlignSuperScript,
+                QTextCharFormat::AlignSubScript};
+            format.setVerticalAlignment(vertical[rng.bounded(3)]);
+            if (rng.bounded(4) == 0)
+                format.setBackground(QColor::fromRgb(rng.generate() & 0xffffff));
         }
         QString text;
         const int length = rng.bounded(0, 25);
@@ -213,6 +224,18 @@ void TestRtfWriter::attributes_data()
     f = {};
     f.setFontFamilies({QStringLiteral("Courier New")});
     QTest::newRow("font") << f << QByteArray("\\f1 x") << QByteArray("\\f0 y");
+    f = {};
+    f.setFontStrikeOut(true);
+    QTest::newRow("strike-through") << f << QByteArray("\\strike x") << QByteArray("\\strike0 y");
+    f = {};
+    f.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+    QTest::newRow("superscript") << f << QByteArray("\\super x") << QByteArray("\\nosupersub y");
+    f = {};
+    f.setVerticalAlignment(QTextCharFormat::AlignSubScript);
+    QTest::newRow("subscript") << f << QByteArray("\\sub x") << QByteArray("\\nosupersub y");
+    f = {};
+    f.setBackground(QColor(255, 255, 0));
+    QTest::newRow("highlight") << f << QByteArray("\\highlight1 x") << QByteArray("\\highlight0 y");
 }
 
 void TestRtfWriter::attributes()

@@ -2,7 +2,7 @@
 
 // What the tests of the settings dialogs share: a module with the factory settings, the
 // scripted platform and the context a dialog is built with, a settings file to store into, and
-// the ways a teacher acts on a dialog (showing it, typing, moving the focus).
+// the ways a teacher acts on a dialog.
 #include "app/frmmain.h"
 #include "platform/ui.h"
 #include "screens/screencontext.h"
@@ -16,9 +16,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QFocusEvent>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -35,19 +35,14 @@ Q_DECLARE_METATYPE(Platform::Answer)
 
 struct DialogHarness {
     LessonPlanModule m;
-    std::unique_ptr<ScriptedPlatform> ownPlatform;
-    ScriptedPlatform &platform;
+    std::unique_ptr<ScriptedPlatform> ownPlatform = std::make_unique<ScriptedPlatform>();
+    ScriptedPlatform &platform = *ownPlatform;
     ScreenContext ctx{m, platform, nullptr, nullptr};
     QTemporaryDir dir;
     std::unique_ptr<SettingsStore> store;
     std::unique_ptr<frmMain> main;
 
-    explicit DialogHarness(
-        std::unique_ptr<ScriptedPlatform> p = std::make_unique<ScriptedPlatform>())
-        : ownPlatform(std::move(p)), platform(*ownPlatform)
-    {
-        QStandardPaths::setTestModeEnabled(true);
-    }
+    DialogHarness() { QStandardPaths::setTestModeEnabled(true); }
 
     // The main window behind the setup screen, loaded as at start-up.
     frmMain &withMain()
@@ -59,7 +54,7 @@ struct DialogHarness {
     }
 
     // Done stores the settings here. A blocked store sits in a "folder" that is a file, so
-    // every save fails.
+    // every save fails, for root too.
     SettingsStore &useStore(bool blocked = false)
     {
         QString path = dir.filePath(QStringLiteral("quillmark.ini"));
@@ -72,6 +67,14 @@ struct DialogHarness {
         store = std::make_unique<SettingsStore>(path);
         ctx.store = store.get();
         return *store;
+    }
+
+    // The folder the blocked store needed takes the blocker's place: saving works again.
+    void unblockStore()
+    {
+        if (!QFile::remove(dir.filePath(QStringLiteral("blocker"))) ||
+            !QDir(dir.path()).mkdir(QStringLiteral("blocker")))
+            qWarning("the store stays blocked");
     }
 
     // What the store holds now; the factory settings when it cannot be read.
@@ -137,14 +140,15 @@ struct DialogHarness {
     }
 
     // The ways a settings dialog is closed; only a Done that stores applies the edits.
-    enum class Close { Done, DoneStoreFails, CancelYes, CancelNo, EscYes };
+    enum class Close { Done, DoneStoreFails, CancelYes, CancelNo, EscYes, CloseBoxYes };
     static QList<std::pair<const char *, Close>> closings()
     {
         return {{"Done", Close::Done},
                 {"Done, store fails", Close::DoneStoreFails},
                 {"Cancel, Yes", Close::CancelYes},
                 {"Cancel, No", Close::CancelNo},
-                {"Esc, Yes", Close::EscYes}};
+                {"Esc, Yes", Close::EscYes},
+                {"close box, Yes", Close::CloseBoxYes}};
     }
     static void closeRows()
     {
@@ -160,6 +164,8 @@ struct DialogHarness {
             answerAbandon(how == Close::CancelNo ? Answer::No : Answer::Yes);
         if (how == Close::Done || how == Close::DoneStoreFails)
             done->click();
+        else if (how == Close::CloseBoxYes)
+            dialog.close();
         else
             cancel(dialog, cancelButton, how == Close::EscYes);
         // A failed store leaves the dialog open to try again.

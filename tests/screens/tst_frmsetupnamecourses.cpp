@@ -52,7 +52,7 @@ private Q_SLOTS:
         dataColumns<int, bool, QString, QString, QString>(
             {"order", "weekly", "school", "caption", "sample"});
         const QString s3(3, ' '), s8(8, ' '), g = QStringLiteral("     ---     ");
-        const QString n = "Ann Lee", y = "2009-2010 Lesson Plans", w = "Week of October 20";
+        const QString n = "Ann Lee", y = "2009 - 2010 Lesson Plans", w = "Week of October 20";
         dataRow("0 weekly", 0, true, "", "   &Teacher" + g + "Week" + g + "School Year",
                 s3 + n + s8 + w + s8 + y + s3);
         dataRow("1 weekly", 1, true, "", "   &Week" + g + "Teacher" + g + "School Year",
@@ -69,7 +69,7 @@ private Q_SLOTS:
     }
 
     // The order option captions follow the plan type at once; the sample line follows the
-    // order, with the saved year whatever is picked in the open dialog.
+    // order and the year picked, which is the year Done stores.
     void headingOrder()
     {
         const auto [order, weekly, school, caption, sample] =
@@ -90,7 +90,7 @@ private Q_SLOTS:
             QCOMPARE(m->strSampleHeading, sample);
             QCOMPARE(d.lblSample->text(), ui::fromCrLf(sample));
             pick(d.cboYr, 5);
-            QCOMPARE(m->strSampleHeading, sample);
+            QCOMPARE(m->strSampleHeading, QString(sample).replace("2009 - 2010", "2013 - 2014"));
         });
     }
 
@@ -101,13 +101,17 @@ private Q_SLOTS:
                             const char *last) {
             dataRow(tag, today, QString(saved), QString(selected), QString(last));
         };
-        row("default year is not in the list", {2009, 9, 8}, "2009-2010", "2009 - 2010",
+        row("default year written without blanks", {2009, 9, 8}, "2009-2010", "2009 - 2010",
             "2025 - 2026");
+        row("short form", {2009, 9, 8}, "2012-13", "2012 - 2013", "2025 - 2026");
+        row("a year beyond the list is kept", {2009, 9, 8}, "2040-2041", "2040 - 2041",
+            "2040 - 2041");
         row("this year can be chosen in 2026", {2026, 8, 20}, "2026 - 2027", "2026 - 2027",
             "2031 - 2032");
         row("years ahead", {2030, 1, 5}, "2034 - 2035", "2034 - 2035", "2035 - 2036");
     }
 
+    // Done stores the year the teacher saw selected, which is the saved one, never another.
     void yearList()
     {
         const auto [today, saved, selected, last] =
@@ -278,24 +282,16 @@ private Q_SLOTS:
         QCOMPARE(main->cmdBegin->isEnabled(), !reset);
     }
 
-    void anotherYearEmptiesTheMainDayListAtOnce_data()
+    // A year picked and then cancelled leaves the main window's week as it was.
+    void cancelledYearKeepsTheMainWeek()
     {
-        dataColumns<int, int>({"year", "days"});
-        dataRow("year shown at opening", 1, 2);
-        dataRow("another year", 4, 0);
-    }
-
-    void anotherYearEmptiesTheMainDayListAtOnce()
-    {
-        const auto [year, days] = fetchRow<int, int>({"year", "days"});
         main->cboDay->addItems({"Monday, September 14", "Tuesday, September 15"});
         open([&](frmSetupNameCourses &d) {
             platform->answerMessage(Answer::Yes, "Quit without saving changes?");
-            pick(d.cboYr, year);
-            QCOMPARE(main->cboDay->count(), days);
+            pick(d.cboYr, 4);
             d.cmdCancel->click();
         });
-        QCOMPARE(main->cboDay->count(), days);
+        QCOMPARE(main->cboDay->count(), 2);
         QCOMPARE(m->strSchoolYear, QStringLiteral("2009-2010"));
     }
 
@@ -335,32 +331,48 @@ private Q_SLOTS:
 
     void schoolBoxesTakeEffectAtOnce_data()
     {
-        dataColumns<QString, QString>({"box", "field"});
-        dataRow("school name", QStringLiteral("chkUseFull"), QStringLiteral("txtFull"));
-        dataRow("abbreviation", QStringLiteral("chkUseAbb"), QStringLiteral("txtAbbrev"));
+        dataColumns<QString, QString, bool>({"box", "field", "storeFails"});
+        dataRow("school name", QStringLiteral("chkUseFull"), QStringLiteral("txtFull"), false);
+        dataRow("abbreviation", QStringLiteral("chkUseAbb"), QStringLiteral("txtAbbrev"), false);
+        dataRow("school name, store fails", QStringLiteral("chkUseFull"), QStringLiteral("txtFull"),
+                true);
+        dataRow("abbreviation, store fails", QStringLiteral("chkUseAbb"),
+                QStringLiteral("txtAbbrev"), true);
     }
 
+    // A box that takes effect at once is stored at once, so the next start shows what the
+    // screen showed; a failed store leaves the box as it was.
     void schoolBoxesTakeEffectAtOnce()
     {
-        const auto [box, field] = fetchRow<QString, QString>({"box", "field"});
+        const auto [box, field, storeFails] =
+            fetchRow<QString, QString, bool>({"box", "field", "storeFails"});
+        const SettingsStore &store = h->useStore(storeFails);
+        makeDialog();
         const bool SettingsRecord::*flag = box == "chkUseFull"
                                                ? &SettingsRecord::blnUseSchoolName
                                                : &SettingsRecord::blnUseSchoolAbbrev;
         open([&](frmSetupNameCourses &d) {
-            platform->answerMessage(Answer::Yes, "Quit without saving changes?");
             auto *edit = d.findChild<QLineEdit *>(field);
             QVERIFY(!edit->isEnabled());
             QCOMPARE(ui::backColor(edit), ui::buttonFace());
             QCOMPARE(d.lblSample->y(), ui::twips(1650));
-            d.findChild<QCheckBox *>(box)->click();
-            QVERIFY(edit->isEnabled());
-            QCOMPARE(ui::backColor(edit), ui::windowColor());
-            QVERIFY((*m).*flag);
-            QCOMPARE(d.lblSample->y(), ui::twips(box == "chkUseFull" ? 1590 : 1650));
+            if (storeFails)
+                h->answerNotSaved();
+            auto *check = d.findChild<QCheckBox *>(box);
+            check->click();
+            QCOMPARE(check->isChecked(), !storeFails);
+            QCOMPARE(edit->isEnabled(), !storeFails);
+            QCOMPARE(ui::backColor(edit), storeFails ? ui::buttonFace() : ui::windowColor());
+            QCOMPARE((*m).*flag, !storeFails);
+            QCOMPARE(d.lblSample->y(), ui::twips(box == "chkUseFull" && !storeFails ? 1590 : 1650));
+            h->answerAbandon(Answer::Yes);
             d.cmdCancel->click();
         });
-        // Cancel does not undo the box.
-        QVERIFY((*m).*flag);
+        // Cancel does not undo the box, and the store holds what the screen showed.
+        QCOMPARE((*m).*flag, !storeFails);
+        QCOMPARE(QFile::exists(store.path()), !storeFails);
+        if (!storeFails)
+            QVERIFY(h->stored().*flag);
     }
 
     void doneStoresTheSettings()

@@ -101,7 +101,7 @@ SettingsRecord awkwardRecord()
                        QStringLiteral("1")};
     r.strStorageFolder = QStringLiteral("/home/teacher/Lesson Plans");
     r.strFileExt = QStringLiteral("rtf");
-    r.strFileTypeName = QStringLiteral("Rich Text Format");
+    r.strFileTypeName = QStringLiteral("Rich Text");
     return r;
 }
 
@@ -459,6 +459,18 @@ private Q_SLOTS:
                 r.strSchoolName = QString(SettingsStore::MaxTextLength, QLatin1Char('w'));
             },
             {"strSchoolName (shortened)"});
+        row("school year in its short form", setting("strSchoolYear", "2009-10"),
+            [](SettingsRecord &r) { r.strSchoolYear = QStringLiteral("2009-10"); }, {});
+        row("school year that is no school year", setting("strSchoolYear", "2009-2011"),
+            [d](SettingsRecord &r) { r.strSchoolYear = d.strSchoolYear; }, {"strSchoolYear"});
+        row("file type not offered", setting("strFileExt", "exe"),
+            [d](SettingsRecord &r) {
+                r.strFileExt = d.strFileExt;
+                r.strFileTypeName = d.strFileTypeName;
+            },
+            {"strFileExt"});
+        row("file type named as another", setting("strFileTypeName", "WordPerfect Document"), same,
+            {"strFileTypeName"});
         row("unknown standards mode", setting("strStandardsMode", "prefixed"),
             [d](SettingsRecord &r) { r.strStandardsMode = d.strStandardsMode; },
             {"strStandardsMode"});

@@ -51,6 +51,8 @@ public:
 
     QDate todayDate = QDate(2009, 9, 8);
     QString clipboard;
+    // The rich form put beside the clipboard's text (empty when plain text was put there).
+    QString clipboardRtf;
     QStringList openedFiles;
     bool openFails = false;
 
@@ -73,7 +75,16 @@ public:
     void showHelp(int contextId) override { help_.append(contextId); }
     QDate today() override { return todayDate; }
     QString clipboardText() override { return clipboard; }
-    void setClipboardText(const QString &text) override { clipboard = text; }
+    void setClipboardText(const QString &text) override
+    {
+        clipboard = text;
+        clipboardRtf.clear();
+    }
+    void setClipboardRichText(const QString &text, const QString &rtf) override
+    {
+        clipboard = text;
+        clipboardRtf = rtf;
+    }
     int showModal(QDialog *dialog) override;
 
     static QString kindName(Kind kind);

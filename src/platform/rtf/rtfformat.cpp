@@ -49,6 +49,24 @@ CharAttributes attributesOf(const QTextCharFormat &format, const QFont &document
     else
         a.underline = documentFont.underline();
 
+    a.strike = format.hasProperty(QTextFormat::FontStrikeOut) ? format.fontStrikeOut()
+                                                              : documentFont.strikeOut();
+    switch (format.verticalAlignment()) {
+    case QTextCharFormat::AlignSuperScript:
+        a.vertical = VerticalPosition::Super;
+        break;
+    case QTextCharFormat::AlignSubScript:
+        a.vertical = VerticalPosition::Sub;
+        break;
+    default:
+        break;
+    }
+
+    if (format.hasProperty(QTextFormat::BackgroundBrush)) {
+        const QBrush brush = format.background();
+        if (brush.style() != Qt::NoBrush)
+            a.highlight = brush.color().rgb();
+    }
     if (format.hasProperty(QTextFormat::ForegroundBrush)) {
         const QBrush brush = format.foreground();
         if (brush.style() != Qt::NoBrush)
@@ -65,8 +83,16 @@ QTextCharFormat charFormatOf(const CharAttributes &attributes)
     f.setFontWeight(attributes.bold ? QFont::Bold : QFont::Normal);
     f.setFontItalic(attributes.italic);
     f.setFontUnderline(attributes.underline);
+    if (attributes.strike)
+        f.setFontStrikeOut(true);
+    if (attributes.vertical == VerticalPosition::Super)
+        f.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+    else if (attributes.vertical == VerticalPosition::Sub)
+        f.setVerticalAlignment(QTextCharFormat::AlignSubScript);
     if (attributes.color)
         f.setForeground(QColor::fromRgb(*attributes.color));
+    if (attributes.highlight)
+        f.setBackground(QColor::fromRgb(*attributes.highlight));
     return f;
 }
 

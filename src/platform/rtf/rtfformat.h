@@ -18,15 +18,21 @@ inline constexpr int maxHalfPoints = 3276;   // 1638 pt, the largest size word p
 QString defaultFontFamily();
 QFont defaultFont();
 
+// Raised or lowered text (\super, \sub).
+enum class VerticalPosition : unsigned char { Normal, Super, Sub };
+
 // The character attributes the document engine keeps. A colour without value is "automatic"
-// (\cf0): the editor's text colour.
+// (\cf0): the editor's text colour; a highlight without value is none.
 struct CharAttributes {
     QString family;
     int halfPoints = defaultHalfPoints;
     bool bold = false;
     bool italic = false;
     bool underline = false;
+    bool strike = false;
+    VerticalPosition vertical = VerticalPosition::Normal;
     std::optional<QRgb> color;
+    std::optional<QRgb> highlight;
 
     bool operator==(const CharAttributes &) const = default;
 };
@@ -35,7 +41,8 @@ struct CharAttributes {
 // document's default font.
 CharAttributes attributesOf(const QTextCharFormat &format, const QFont &documentFont);
 
-// A format that sets every attribute explicitly.
+// A format that sets the family, size, weight, slant, underline and (when stated) colour
+// explicitly; strike-through, raised or lowered text and a highlight only when present.
 QTextCharFormat charFormatOf(const CharAttributes &attributes);
 
 } // namespace rtf

@@ -26,9 +26,7 @@ Table buildTable()
                                "footerl",
                                "footerr",
                                "footerf",
-                               "footnote",
                                "fldinst",
-                               "object",
                                "objdata",
                                "objclass",
                                "objname",
@@ -110,7 +108,7 @@ Table buildTable()
                                "levelnumbers"})
         t.emplace(w, KeywordInfo{Keyword::SkipDestination});
     for (std::string_view w :
-         {"field", "fldrslt", "listtext", "pntext", "shp", "shprslt", "result", "upr", "rtf"})
+         {"field", "fldrslt", "listtext", "pntext", "shp", "shprslt", "upr", "rtf"})
         t.emplace(w, KeywordInfo{Keyword::TextDestination});
 
     t.emplace("fonttbl", KeywordInfo{Keyword::FontTable});
@@ -123,6 +121,27 @@ Table buildTable()
         t.emplace(w, KeywordInfo{Keyword::Underline});
     t.emplace("ulnone", KeywordInfo{Keyword::UnderlineNone});
     t.emplace("v", KeywordInfo{Keyword::Hidden});
+    t.emplace("strike", KeywordInfo{Keyword::Strike});
+    t.emplace("striked", KeywordInfo{Keyword::Strike});
+    t.emplace("super", KeywordInfo{Keyword::Superscript});
+    t.emplace("sub", KeywordInfo{Keyword::Subscript});
+    t.emplace("nosupersub", KeywordInfo{Keyword::NoSuperSub});
+    t.emplace("up", KeywordInfo{Keyword::Up});
+    t.emplace("dn", KeywordInfo{Keyword::Down});
+    t.emplace("highlight", KeywordInfo{Keyword::Highlight});
+    t.emplace("ab", KeywordInfo{Keyword::AssocBold});
+    t.emplace("ai", KeywordInfo{Keyword::AssocItalic});
+    t.emplace("af", KeywordInfo{Keyword::AssocFont});
+    t.emplace("afs", KeywordInfo{Keyword::AssocFontSize});
+    t.emplace("ltrch", KeywordInfo{Keyword::LeftToRight});
+    t.emplace("rtlch", KeywordInfo{Keyword::RightToLeft});
+    t.emplace("loch", KeywordInfo{Keyword::LowAnsi});
+    t.emplace("hich", KeywordInfo{Keyword::HighAnsi});
+    t.emplace("dbch", KeywordInfo{Keyword::DoubleByte});
+    t.emplace("footnote", KeywordInfo{Keyword::Footnote});
+    t.emplace("chftn", KeywordInfo{Keyword::FootnoteMark});
+    t.emplace("object", KeywordInfo{Keyword::Object});
+    t.emplace("result", KeywordInfo{Keyword::ObjectResult});
     t.emplace("plain", KeywordInfo{Keyword::Plain});
     t.emplace("f", KeywordInfo{Keyword::Font});
     t.emplace("fs", KeywordInfo{Keyword::FontSize});

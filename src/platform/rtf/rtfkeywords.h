@@ -17,6 +17,26 @@ enum class Keyword : unsigned char {
     Underline,
     UnderlineNone,
     Hidden,
+    Strike,        // \strike, \striked
+    Superscript,   // \super
+    Subscript,     // \sub
+    NoSuperSub,    // \nosupersub
+    Up,            // \upN: raised by N half-points
+    Down,          // \dnN: lowered by N half-points
+    Highlight,     // \highlightN
+    AssocBold,     // \ab
+    AssocItalic,   // \ai
+    AssocFont,     // \af
+    AssocFontSize, // \afs
+    LeftToRight,   // \ltrch
+    RightToLeft,   // \rtlch
+    LowAnsi,       // \loch
+    HighAnsi,      // \hich
+    DoubleByte,    // \dbch
+    Footnote,      // \footnote
+    FootnoteMark,  // \chftn: the number of the footnote
+    Object,        // \object: only its \result is text
+    ObjectResult,  // \result
     Plain,
     Font,
     FontSize,

@@ -1,61 +1,17 @@
 #include "rtfreader.h"
 
-#include "rtfcodepage.h"
-#include "rtfformat.h"
-#include "rtfkeywords.h"
-
-#include <QHash>
-#include <QList>
-#include <QTextCursor>
+#include "rtfreader_p.h"
 
 #include <algorithm>
-#include <limits>
-#include <optional>
-#include <string_view>
-#include <utility>
-#include <vector>
 
 namespace rtf
 {
 
-namespace
+namespace detail
 {
 
-// The size of text whose file states none (or \fs0): 12 pt, as RTF defines it.
-constexpr int unstatedHalfPoints = 24;
-
-enum class Destination : unsigned char { Text, Skip, FontTable, ColorTable };
-
-// Character attributes as the file states them; fonts and colours stay table numbers until a
-// run is inserted, because the tables may be completed later.
-struct CharState {
-    int font = -1; // -1: the document's default font (\deff)
-    int halfPoints = unstatedHalfPoints;
-    int color = 0;
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
-    bool hidden = false;
-
-    bool operator==(const CharState &) const = default;
-};
-
-// What a '{' saves and the matching '}' restores.
-struct GroupState {
-    CharState chr;
-    int unicodeSkip = 1; // \uc
-    Destination destination = Destination::Text;
-};
-
-struct FontEntry {
-    QString family;
-    int codepage = 0; // 0: the document's code page
-};
-
-constexpr int maxUnicodeSkip = 16;
-constexpr int maxFontNameBytes = 1024;
-constexpr int maxFontNameLength = 128;
-constexpr qint64 maxParameter = qint64(1) << 40;
+namespace
+{
 
 bool isDigit(uchar c)
 {
@@ -84,92 +40,18 @@ int clampToInt(qint64 v)
         std::clamp<qint64>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
-class Reader
+int halfPointsOf(bool hasParameter, qint64 parameter)
 {
-public:
-    explicit Reader(QTextCursor &cursor) : m_cursor(cursor) { m_stack.reserve(64); }
+    return hasParameter && parameter > 0 ? int(qMin<qint64>(parameter, maxHalfPoints))
+                                         : unstatedHalfPoints;
+}
 
-    void read(const char *begin, const char *end);
+int colorIndexOf(bool hasParameter, qint64 parameter)
+{
+    return hasParameter && parameter > 0 && parameter < maxColors ? int(parameter) : 0;
+}
 
-private:
-    // Tokens
-    void controlWord();
-    void controlSymbol(uchar c);
-    void word(std::string_view name, bool hasParameter, qint64 parameter);
-    void fontTableWord(Keyword keyword, bool hasParameter, qint64 parameter);
-    void colorTableWord(Keyword keyword, bool hasParameter, qint64 parameter);
-    void pushGroup();
-    void popGroup();
-
-    // Content
-    void text(const char *begin, const char *end, bool high);
-    void hexByte(uchar byte);
-    void character(char16_t c);
-    void unicode(bool hasParameter, qint64 parameter);
-    void paragraph();
-    void cellEnd();
-
-    // Output
-    void appendBytes(const char *begin, const char *end, bool high);
-    void prepareRun();
-    void flushBytes();
-    void flushRun();
-    const QTextCharFormat &formatOf(const CharState &chr);
-    QString familyOf(int font) const;
-    int codepageOf(int font);
-    void setAnsiCodepage(int codepage);
-
-    // Tables
-    void startFont(int number);
-    void finishFont();
-    int pendingFontCodepage() const;
-    void addColor();
-
-    QTextCursor &m_cursor;
-    const char *m_pos = nullptr;
-    const char *m_end = nullptr;
-
-    GroupState m_state;
-    std::vector<GroupState> m_stack;
-    qint64 m_overflowDepth = 0;    // groups opened beyond maxGroupDepth
-    int m_pendingSkip = 0;         // \u fallback characters still to skip
-    bool m_starred = false;        // the last token was \*
-    bool m_paragraphEnded = false; // the text so far ends with a paragraph end
-
-    int m_ansiCodepage = 1252;
-    int m_defaultFont = 0;
-    QHash<int, FontEntry> m_fonts;
-    QList<std::optional<QRgb>> m_colors;
-
-    // The font table entry being read.
-    bool m_fontOpen = false;
-    int m_fontNumber = 0;
-    int m_fontCharset = -1;
-    int m_fontCodepage = 0;
-    QByteArray m_fontBytes;
-    QString m_fontName;
-
-    // The colour table entry being read.
-    int m_red = 0, m_green = 0, m_blue = 0;
-    bool m_colorSet = false;
-
-    // The run being collected: text with one format, inserted with one call. Bytes of the
-    // current code page wait in m_bytes so that double-byte characters decode as pairs.
-    QString m_run;
-    CharState m_runChr;
-    QByteArray m_bytes;
-    int m_bytesCodepage = 1252;
-    bool m_bytesHigh = false;
-    CodepageDecoder m_decoder;
-
-    // Formats made so far, reused so that the document finds them without hashing anew.
-    // Emptied when a font or colour entry is added, since a number may then mean another font.
-    std::vector<std::pair<CharState, QTextCharFormat>> m_formats;
-
-    // Code page of the font last asked for; fonts do not change once the table is read.
-    int m_cachedFont = std::numeric_limits<int>::min();
-    int m_cachedCodepage = 1252;
-};
+} // namespace
 
 void Reader::read(const char *begin, const char *end)
 {
@@ -210,7 +92,8 @@ void Reader::read(const char *begin, const char *end)
         }
     }
     finishFont();
-    flushRun();
+    switchOutput(false);
+    insertNotes();
 }
 
 void Reader::controlWord()
@@ -316,7 +199,7 @@ void Reader::word(std::string_view name, bool hasParameter, qint64 parameter)
         return;
     if (keyword == Keyword::SkipDestination ||
         (starred && keyword != Keyword::FontTable && keyword != Keyword::ColorTable &&
-         keyword != Keyword::TextDestination)) {
+         keyword != Keyword::TextDestination && keyword != Keyword::Footnote)) {
         // {\*\unknown ...} and known non-text destinations: the rest of the group is inert.
         m_state.destination = Destination::Skip;
         return;
@@ -335,8 +218,6 @@ void Reader::word(std::string_view name, bool hasParameter, qint64 parameter)
         return;
     }
 
-    CharState &chr = m_state.chr;
-    const bool on = !(hasParameter && parameter == 0);
     switch (keyword) {
     case Keyword::FontTable:
         m_state.destination = Destination::FontTable;
@@ -346,34 +227,20 @@ void Reader::word(std::string_view name, bool hasParameter, qint64 parameter)
         m_colorSet = false;
         m_red = m_green = m_blue = 0;
         break;
-    case Keyword::Bold:
-        chr.bold = on;
+    case Keyword::Object:
+        // An embedded object shows as its \result; its data and class name are not text.
+        if (m_state.destination == Destination::Text)
+            m_state.destination = Destination::Object;
         break;
-    case Keyword::Italic:
-        chr.italic = on;
+    case Keyword::ObjectResult:
+        if (m_state.destination == Destination::Object)
+            m_state.destination = Destination::Text;
         break;
-    case Keyword::Underline:
-        chr.underline = on;
+    case Keyword::Footnote:
+        startFootnote();
         break;
-    case Keyword::UnderlineNone:
-        chr.underline = false;
-        break;
-    case Keyword::Hidden:
-        chr.hidden = on;
-        break;
-    case Keyword::Plain:
-        chr = CharState{};
-        break;
-    case Keyword::Font:
-        if (hasParameter)
-            chr.font = clampToInt(parameter);
-        break;
-    case Keyword::FontSize:
-        chr.halfPoints = hasParameter && parameter > 0 ? int(qMin<qint64>(parameter, maxHalfPoints))
-                                                       : unstatedHalfPoints;
-        break;
-    case Keyword::Color:
-        chr.color = hasParameter && parameter > 0 && parameter < maxColors ? int(parameter) : 0;
+    case Keyword::FootnoteMark:
+        footnoteMark();
         break;
     case Keyword::UnicodeSkip:
         if (hasParameter && parameter >= 0)
@@ -414,6 +281,132 @@ void Reader::word(std::string_view name, bool hasParameter, qint64 parameter)
         character(info.character);
         break;
     default:
+        characterWord(keyword, hasParameter, parameter);
+        break;
+    }
+}
+
+void Reader::characterWord(Keyword keyword, bool hasParameter, qint64 parameter)
+{
+    CharState &chr = m_state.chr;
+    const bool on = !(hasParameter && parameter == 0);
+    switch (keyword) {
+    case Keyword::Bold:
+        chr.bold = on;
+        break;
+    case Keyword::Italic:
+        chr.italic = on;
+        break;
+    case Keyword::Underline:
+        chr.underline = on;
+        break;
+    case Keyword::UnderlineNone:
+        chr.underline = false;
+        break;
+    case Keyword::Hidden:
+        chr.hidden = on;
+        break;
+    case Keyword::Strike:
+        chr.strike = on;
+        break;
+    case Keyword::Superscript:
+        chr.vertical = VerticalPosition::Super;
+        break;
+    case Keyword::Subscript:
+        chr.vertical = VerticalPosition::Sub;
+        break;
+    case Keyword::NoSuperSub:
+        chr.vertical = VerticalPosition::Normal;
+        break;
+    case Keyword::Up:
+    case Keyword::Down:
+        // Raised or lowered text is shown as superscript or subscript.
+        if (!on)
+            chr.vertical = VerticalPosition::Normal;
+        else
+            chr.vertical = keyword == Keyword::Up ? VerticalPosition::Super : VerticalPosition::Sub;
+        break;
+    case Keyword::Highlight:
+        chr.highlight = colorIndexOf(hasParameter, parameter);
+        break;
+    case Keyword::Plain:
+        chr = CharState{};
+        break;
+    case Keyword::Font:
+        if (hasParameter)
+            chr.font = clampToInt(parameter);
+        break;
+    case Keyword::FontSize:
+        chr.halfPoints = halfPointsOf(hasParameter, parameter);
+        break;
+    case Keyword::Color:
+        chr.color = colorIndexOf(hasParameter, parameter);
+        break;
+    case Keyword::LeftToRight:
+        chr.classWord = ClassWord::LeftToRight;
+        break;
+    case Keyword::RightToLeft:
+        chr.classWord = ClassWord::RightToLeft;
+        break;
+    case Keyword::LowAnsi:
+        chr.classWord = ClassWord::LowAnsi;
+        break;
+    case Keyword::HighAnsi:
+        chr.classWord = ClassWord::HighAnsi;
+        break;
+    case Keyword::DoubleByte:
+        chr.classWord = ClassWord::DoubleByte;
+        break;
+    case Keyword::AssocBold:
+    case Keyword::AssocItalic:
+    case Keyword::AssocFont:
+    case Keyword::AssocFontSize:
+        associatedWord(keyword, hasParameter, parameter);
+        break;
+    default:
+        break;
+    }
+}
+
+void Reader::associatedWord(Keyword keyword, bool hasParameter, qint64 parameter)
+{
+    // After \loch or \hich the associated words describe Western text (the single-byte
+    // ranges), after \dbch East Asian text, otherwise (after \rtlch, \ltrch or none) complex
+    // script text.
+    CharState &chr = m_state.chr;
+    const bool on = !(hasParameter && parameter == 0);
+    if (chr.classWord == ClassWord::LowAnsi || chr.classWord == ClassWord::HighAnsi) {
+        switch (keyword) {
+        case Keyword::AssocBold:
+            chr.bold = on;
+            break;
+        case Keyword::AssocItalic:
+            chr.italic = on;
+            break;
+        case Keyword::AssocFont:
+            if (hasParameter)
+                chr.font = clampToInt(parameter);
+            break;
+        default:
+            chr.halfPoints = halfPointsOf(hasParameter, parameter);
+            break;
+        }
+        return;
+    }
+    AssociatedProps &props = chr.classWord == ClassWord::DoubleByte ? chr.asian : chr.complex;
+    switch (keyword) {
+    case Keyword::AssocBold:
+        props.bold = on;
+        break;
+    case Keyword::AssocItalic:
+        props.italic = on;
+        break;
+    case Keyword::AssocFont:
+        if (hasParameter)
+            props.font = std::max(clampToInt(parameter), unsetFont + 1);
+        break;
+    default:
+        props.halfPoints = halfPointsOf(hasParameter, parameter);
         break;
     }
 }
@@ -488,6 +481,8 @@ void Reader::popGroup()
     const Destination left = m_state.destination;
     m_state = m_stack.back();
     m_stack.pop_back();
+    if (m_state.inNote != m_toNotes)
+        switchOutput(m_state.inNote);
     if (left == Destination::FontTable && m_state.destination != Destination::FontTable)
         finishFont();
     if (left == Destination::ColorTable && m_state.destination != Destination::ColorTable &&
@@ -495,218 +490,10 @@ void Reader::popGroup()
         addColor(); // a last entry without its ';'
 }
 
-void Reader::text(const char *begin, const char *end, bool high)
-{
-    if (m_state.destination == Destination::Skip)
-        return;
-    while (m_pendingSkip > 0 && begin < end) {
-        ++begin;
-        --m_pendingSkip;
-    }
-    if (begin == end)
-        return;
-    switch (m_state.destination) {
-    case Destination::Text:
-        if (!m_state.chr.hidden)
-            appendBytes(begin, end, high);
-        break;
-    case Destination::FontTable:
-        for (const char *p = begin; p < end; ++p) {
-            if (*p == ';')
-                finishFont();
-            else if (m_fontOpen && m_fontBytes.size() < maxFontNameBytes)
-                m_fontBytes.append(*p);
-        }
-        break;
-    case Destination::ColorTable:
-        for (const char *p = begin; p < end; ++p) {
-            if (*p == ';')
-                addColor();
-        }
-        break;
-    case Destination::Skip:
-        break;
-    }
-}
-
-void Reader::hexByte(uchar byte)
-{
-    if (m_state.destination == Destination::Skip)
-        return;
-    if (m_pendingSkip > 0) {
-        --m_pendingSkip;
-        return;
-    }
-    if (m_state.destination == Destination::FontTable) {
-        if (m_fontOpen && m_fontBytes.size() < maxFontNameBytes)
-            m_fontBytes.append(char(byte));
-        return;
-    }
-    if (m_state.destination != Destination::Text || m_state.chr.hidden)
-        return;
-    if (byte < 0x20) {
-        if (byte == '\t')
-            character(u'\t');
-        return;
-    }
-    const char ch = char(byte);
-    appendBytes(&ch, &ch + 1, byte >= 0x80);
-}
-
-void Reader::character(char16_t c)
-{
-    if (m_state.destination == Destination::Skip)
-        return;
-    if (m_pendingSkip > 0) {
-        --m_pendingSkip;
-        return;
-    }
-    if (m_state.destination == Destination::FontTable) {
-        if (!m_fontOpen)
-            return;
-        if (!m_fontBytes.isEmpty()) {
-            m_fontName += m_decoder.decode(m_fontBytes, pendingFontCodepage());
-            m_fontBytes.clear();
-        }
-        if (m_fontName.size() < maxFontNameLength)
-            m_fontName += QChar(c);
-        return;
-    }
-    if (m_state.destination != Destination::Text || m_state.chr.hidden)
-        return;
-    prepareRun();
-    flushBytes();
-    m_run += QChar(c);
-    m_paragraphEnded = false;
-}
-
-void Reader::unicode(bool hasParameter, qint64 parameter)
-{
-    if (!hasParameter || parameter < -32768 || parameter > 65535)
-        return;
-    const char16_t c = char16_t(parameter < 0 ? parameter + 65536 : parameter);
-    m_pendingSkip = 0;
-    if (c == QChar::ParagraphSeparator || c == u'\r' || c == u'\n')
-        paragraph();
-    else if (c == u'\t' || (c >= 0x20 && c != 0xfdd0 && c != 0xfdd1 && c != 0xfffc))
-        character(c); // (U+FDD0/1 and U+FFFC are the editor's own frame and object marks)
-    m_pendingSkip = m_state.unicodeSkip;
-}
-
-void Reader::paragraph()
-{
-    if (m_state.destination != Destination::Text)
-        return;
-    // The paragraph end takes the current format: text typed into the empty paragraph that
-    // follows continues with it.
-    prepareRun();
-    flushBytes();
-    m_run += u'\n';
-    m_paragraphEnded = true;
-}
-
-void Reader::cellEnd()
-{
-    // A cell is read as its text and a tab. When the cell's last paragraph ends with \par (as
-    // pandoc writes every cell), that paragraph end is the end of the cell, not a line of its
-    // own. (The '\n' is still in the run: nothing was added after it.)
-    if (m_paragraphEnded && m_run.endsWith(u'\n'))
-        m_run.chop(1);
-    character(u'\t');
-}
-
-void Reader::appendBytes(const char *begin, const char *end, bool high)
-{
-    m_paragraphEnded = false;
-    prepareRun();
-    const int codepage = codepageOf(m_state.chr.font);
-    if (!m_bytes.isEmpty() && codepage != m_bytesCodepage)
-        flushBytes();
-    if (high || !m_bytes.isEmpty()) {
-        if (m_bytes.isEmpty())
-            m_bytesCodepage = codepage;
-        m_bytes.append(begin, end - begin);
-        m_bytesHigh = m_bytesHigh || high;
-    } else {
-        m_run += QLatin1StringView(begin, end - begin);
-    }
-}
-
-void Reader::prepareRun()
-{
-    if (m_runChr == m_state.chr)
-        return;
-    if (!m_run.isEmpty() || !m_bytes.isEmpty())
-        flushRun();
-    m_runChr = m_state.chr;
-}
-
-void Reader::flushBytes()
-{
-    if (m_bytes.isEmpty())
-        return;
-    if (m_bytesHigh)
-        m_run += m_decoder.decode(m_bytes, m_bytesCodepage);
-    else
-        m_run += QLatin1StringView(m_bytes);
-    m_bytes.clear();
-    m_bytesHigh = false;
-}
-
-void Reader::flushRun()
-{
-    flushBytes();
-    if (m_run.isEmpty())
-        return;
-    m_cursor.insertText(m_run, formatOf(m_runChr));
-    m_run.resize(0);
-}
-
-QString Reader::familyOf(int font) const
-{
-    auto it = m_fonts.constFind(font);
-    if (it == m_fonts.constEnd() || it->family.isEmpty())
-        it = m_fonts.constFind(m_defaultFont);
-    if (it == m_fonts.constEnd() || it->family.isEmpty())
-        return defaultFontFamily();
-    return it->family;
-}
-
 void Reader::setAnsiCodepage(int codepage)
 {
     m_ansiCodepage = codepage;
     m_cachedFont = std::numeric_limits<int>::min(); // a font without a charset follows it
-}
-
-int Reader::codepageOf(int font)
-{
-    if (font == m_cachedFont)
-        return m_cachedCodepage;
-    auto it = m_fonts.constFind(font);
-    if (it == m_fonts.constEnd())
-        it = m_fonts.constFind(m_defaultFont);
-    m_cachedFont = font;
-    m_cachedCodepage = it != m_fonts.constEnd() && it->codepage ? it->codepage : m_ansiCodepage;
-    return m_cachedCodepage;
-}
-
-const QTextCharFormat &Reader::formatOf(const CharState &chr)
-{
-    for (const auto &[state, format] : m_formats) {
-        if (state == chr)
-            return format;
-    }
-    if (m_formats.size() >= 64)
-        m_formats.clear();
-    CharAttributes a;
-    a.family = familyOf(chr.font);
-    a.halfPoints = chr.halfPoints;
-    a.bold = chr.bold;
-    a.italic = chr.italic;
-    a.underline = chr.underline;
-    if (chr.color >= 0 && chr.color < m_colors.size())
-        a.color = m_colors.at(chr.color);
-    return m_formats.emplace_back(chr, charFormatOf(a)).second;
 }
 
 void Reader::startFont(int number)
@@ -731,12 +518,16 @@ void Reader::finishFont()
     if (!m_fontOpen)
         return;
     m_fontOpen = false;
-    const int codepage = m_fontCodepage ? m_fontCodepage : codepageForCharset(m_fontCharset);
+    int codepage = m_fontCodepage ? m_fontCodepage : codepageForCharset(m_fontCharset);
     m_fontName += m_decoder.decode(m_fontBytes, pendingFontCodepage());
     m_fontBytes.clear();
     if (m_fonts.size() >= maxFonts && !m_fonts.contains(m_fontNumber))
         return;
-    m_fonts.insert(m_fontNumber, FontEntry{m_fontName.left(maxFontNameLength).trimmed(), codepage});
+    const QString family = m_fontName.left(maxFontNameLength).trimmed();
+    // Symbol and Wingdings number their glyphs whatever charset the file gives them.
+    if (const int symbol = codepageForFontName(family))
+        codepage = symbol;
+    m_fonts.insert(m_fontNumber, FontEntry{family, codepage});
     m_cachedFont = std::numeric_limits<int>::min();
     m_formats.clear();
 }
@@ -751,11 +542,27 @@ void Reader::addColor()
     m_red = m_green = m_blue = 0;
 }
 
+} // namespace detail
+
+namespace
+{
+
+// Where "{\rtf" begins: at the start, or after a UTF-8 byte order mark and blank lines that
+// some programs put before it. -1 when the data is not RTF.
+qsizetype rtfStart(const QByteArray &data)
+{
+    qsizetype i = data.startsWith("\xef\xbb\xbf") ? 3 : 0;
+    while (i < data.size() &&
+           (data.at(i) == ' ' || data.at(i) == '\t' || data.at(i) == '\r' || data.at(i) == '\n'))
+        ++i;
+    return QByteArrayView(data).sliced(i).startsWith("{\\rtf") ? i : -1;
+}
+
 } // namespace
 
 bool looksLikeRtf(const QByteArray &data)
 {
-    return data.startsWith("{\\rtf");
+    return rtfStart(data) >= 0;
 }
 
 void read(const QByteArray &data, QTextCursor &cursor)
@@ -765,9 +572,9 @@ void read(const QByteArray &data, QTextCursor &cursor)
     cursor.beginEditBlock();
     if (cursor.hasSelection())
         cursor.removeSelectedText();
-    if (looksLikeRtf(data)) {
-        Reader reader(cursor);
-        reader.read(data.constData(), data.constData() + data.size());
+    if (const qsizetype start = rtfStart(data); start >= 0) {
+        detail::Reader reader(cursor);
+        reader.read(data.constData() + start, data.constData() + data.size());
     } else {
         const QString text = decodePlainText(data);
         if (!text.isEmpty())

@@ -1,5 +1,6 @@
 #include "rtfwriter.h"
 
+#include "rtfcodepage.h"
 #include "rtfformat.h"
 
 #include <QHash>
@@ -21,9 +22,13 @@ struct RunState {
     int font = -1;
     int halfPoints = -1;
     int color = -1;
+    int highlight = 0;
     bool bold = false;
     bool italic = false;
     bool underline = false;
+    bool strike = false;
+    VerticalPosition vertical = VerticalPosition::Normal;
+    bool symbolFont = false; // readers take this font's bytes as glyph numbers
 };
 
 class Writer
@@ -117,6 +122,10 @@ const RunState &Writer::stateFor(int formatIndex, const QTextCharFormat &format)
     s.bold = a.bold;
     s.italic = a.italic;
     s.underline = a.underline;
+    s.strike = a.strike;
+    s.vertical = a.vertical;
+    s.highlight = colorIndex(a.highlight);
+    s.symbolFont = codepageForFontName(a.family) != 0;
     return m_states.insert(formatIndex, s).value();
 }
 
@@ -140,6 +149,15 @@ void Writer::switchTo(const RunState &next)
         m_body += next.italic ? "\\i " : "\\i0 ";
     if (next.underline != m_current.underline)
         m_body += next.underline ? "\\ul " : "\\ulnone ";
+    if (next.strike != m_current.strike)
+        m_body += next.strike ? "\\strike " : "\\strike0 ";
+    if (next.vertical != m_current.vertical) {
+        m_body += next.vertical == VerticalPosition::Super ? "\\super "
+                  : next.vertical == VerticalPosition::Sub ? "\\sub "
+                                                           : "\\nosupersub ";
+    }
+    if (next.highlight != m_current.highlight)
+        appendControl(m_body, "\\highlight", next.highlight);
     m_current = next;
 }
 
@@ -147,7 +165,10 @@ void Writer::writeText(QStringView text)
 {
     for (QChar c : text) {
         const char16_t u = c.unicode();
-        if (u >= 0x20 && u < 0x7f) {
+        if (u >= 0x20 && u < 0x7f && m_current.symbolFont) {
+            // In a Symbol or Wingdings font a plain 'a' would be read as the glyph 0x61.
+            appendUnicode(m_body, u);
+        } else if (u >= 0x20 && u < 0x7f) {
             if (u == u'\\' || u == u'{' || u == u'}')
                 m_body += '\\';
             m_body += char(u);
