@@ -22,6 +22,7 @@ fi
 
 . "$root/tools/packages.sh"
 install_missing cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth xdotool \
+  poppler-utils \
   desktop-file-utils appstream
 
 cmake -S "$root" -B "$build" -G Ninja "${options[@]}"

@@ -193,6 +193,7 @@ public:
     RichTextBox *rtfPrevious = nullptr;
     QLabel *lblCopy = nullptr;
     QPushButton *cmdPrintThis = nullptr;
+    QPushButton *cmdPdfThis = nullptr;
     QMenu *mnuCopyHeading = nullptr;
     QAction *mnuCopyOnly = nullptr;
     QStringList strPlanPaths;
@@ -206,6 +207,7 @@ public:
     QPushButton *cmdClose = nullptr;
     QPushButton *cmdStore = nullptr;
     QPushButton *cmdPrint = nullptr;
+    QPushButton *cmdPdf = nullptr;
     QPushButton *cmdEnlarge = nullptr;
     QLabel *lblSavePrint = nullptr;
 

@@ -436,6 +436,9 @@ void frmMain::createDocumentBand(QWidget *band)
                       QStringLiteral("Save the current Lesson Plans"));
     cmdPrint = button(fraCurrent, QStringLiteral("cmdPrint"), QStringLiteral("&Print"),
                       QStringLiteral("Print the current Lesson Plan Document"));
+    cmdPdf = button(fraCurrent, QStringLiteral("cmdPdf"), QStringLiteral("P&DF"),
+                    QStringLiteral("Save the current Lesson Plan Document as a PDF file in the "
+                                   "storage folder"));
     cmdEnlarge = button(fraCurrent, QStringLiteral("cmdEnlarge"), QStringLiteral("Large Edito&r"),
                         QStringLiteral("Open a larger document editor window"));
     cmdSettings =
@@ -461,11 +464,17 @@ void frmMain::createDocumentBand(QWidget *band)
     buttons->setSpacing(4);
     buttons->addWidget(cmdClose);
     buttons->addWidget(cmdStore);
-    buttons->addWidget(cmdPrint);
+    auto *printing = new QHBoxLayout;
+    printing->setSpacing(4);
+    printing->addWidget(cmdPrint);
+    printing->addWidget(cmdPdf);
+    buttons->addLayout(printing);
     buttons->addWidget(cmdEnlarge);
     buttons->addStretch(1);
-    for (QPushButton *b : {cmdClose, cmdStore, cmdPrint, cmdEnlarge})
+    for (QPushButton *b : {cmdClose, cmdStore, cmdEnlarge})
         b->setFixedWidth(RightColumnWidth - 12);
+    for (QPushButton *b : {cmdPrint, cmdPdf})
+        b->setFixedWidth((RightColumnWidth - 12 - printing->spacing()) / 2);
     auto *body = new QHBoxLayout;
     body->addWidget(RTxtComposite, 1);
     body->addLayout(buttons);
@@ -500,7 +509,7 @@ void frmMain::setDesignState()
         w->hide();
     for (QWidget *w : std::initializer_list<QWidget *>{
              txtObjective, cboMonth, cboDate, cboDay, imgCal, txtUnit, cmdBegin, RTxtComposite,
-             cmdStore, cmdPrint, cmdClose, cmdEnlarge, cmdPrev})
+             cmdStore, cmdPrint, cmdPdf, cmdClose, cmdEnlarge, cmdPrev})
         w->setEnabled(false);
     ui::setBackColor(txtObjective, ui::buttonFace());
     ui::setBackColor(RTxtComposite, ui::buttonFace());
@@ -599,9 +608,13 @@ void frmMain::createOverlays()
     cmdPrintThis =
         button(fraPrevious, QStringLiteral("cmdPrintThis"), QStringLiteral("Print This &File"),
                QStringLiteral("Print the previous Lesson Plan Document displayed above"));
+    cmdPdfThis = button(fraPrevious, QStringLiteral("cmdPdfThis"), QStringLiteral("Save as PDF"),
+                        QStringLiteral("Save the previous Lesson Plan Document displayed above "
+                                       "as a PDF file"));
     auto *viewerBottom = new QHBoxLayout;
     viewerBottom->addWidget(lblCopy, 1);
     viewerBottom->addWidget(cmdPrintThis);
+    viewerBottom->addWidget(cmdPdfThis);
     auto *viewer = new QVBoxLayout(fraPrevious);
     viewer->addWidget(rtfPrevious, 1);
     viewer->addLayout(viewerBottom);

@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QString>
 
+#include "document/planprint.h"
+
 class frmMain;
 class frmNew;
 
@@ -27,8 +29,13 @@ public:
     // (Previous) through the print dialog. True when it was printed; printing the current
     // document marks it printed.
     bool DoPrint(Document which = Document::Current);
+    // Saves the document as a PDF file in the storage folder, named as the plan's file with
+    // ".pdf" for its extension, and offers to open it. True when it was written; the current
+    // document then counts as printed.
+    bool SavePdf(Document which = Document::Current);
 
     void cmdPrint_Click();
+    void cmdPdf_Click();
     void cmdClose_Click();
     // Any change of the document's content: it needs saving and printing again.
     void RTxtComposite_Change();
@@ -37,6 +44,9 @@ public:
     frmNew *newPlanDialog();
 
 private:
+    // The running header and the headings the settings give, for laying a plan out on paper.
+    planprint::Options printOptions(Document which) const;
+
     frmMain &w;
     frmNew *frmNew_ = nullptr;
 };

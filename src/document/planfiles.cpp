@@ -36,6 +36,11 @@ QString PlanFiles::browseEntry()
 
 QString PlanFiles::MakeFileName() const
 {
+    return planFileName(planNameParts());
+}
+
+PlanNameParts PlanFiles::planNameParts() const
+{
     const LessonPlanModule &m = w.m;
     PlanNameParts p;
     p.useSchoolAbbrev = m.blnUseSchoolAbbrev;
@@ -59,7 +64,7 @@ QString PlanFiles::MakeFileName() const
     p.year = w.lblYear->text();
     p.unitTopic = w.txtUnit->text();
     p.extension = m.strFileExt;
-    return planFileName(p);
+    return p;
 }
 
 int PlanFiles::CheckDuplicateFile()

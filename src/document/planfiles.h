@@ -4,6 +4,7 @@
 #include <QString>
 
 class frmMain;
+struct PlanNameParts;
 
 // Naming, finding and saving the plan's document file, and the list of plans saved in this run.
 class PlanFiles : public QObject
@@ -14,6 +15,8 @@ public:
 
     // The file name, extension included, for the plan now on the main screen.
     QString MakeFileName() const;
+    // The entries that name the plan now on the main screen.
+    PlanNameParts planNameParts() const;
 
     // When a plan begins: 0 no document of the plan's name exists, 1 it was opened into the
     // document, 2 go on and replace it, 3 stop working on this plan.
@@ -38,10 +41,11 @@ public:
 
     static QString browseEntry();
 
-private:
     // Makes the folder (and its parents) when it is missing; on failure *error holds the
     // system's reason.
     static bool makeFolder(const QString &folder, QString *error);
+
+private:
     void reportSaveError(const QString &path, const QString &reason);
 
     frmMain &w;

@@ -499,7 +499,7 @@ bool PlanRecovery::restore(const Snapshot &copy, QString *reason)
     doc->setBackColor(ui::white());
     w.lblCurrentDoc->show();
     w.cmdEnlarge->setEnabled(true);
-    for (QWidget *button : {w.cmdStore, w.cmdPrint, w.cmdClose})
+    for (QWidget *button : {w.cmdStore, w.cmdPrint, w.cmdPdf, w.cmdClose})
         button->setEnabled(true);
     w.fraCurrent->setEnabled(true);
     w.lblSavePrint->hide();

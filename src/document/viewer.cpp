@@ -20,6 +20,7 @@ PlanViewer::PlanViewer(frmMain &w) : QObject(&w), w(w)
     connect(w.cboOldPlans, &QComboBox::activated, this, &PlanViewer::cboOldPlans_Click);
     connect(w.cmdPrev, &QPushButton::clicked, this, &PlanViewer::cmdPrev_Click);
     connect(w.cmdPrintThis, &QPushButton::clicked, this, &PlanViewer::cmdPrintThis_Click);
+    connect(w.cmdPdfThis, &QPushButton::clicked, this, &PlanViewer::cmdPdfThis_Click);
     connect(w.mnuCopyOnly, &QAction::triggered, this, &PlanViewer::mnuCopyOnly_Click);
     // The right mouse button in the viewer offers copying only.
     w.rtfPrevious->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -121,6 +122,7 @@ void PlanViewer::cmdPrev_Click()
                               Platform::Icon::Exclamation);
         return;
     }
+    shownPath_ = path;
     w.fraPrevious->show();
     w.fraPrevious->raise();
     w.cmdPrev->setText(closeCaption());
@@ -130,6 +132,11 @@ void PlanViewer::cmdPrintThis_Click()
 {
     w.completion->DoPrint(PlanCompletion::Document::Previous);
     cmdPrev_Click();
+}
+
+void PlanViewer::cmdPdfThis_Click()
+{
+    w.completion->SavePdf(PlanCompletion::Document::Previous);
 }
 
 void PlanViewer::showCopyMenu(const QPoint &pos)

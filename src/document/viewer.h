@@ -22,9 +22,12 @@ public:
     // Shows the selected plan in the viewer, or closes the viewer when it is open.
     void cmdPrev_Click();
     void cmdPrintThis_Click();
+    void cmdPdfThis_Click();
     void mnuCopyOnly_Click();
 
     bool isViewing() const;
+    // The file of the plan shown in the viewer (empty before any was shown).
+    QString shownPath() const { return shownPath_; }
 
     static QString viewCaption();
     static QString closeCaption();
@@ -37,4 +40,5 @@ private:
     void closeViewer();
 
     frmMain &w;
+    QString shownPath_;
 };

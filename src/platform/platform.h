@@ -8,9 +8,10 @@ class QPrinter;
 class QWidget;
 
 // Everything the program asks of the outside world that a test must be able to answer:
-// message boxes, the input box, the file and folder dialogs, the print dialog, help, today's
-// date, the clipboard and the showing of the program's own modal dialogs. Logic never calls
-// QMessageBox, QInputDialog, QFileDialog or QPrintDialog itself.
+// message boxes, the input box, the file and folder dialogs, the print dialog, opening a file
+// in the system's own program, help, today's date, the clipboard and the showing of the program's
+// own modal dialogs. Logic never calls QMessageBox, QInputDialog, QFileDialog or QPrintDialog
+// itself.
 class Platform
 {
 public:
@@ -42,6 +43,10 @@ public:
 
     // The print dialog for the given printer; true when the teacher chose to print.
     virtual bool printDialog(QPrinter &printer, QWidget *parent) = 0;
+
+    // Opens the file in the program the system uses for its type (a PDF viewer for a PDF).
+    // False when no such program could be started.
+    virtual bool openWithSystem(const QString &path) = 0;
 
     // Opens the help at the topic of the given context id.
     virtual void showHelp(int contextId) = 0;

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -11,6 +12,7 @@
 #include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QUrl>
 
 QtPlatform::QtPlatform() = default;
 
@@ -129,6 +131,11 @@ bool QtPlatform::printDialog(QPrinter &printer, QWidget *parent)
 {
     QPrintDialog dialog(&printer, parent ? parent : activeParent());
     return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtPlatform::openWithSystem(const QString &path)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 void QtPlatform::showHelp(int contextId)

@@ -23,6 +23,7 @@ public:
                          const QString &suggestedPath) override;
     QString chooseFolder(const QString &title, const QString &initialFolder) override;
     bool printDialog(QPrinter &printer, QWidget *parent) override;
+    bool openWithSystem(const QString &path) override;
     void showHelp(int contextId) override;
     QDate today() override;
     QString clipboardText() override;

@@ -1,13 +1,22 @@
-// Finishing a plan: the saved and printed state, printing, clearing the screen, and the New
-// Plan dialog that prints, saves and clears in that order.
+// Finishing a plan: the saved and printed state, printing and PDF files page by page, clearing
+// the screen, and the New Plan dialog that prints, saves and clears in that order.
 #include "document/frmnew.h"
+#include "document/planprint.h"
+#include "document/viewer.h"
 #include "documentkit.h"
+#include "plan/daywriter.h"
 #include "plan/planstart.h"
 #include "platform/ui.h"
+#include "settings/settings.h"
 #include "support/datarows.h"
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QSet>
+#include <QStandardPaths>
 
 using Answer = Platform::Answer;
 using Kind = ScriptedPlatform::Kind;
@@ -15,6 +24,9 @@ using Kind = ScriptedPlatform::Kind;
 class TestCompletion : public DocumentTest
 {
     Q_OBJECT
+
+    // Days of at most this many activities fit on a page.
+    static constexpr int ShortDay = 6;
 
     QString pdfPath() const { return dir->filePath(QStringLiteral("plan.pdf")); }
 
@@ -24,6 +36,79 @@ class TestCompletion : public DocumentTest
         for (const auto &p : platform->prompts())
             kinds << p.kind;
         return kinds;
+    }
+
+    // Days written after the plan's heading as the day writer writes them, with up to `items`
+    // activities each, their number and lengths drawn from the seed (long activities wrap).
+    // Returns the day headings.
+    QStringList writeDays(int days, quint32 seed, int items)
+    {
+        QRandomGenerator random(seed);
+        DayWriter &d = *w->writer;
+        const QString CrLf = QStringLiteral("\r\n");
+        const QString words = QStringLiteral(" with partners, then a short write-up of what was "
+                                             "found and one question for tomorrow");
+        QStringList names;
+        for (int i = 0; i < days; ++i) {
+            const QString day = strDayNames.at(1 + i % 5) +
+                                QStringLiteral(", September %1").arg(7 + i + 2 * (i / 5));
+            names << day;
+            d.append(CrLf, false, false, false);
+            d.append(day + CrLf, true, false, false);
+            d.append(m->strDailyObjHeading + QStringLiteral(": Compare fractions") + CrLf, false,
+                     true, false);
+            d.append(m->strTasksHeading + QLatin1Char(':'), false, true, true);
+            QString entries;
+            for (int k = 1, n = random.bounded(1, items + 1); k <= n; ++k)
+                entries += QStringLiteral("%1. Practice %2").arg(k).arg(k) +
+                           words.repeated(random.bounded(1, 4)) + CrLf;
+            d.append(CrLf + entries, false, false, false);
+            if (random.bounded(2)) {
+                d.append(m->strClosureHeading + QLatin1Char(':') + CrLf, false, true, true);
+                d.append(QStringLiteral("Homework p. %1").arg(i + 10) + CrLf, false, false, false);
+            }
+            d.append(m->strAssessHeading + QLatin1Char(':'), false, true, true);
+            d.append(CrLf + QStringLiteral("1. Exit ticket") + CrLf, false, false, false);
+            d.append(m->strStandardsHeading + QLatin1Char(':') + CrLf, false, true, true);
+            for (int k = 0, n = random.bounded(1, 4); k < n; ++k)
+                d.append(QStringLiteral("A-%1-%2   Compare two fractions").arg(i).arg(k) + CrLf,
+                         false, false, false);
+        }
+        return names;
+    }
+
+    // The text of each page of a PDF file, by poppler's pdftotext, as its non-empty lines.
+    static QList<QStringList> pdfPages(const QString &path)
+    {
+        QProcess tool;
+        tool.start(QStringLiteral("pdftotext"),
+                   {QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8"),
+                    path, QStringLiteral("-")});
+        if (!tool.waitForFinished(60000) || tool.exitCode() != 0)
+            return {};
+        QList<QStringList> pages;
+        for (const QString &page : QString::fromUtf8(tool.readAllStandardOutput()).split('\f')) {
+            QStringList lines;
+            for (const QString &line : page.split(QLatin1Char('\n')))
+                if (!line.trimmed().isEmpty())
+                    lines << line.simplified();
+            if (!lines.isEmpty())
+                pages << lines;
+        }
+        return pages;
+    }
+
+    // The paper of the PDF's first page in points, by poppler's pdfinfo.
+    static QSize pdfPaper(const QString &path)
+    {
+        QProcess tool;
+        tool.start(QStringLiteral("pdfinfo"), {path});
+        tool.waitForFinished(60000);
+        const auto match = QRegularExpression(QStringLiteral("Page size:\\s+([\\d.]+) x ([\\d.]+)"))
+                               .match(QString::fromUtf8(tool.readAllStandardOutput()));
+        return match.hasMatch() ? QSize(qRound(match.captured(1).toDouble()),
+                                        qRound(match.captured(2).toDouble()))
+                                : QSize();
     }
 
     // Opens New Plan and, inside the dialog, ticks the boxes and presses Done.
@@ -112,25 +197,139 @@ private Q_SLOTS:
             QVERIFY2(b->isEnabled(), qPrintable(b->objectName()));
     }
 
-    void printingTheCurrentPlan_data()
+    // A cancelled print dialog must neither print nor mark the plan printed.
+    void cancelledPrintDialogPrintsNothing()
     {
-        QTest::addColumn<bool>("accept");
-        dataRow("printed to a PDF file", true);
-        dataRow("print dialog cancelled", false);
+        beginPlan();
+        platform->answerPrint(false);
+        w->cmdPrint->click();
+        QVERIFY(!QFileInfo::exists(pdfPath()));
+        QCOMPARE(m->strPlanPrinted, QStringLiteral("N"));
     }
 
-    void printingTheCurrentPlan()
+    void pagesOfAPlan_data()
     {
-        QFETCH(bool, accept);
+        dataColumns<QString, QString, int, int, quint32, QLocale, QSize>(
+            {"route", "topic", "days", "items", "seed", "locale", "paper"});
+        const QLocale us(QLocale::English, QLocale::UnitedStates);
+        const QLocale canada(QLocale::French, QLocale::Canada);
+        const QLocale germany(QLocale::German, QLocale::Germany);
+        const QSize letter(612, 792);
+        dataRow("PDF button, a week, Letter in the US", "pdf", "", 5, ShortDay, 7u, us, letter);
+        dataRow("PDF button, three weeks, Letter in Canada", "pdf", "", 15, ShortDay, 3u, canada,
+                letter);
+        dataRow("PDF button, unit plan, A4 in Germany", "pdf", "Fractions", 6, ShortDay, 11u,
+                germany, QSize(595, 842));
+        dataRow("PDF button, days longer than a page", "pdf", "", 5, 24, 18u, us, letter);
+        dataRow("PDF button, a first day longer than a page", "pdf", "", 5, 24, 7u, us, letter);
+        dataRow("print dialog to a PDF file, a week", "print", "", 5, ShortDay, 5u, germany,
+                QSize());
+        dataRow("print dialog, days longer than a page", "print", "", 5, 24, 8u, us, QSize());
+        dataRow("viewer's PDF of a saved week, opened", "viewer", "", 5, ShortDay, 9u, us, letter);
+    }
+
+    // Plans printed or saved as PDF left a day or a section heading alone at the foot of a
+    // page, split days that fit on a page, and pages without a header or number.
+    void pagesOfAPlan()
+    {
+        const auto [route, topic, days, items, seed, locale, paper] =
+            fetchRow<QString, QString, int, int, quint32, QLocale, QSize>(
+                {"route", "topic", "days", "items", "seed", "locale", "paper"});
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        auto restoreLocale = qScopeGuard([previous = QLocale()] { QLocale::setDefault(previous); });
+        QLocale::setDefault(locale);
+        beginPlan(topic);
+        const QStringList dayNames = writeDays(days, seed, items);
+        const QStringList lines = w->RTxtComposite->Text().split(QStringLiteral("\r\n"));
+        QSet<QString> headings{lines.at(0).simplified(), lines.at(2).simplified()};
+        for (const QString &h : {m->strTasksHeading, m->strAssessHeading, m->strClosureHeading,
+                                 m->strStandardsHeading})
+            headings << h + QLatin1Char(':');
+        for (const QString &day : dayNames)
+            headings << day;
+        const QString before = dumpDocument(*w->RTxtComposite);
+        const QString name = w->files->MakeFileName();
+        QString pdf = pathInFolder(folder(), planprint::pdfFileName(name));
+
+        if (route == QLatin1String("print")) {
+            pdf = pdfPath();
+            answerPrintToPdf(pdf);
+            w->cmdPrint->click();
+        } else {
+            if (route == QLatin1String("viewer")) {
+                platform->answerSaveFile(pathInFolder(folder(), name));
+                w->cmdStore->click();
+                w->cboOldPlans->setCurrentIndex(0);
+                w->viewer->cboOldPlans_Click();
+                w->cmdPrev->click();
+                QVERIFY(w->viewer->isViewing());
+                m->strPlanPrinted = QStringLiteral("N");
+            }
+            const bool open = route == QLatin1String("viewer");
+            platform->answerMessage(open ? Answer::Yes : Answer::No, QString(),
+                                    QStringLiteral("PDF Saved"));
+            (open ? w->cmdPdfThis : w->cmdPdf)->click();
+            QVERIFY(platform->lastPrompt().text.contains(QDir::toNativeSeparators(pdf)));
+            QCOMPARE(platform->openedFiles, open ? QStringList{pdf} : QStringList());
+        }
+        QCOMPARE(m->strPlanPrinted,
+                 route == QLatin1String("viewer") ? QStringLiteral("N") : QStringLiteral("Y"));
+        QCOMPARE(dumpDocument(*w->RTxtComposite), before);
+        if (paper.isValid())
+            QCOMPARE(pdfPaper(pdf), paper);
+
+        // QUILLMARK_KEEP_PDF=folder keeps each row's PDF file for looking at.
+        const QString keep = qEnvironmentVariable("QUILLMARK_KEEP_PDF");
+        if (!keep.isEmpty())
+            QFile::copy(pdf, keep + QStringLiteral("/%1.pdf").arg(QTest::currentDataTag()));
+        const QList<QStringList> pages = pdfPages(pdf);
+        QVERIFY2(pages.size() > 1, "a plan of several pages");
+        for (int i = 0; i < pages.size(); ++i) {
+            const QStringList &page = pages.at(i);
+            const QString where = QStringLiteral("page %1: ").arg(i + 1);
+            QVERIFY2(page.size() > 2, qPrintable(where + page.join(QLatin1Char('|'))));
+            // An earlier plan is known by its file name, where a course's slash is a "_".
+            const QString course = w->cboCourses->currentText();
+            for (const QString &part :
+                 {m->strTeacherName,
+                  route == QLatin1String("viewer") ? fileNameSafe(course) : course,
+                  QStringLiteral("Period 3"),
+                  topic.isEmpty() ? QStringLiteral("Week of Sep") : topic})
+                QVERIFY2(page.first().contains(part), qPrintable(where + page.first()));
+            QCOMPARE(page.last(), QStringLiteral("Page %1 of %2").arg(i + 1).arg(pages.size()));
+            const QString last = page.at(page.size() - 2);
+            QVERIFY2(!headings.contains(last), qPrintable(where + "ends in " + last));
+            // A day goes on past the foot of a page only when nothing but headings stands
+            // above it on the page.
+            if (i + 1 == pages.size() || items > ShortDay ||
+                dayNames.contains(pages.at(i + 1).at(1)))
+                continue;
+            int lastDay = -1;
+            for (int k = 1; k < page.size() - 1; ++k)
+                if (dayNames.contains(page.at(k)))
+                    lastDay = k;
+            const auto above = page.mid(1, std::max(lastDay - 1, 0));
+            if (std::any_of(above.begin(), above.end(),
+                            [&](const QString &line) { return !headings.contains(line); }))
+                QFAIL(qPrintable(where + "splits " + page.at(lastDay)));
+        }
+    }
+
+    // A PDF that cannot be written (a folder stands where the file belongs) must be reported
+    // and leave the plan unprinted, without an offer to open it.
+    void pdfThatCannotBeWrittenIsReported()
+    {
         beginPlan();
-        if (accept)
-            answerPrintToPdf(pdfPath());
-        else
-            platform->answerPrint(false);
-        w->cmdPrint->click();
-        QCOMPARE(isPdf(pdfPath()), accept);
-        QCOMPARE(m->strPlanPrinted, accept ? QStringLiteral("Y") : QStringLiteral("N"));
-        QCOMPARE(m->strPlanSaved, QStringLiteral("N"));
+        const QString pdf =
+            pathInFolder(folder(), planprint::pdfFileName(w->files->MakeFileName()));
+        QVERIFY(QDir().mkpath(pdf));
+        platform->answerMessage(Answer::OK, QString(), QStringLiteral("ERROR"));
+        w->cmdPdf->click();
+        QVERIFY(platform->lastPrompt().text.contains(QDir::toNativeSeparators(pdf)));
+        QCOMPARE(platform->lastPrompt().icon, Platform::Icon::Critical);
+        QVERIFY(QFileInfo(pdf).isDir());
+        QCOMPARE(m->strPlanPrinted, QStringLiteral("N"));
     }
 
     void printingThatFailsIsReported()

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 // A platform for tests: every prompt is answered from a queue the test fills beforehand, every
@@ -52,6 +53,8 @@ public:
     QString clipboard;
     // The rich form put beside the clipboard's text (empty when plain text was put there).
     QString clipboardRtf;
+    QStringList openedFiles;
+    bool openFails = false;
 
     Answer messageBox(const QString &text, const QString &title, Buttons buttons,
                       Icon icon) override;
@@ -63,6 +66,12 @@ public:
                          const QString &suggestedPath) override;
     QString chooseFolder(const QString &title, const QString &initialFolder) override;
     bool printDialog(QPrinter &printer, QWidget *parent) override;
+    // Files handed to the system's own program are recorded; opening fails when openFails is set.
+    bool openWithSystem(const QString &path) override
+    {
+        openedFiles.append(path);
+        return !openFails;
+    }
     void showHelp(int contextId) override { help_.append(contextId); }
     QDate today() override { return todayDate; }
     QString clipboardText() override { return clipboard; }
