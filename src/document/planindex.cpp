@@ -152,9 +152,12 @@ PlanIndex::~PlanIndex()
 
 QString PlanIndex::defaultPath()
 {
-    const QString dir = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    // A folder of its own: SQLite keeps its journal files beside the index.
+    const QString dir =
+        QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
+        QStringLiteral("/library");
     QDir().mkpath(dir);
-    return QDir(dir).filePath(QStringLiteral("planindex.sqlite"));
+    return QDir(dir).filePath(QStringLiteral("plans.sqlite"));
 }
 
 bool PlanIndex::isLibraryFile(const QString &fileName)
@@ -409,7 +412,22 @@ IndexReport PlanIndex::update(const QStringList &folderList,
         return report;
     }
 
-    // What the folders hold now.
+    // What the index holds.
+    QHash<QString, Known> known;
+    {
+        QSqlQuery q(db);
+        q.setForwardOnly(true);
+        if (!q.exec(QStringLiteral("SELECT id, path, folder, size, mtime, readable FROM files"))) {
+            report.error = q.lastError().text();
+            return report;
+        }
+        while (q.next())
+            known.insert(q.value(1).toString(),
+                         {q.value(0).toLongLong(), q.value(2).toString(), q.value(3).toLongLong(),
+                          q.value(4).toLongLong(), q.value(5).toBool()});
+    }
+
+    // What the folders hold now: the library's files, and any other file browsed to.
     QStringList reachable;
     QList<std::pair<QFileInfo, QString>> present;
     QSet<QString> presentPaths;
@@ -426,26 +444,13 @@ IndexReport PlanIndex::update(const QStringList &folderList,
         const QFileInfoList entries =
             dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
         for (const QFileInfo &info : entries) {
-            if (!isLibraryFile(info.fileName()) || presentPaths.contains(info.absoluteFilePath()))
+            const QString path = info.absoluteFilePath();
+            if ((!isLibraryFile(info.fileName()) && !known.contains(path)) ||
+                presentPaths.contains(path))
                 continue;
             presentPaths.insert(info.absoluteFilePath());
             present.append({info, folder});
         }
-    }
-
-    // What the index holds.
-    QHash<QString, Known> known;
-    {
-        QSqlQuery q(db);
-        q.setForwardOnly(true);
-        if (!q.exec(QStringLiteral("SELECT id, path, folder, size, mtime, readable FROM files"))) {
-            report.error = q.lastError().text();
-            return report;
-        }
-        while (q.next())
-            known.insert(q.value(1).toString(),
-                         {q.value(0).toLongLong(), q.value(2).toString(), q.value(3).toLongLong(),
-                          q.value(4).toLongLong(), q.value(5).toBool()});
     }
 
     QList<std::pair<QFileInfo, QString>> toRead;
