@@ -42,28 +42,26 @@ long peakMegabytes()
 // from plan to plan so that rare words exist.
 void makePlans(const QString &folder, int count)
 {
-    static const char *const topics[] = {"photosynthesis", "volcanoes", "fractions",
-                                         "decimals",       "poetry",    "mitochondria",
-                                         "geometry",       "erosion",   "electricity",
-                                         "migration",      "ratios",    "algebra"};
+    static const char *const topics[] = {"photosynthesis", "volcanoes",    "fractions", "decimals",
+                                         "poetry",         "mitochondria", "geometry",  "erosion",
+                                         "electricity",    "migration",    "ratios",    "algebra"};
     static const char *const courses[] = {"Math 7", "Science 7", "English 8", "History 6"};
     QTextDocument doc;
     bench::writeDays(doc, 5);
     const QByteArray plan = rtf::write(doc);
     for (int i = 0; i < count; ++i) {
         const QDate week = QDate(2026, 12, 7).addDays(-7 * (i / 16));
-        const QString name =
-            QStringLiteral("LPlans-- A. Teacher  %1  Period %2  Week of %3.doc")
-                .arg(QLatin1String(courses[i % 4]))
-                .arg(i / 4 % 4 + 1)
-                .arg(QLocale::c().toString(week, QStringLiteral("MMM d yyyy")));
+        const QString name = QStringLiteral("LPlans-- A. Teacher  %1  Period %2  Week of %3.doc")
+                                 .arg(QLatin1String(courses[i % 4]))
+                                 .arg(i / 4 % 4 + 1)
+                                 .arg(QLocale::c().toString(week, QStringLiteral("MMM d yyyy")));
         QFile file(QDir(folder).filePath(name));
         if (!file.open(QIODevice::WriteOnly))
             qFatal("cannot write %s", qPrintable(file.fileName()));
         QByteArray data = plan;
         // Before the closing brace: this plan's topic and a word no other plan has.
-        data.insert(data.size() - 1, QByteArray("\\par Topic: ") + topics[i % 12] +
-                                         " unit" + QByteArray::number(i) + "\\par ");
+        data.insert(data.size() - 1, QByteArray("\\par Topic: ") + topics[i % 12] + " unit" +
+                                         QByteArray::number(i) + "\\par ");
         file.write(data);
     }
 }
@@ -96,19 +94,21 @@ int main(int argc, char **argv)
         found += planText(file.readAll()).contains(QLatin1String("unit17 ")) ? 1 : 0;
     }
     const double scan = seconds(t);
-    std::printf("plain scan with the reader:        %8.2f s (one search without an index)\n",
-                scan);
+    std::printf("plain scan with the reader:        %8.2f s (one search without an index)\n", scan);
 
     // First indexing in a worker thread; the event loop's longest pause meanwhile.
-    const QString indexPath = temp.filePath("index.sqlite");
+    // Beside a folder given, so that it can be looked at afterwards; made anew each run.
+    const QString indexPath =
+        argc > 2 ? folder + QStringLiteral(".index.sqlite") : temp.filePath("index.sqlite");
+    for (const char *suffix : {"", "-wal", "-shm"})
+        QFile::remove(indexPath + QLatin1String(suffix));
     IndexReport report;
     QElapsedTimer loop;
     qint64 longestPause = 0;
     QTimer tick;
     tick.setInterval(10);
-    QObject::connect(&tick, &QTimer::timeout, [&] {
-        longestPause = std::max(longestPause, loop.restart());
-    });
+    QObject::connect(&tick, &QTimer::timeout,
+                     [&] { longestPause = std::max(longestPause, loop.restart()); });
     t.restart();
     QThread *worker = QThread::create([&] {
         PlanIndex index(indexPath);
@@ -137,8 +137,13 @@ int main(int argc, char **argv)
     std::printf("start, nothing changed:            %8.3f s (%d unchanged)\n", seconds(t),
                 again.unchanged);
 
-    const char *const queries[] = {"fractions", "unit17", "Photosynthese", "caf\xc3\xa9 recipe",
-                                   "exit ticket naive", "mitochondria partner", "zebra"};
+    const char *const queries[] = {"fractions",
+                                   "unit17",
+                                   "Photosynthese",
+                                   "caf\xc3\xa9 recipe",
+                                   "exit ticket naive",
+                                   "mitochondria partner",
+                                   "zebra"};
     for (const char *query : queries) {
         qint64 slowest = 0;
         int hits = 0;

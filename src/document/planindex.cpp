@@ -1,5 +1,6 @@
 #include "document/planindex.h"
 
+#include "document/filenames.h"
 #include "platform/rtf/rtfreader.h"
 
 #include <QDir>
@@ -21,9 +22,13 @@
 namespace
 {
 // Bumped whenever the tables change; an index of another version is made anew.
-constexpr int schemaVersion = 1;
+constexpr int schemaVersion = 2;
 // Files read between two commits: other writers get their turn in between.
 constexpr int batchSize = 200;
+// Plans of one day share a range of ids.
+constexpr qint64 idsPerDay = 1'000'000;
+// A search ranks this many of the newest plans that match.
+constexpr int newestRanked = 200;
 
 QString connectionName()
 {
@@ -153,9 +158,8 @@ PlanIndex::~PlanIndex()
 QString PlanIndex::defaultPath()
 {
     // A folder of its own: SQLite keeps its journal files beside the index.
-    const QString dir =
-        QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
-        QStringLiteral("/library");
+    const QString dir = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
+                        QStringLiteral("/library");
     QDir().mkpath(dir);
     return QDir(dir).filePath(QStringLiteral("plans.sqlite"));
 }
@@ -269,9 +273,9 @@ bool PlanIndex::createSchema(QString *error)
         "readable INTEGER NOT NULL)",
         "CREATE VIRTUAL TABLE IF NOT EXISTS fts USING fts5(body, "
         "tokenize=\"unicode61 remove_diacritics 2\")",
-        "PRAGMA user_version=1",
+        "PRAGMA user_version=2",
         "COMMIT"};
-    static_assert(schemaVersion == 1);
+    static_assert(schemaVersion == 2);
     for (const char *statement : statements) {
         if (!q.exec(QLatin1String(statement))) {
             if (error)
@@ -380,9 +384,21 @@ bool store(QSqlDatabase &db, const Read &r)
     const QString path = r.info.absoluteFilePath();
     if (const qint64 old = idOf(db, path); old && !drop(db, old))
         return false;
+    // The id orders the plans newest first: the plan's week (or the file's day), then a count.
+    // A search takes its newest matches by id without sorting them all.
+    const PlanTitle title = planTitle(r.info.fileName(), QString());
+    const QDate day = title.week.isValid() ? title.week : r.info.lastModified().date();
+    const qint64 base = std::max<qint64>(0, day.toJulianDay()) * idsPerDay;
     QSqlQuery q(db);
+    q.prepare(QStringLiteral("SELECT max(id) FROM files WHERE id >= ? AND id < ?"));
+    q.addBindValue(base);
+    q.addBindValue(base + idsPerDay);
+    if (!q.exec() || !q.next())
+        return false;
+    const qint64 id = q.value(0).isNull() ? base : q.value(0).toLongLong() + 1;
     q.prepare(QStringLiteral(
-        "INSERT INTO files(path, folder, size, mtime, readable) VALUES(?, ?, ?, ?, ?)"));
+        "INSERT INTO files(id, path, folder, size, mtime, readable) VALUES(?, ?, ?, ?, ?, ?)"));
+    q.addBindValue(id);
     q.addBindValue(path);
     q.addBindValue(r.folder);
     q.addBindValue(r.info.size());
@@ -392,7 +408,6 @@ bool store(QSqlDatabase &db, const Read &r)
         return false;
     if (!r.readable)
         return true;
-    const qint64 id = q.lastInsertId().toLongLong();
     q.prepare(QStringLiteral("INSERT INTO fts(rowid, body) VALUES(?, ?)"));
     q.addBindValue(id);
     q.addBindValue(r.text);
@@ -592,32 +607,16 @@ QList<IndexedFile> PlanIndex::files() const
 
 namespace
 {
-// The first line of the text holding the most of the words, shortened around its first match.
-QString contextLine(const QString &body, const QStringList &words)
+// The line of the snippet that holds its first match, without the marks.
+QString contextLine(const QString &snippet)
 {
-    QString best;
-    int bestCount = 0;
-    for (const QString &line : body.split(QLatin1Char('\n'))) {
-        const auto matches = findMatches(line, words);
-        if (matches.isEmpty())
-            continue;
-        const QString folded = foldForSearch(line);
-        int count = 0;
-        for (const QString &w : words)
-            count += folded.contains(w) ? 1 : 0;
-        if (count > bestCount) {
-            bestCount = count;
-            const int start = std::max(0, matches.first().first - 40);
-            best = line.mid(start, 160).trimmed();
-            if (start > 0)
-                best.prepend(QStringLiteral("\u2026"));
-            if (start + 160 < line.size())
-                best.append(QStringLiteral("\u2026"));
-            if (count == words.size())
-                break;
-        }
-    }
-    return best;
+    const qsizetype mark = snippet.indexOf(QChar(2));
+    qsizetype from = mark < 0 ? 0 : snippet.lastIndexOf(QLatin1Char('\n'), mark) + 1;
+    qsizetype to = mark < 0 ? -1 : snippet.indexOf(QLatin1Char('\n'), mark);
+    QString line = snippet.mid(from, to < 0 ? -1 : to - from);
+    line.remove(QChar(2));
+    line.remove(QChar(3));
+    return line.trimmed();
 }
 } // namespace
 
@@ -636,23 +635,41 @@ QList<SearchHit> PlanIndex::search(const QString &typed, int limit) const
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
     if (!db.isOpen())
         return hits;
+    // The newest matches come by id without a sort of all of them; of those the best come
+    // first, the newer of two equally good ones first.
     QSqlQuery q(db);
     q.setForwardOnly(true);
     q.prepare(QStringLiteral(
-        "SELECT f.path, f.mtime, s.score, (SELECT body FROM fts WHERE rowid = s.id) "
-        "FROM (SELECT fts.rowid AS id, bm25(fts) AS score FROM fts JOIN files ON files.id = "
-        "fts.rowid WHERE fts MATCH ? ORDER BY score, files.mtime DESC LIMIT ?) s "
-        "JOIN files f ON f.id = s.id ORDER BY s.score, f.mtime DESC"));
+        "SELECT rowid, bm25(fts), snippet(fts, 0, char(2), char(3), '\u2026', 24) FROM fts "
+        "WHERE fts MATCH ? ORDER BY rowid DESC LIMIT ?"));
     q.addBindValue(terms.join(QLatin1Char(' ')));
-    q.addBindValue(limit);
+    q.addBindValue(std::max(limit, newestRanked));
     if (!q.exec())
         return hits;
-    while (q.next()) {
+    struct Found {
+        qint64 id;
+        double score;
+        QString snippet;
+    };
+    QList<Found> found;
+    while (q.next())
+        found.append({q.value(0).toLongLong(), q.value(1).toDouble(), q.value(2).toString()});
+    q.finish();
+    std::stable_sort(found.begin(), found.end(),
+                     [](const Found &a, const Found &b) { return a.score < b.score; });
+    if (found.size() > limit)
+        found.resize(limit);
+    QSqlQuery file(db);
+    file.prepare(QStringLiteral("SELECT path, mtime FROM files WHERE id = ?"));
+    for (const Found &f : std::as_const(found)) {
+        file.addBindValue(f.id);
+        if (!file.exec() || !file.next())
+            continue;
         SearchHit hit;
-        hit.path = q.value(0).toString();
-        hit.modified = QDateTime::fromMSecsSinceEpoch(q.value(1).toLongLong());
-        hit.score = q.value(2).toDouble();
-        hit.context = contextLine(q.value(3).toString(), words);
+        hit.path = file.value(0).toString();
+        hit.modified = QDateTime::fromMSecsSinceEpoch(file.value(1).toLongLong());
+        hit.score = f.score;
+        hit.context = contextLine(f.snippet);
         hits.append(hit);
     }
     return hits;

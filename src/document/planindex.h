@@ -89,8 +89,9 @@ public:
 
     // Every file the index lists, in no particular order.
     QList<IndexedFile> files() const;
-    // Plans holding every one of the words typed, best and newest first.
-    QList<SearchHit> search(const QString &typed, int limit = 200) const;
+    // Plans holding every one of the words typed, best and newest first: the newest few
+    // hundred that match, the best of them first.
+    QList<SearchHit> search(const QString &typed, int limit = 100) const;
 
     // Files larger than this are listed but not read: a plan is far smaller.
     static constexpr qint64 maxIndexedSize = 8 * 1024 * 1024;

@@ -219,7 +219,7 @@ private Q_SLOTS:
         PlanIndex index(indexPath());
         QVERIFY(index.open());
         QCOMPARE(index.files().size(), 301);
-        QCOMPARE(index.search(QStringLiteral("odd")).size(), 150);
+        QCOMPARE(index.search(QStringLiteral("odd"), 1000).size(), 150);
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "check");
         db.setDatabaseName(indexPath());
         QVERIFY(db.open());
