@@ -457,7 +457,7 @@ IndexReport PlanIndex::update(const QStringList &folderList,
         }
         reachable.append(folder);
         const QFileInfoList entries =
-            dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+            dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System, QDir::NoSort);
         for (const QFileInfo &info : entries) {
             const QString path = info.absoluteFilePath();
             if ((!isLibraryFile(info.fileName()) && !known.contains(path)) ||
@@ -626,12 +626,14 @@ QList<SearchHit> PlanIndex::search(const QString &typed, int limit) const
     const QStringList words = searchWords(typed);
     if (words.isEmpty())
         return hits;
-    // Every word, each as the beginning of a word of the plan: "frac" finds "fractions".
+    // Every word; the last one, while it is being typed, as the beginning of a word of the
+    // plan ("frac" finds "fractions"). Whole words are found much faster than beginnings.
+    const bool typing = !typed.isEmpty() && isLetterOrDigit(typed.back());
     QStringList terms;
     for (const QString &w : words)
-        terms.append(QLatin1Char('"') +
-                     QString(w).replace(QLatin1Char('"'), QLatin1String("\"\"")) +
-                     QStringLiteral("\"*"));
+        terms.append(
+            QLatin1Char('"') + QString(w).replace(QLatin1Char('"'), QLatin1String("\"\"")) +
+            QLatin1Char('"') + (typing && &w == &words.back() ? QStringLiteral("*") : QString()));
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
     if (!db.isOpen())
         return hits;

@@ -89,7 +89,8 @@ public:
 
     // Every file the index lists, in no particular order.
     QList<IndexedFile> files() const;
-    // Plans holding every one of the words typed, best and newest first: the newest few
+    // Plans holding every one of the words typed (the last one, unless followed by a blank or
+    // a sign, as the beginning of a word), best and newest first: the newest few
     // hundred that match, the best of them first.
     QList<SearchHit> search(const QString &typed, int limit = 100) const;
 
