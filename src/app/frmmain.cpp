@@ -193,6 +193,8 @@ void frmMain::showMain()
         restoreGeometry(geometry);
     show();
     Form_Activate();
+    // The settings are loaded: the plan library catches up with its folders.
+    library->refresh();
     recovery->checkAtStartup();
 }
 

@@ -32,8 +32,6 @@ PlanLibrary::PlanLibrary(frmMain &w, const QString &indexPath)
     index_->open();
     auto *find = new QShortcut(QKeySequence::Find, &w);
     connect(find, &QShortcut::activated, this, &PlanLibrary::showSearch);
-    // Once the settings are loaded and the window is up, the index catches up with the files.
-    QTimer::singleShot(0, this, &PlanLibrary::refresh);
 }
 
 PlanLibrary::~PlanLibrary()

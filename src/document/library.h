@@ -17,7 +17,8 @@ class QThread;
 // The plan library: every plan in the storage folder and in the folders the teacher browsed to
 // (remembered across runs), listed in the earlier-plans list by course, newest week first, and
 // searched through the full-text index. The index is brought up to date in a worker thread at
-// start and whenever the library is opened; a plan saved is indexed at once.
+// start (when the main window is first shown) and whenever the library is opened; a plan saved is
+// indexed at once.
 class PlanLibrary : public QObject
 {
     Q_OBJECT

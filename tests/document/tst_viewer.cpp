@@ -93,6 +93,7 @@ private Q_SLOTS:
         // The next run lists the folder again.
         w.reset();
         makeWindow();
+        w->showMain();
         QTRY_COMPARE(planfixture::itemTexts(w->cboOldPlans), titles);
     }
 
