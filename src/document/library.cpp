@@ -169,6 +169,15 @@ void PlanLibrary::fillList()
     });
 
     QComboBox *list = w.cboOldPlans;
+    // Nothing changed: the list is left alone, so that an open list does not close under the
+    // teacher when the index has caught up.
+    bool same = list->count() == entries.size() + 1 && w.strPlanPaths.size() == entries.size() &&
+                list->itemData(list->count() - 1, Qt::ToolTipRole).isValid();
+    for (qsizetype k = 0; same && k < entries.size(); ++k)
+        same = w.strPlanPaths.at(k) == entries.at(k).path &&
+               list->itemText(int(k)) == entries.at(k).title.text;
+    if (same)
+        return;
     const int chosen = list->currentIndex();
     const QString chosenPath =
         chosen >= 0 && chosen < w.strPlanPaths.size() ? w.strPlanPaths.at(chosen) : QString();
