@@ -67,6 +67,7 @@ private Q_SLOTS:
         dataRow("no read permission", 0, 0, 0, 1, 2, "secret", QStringList{});
         dataRow("folder vanished", 0, 0, 0, 0, 1, "fractions", QStringList{"LPlans-- a.doc"});
         dataRow("not a library file", 0, 0, 0, 0, 1, "photosynthesis", QStringList{});
+        dataRow("deleted while being read", 0, 0, 0, 0, 1, "photosynthesis", QStringList{});
     }
 
     void followsTheFolder()
@@ -95,10 +96,18 @@ private Q_SLOTS:
             QVERIFY(QFile::setPermissions(plan("locked.rtf"), QFileDevice::WriteOwner));
         } else if (change == QLatin1String("folder vanished")) {
             QVERIFY(QDir(plans()).removeRecursively());
+        } else if (change == QLatin1String("deleted while being read")) {
+            QVERIFY(writeFile(plan("b.rtf"), rtfPlan("Photosynthesis in leaves")));
         } else if (change == QLatin1String("not a library file")) {
             QVERIFY(writeFile(plan("photo.png"), rtfPlan("Photosynthesis")));
         }
-        const IndexReport report = index.update({plans()});
+        // The folder is listed before the files are read; a file can go in between.
+        const auto deleteNew = [&](int, int) {
+            if (change == QLatin1String("deleted while being read"))
+                QFile::remove(plan("b.rtf"));
+        };
+        const IndexReport report = index.update({plans()}, deleteNew);
+        QVERIFY2(report.error.isEmpty(), qPrintable(report.error));
         QCOMPARE(report.added, added);
         QCOMPARE(report.changed, changed);
         QCOMPARE(report.removed, removed);
