@@ -126,6 +126,7 @@ int main(int argc, char **argv)
     std::printf("first indexing:                    %8.2f s (%d added, %lld skipped), "
                 "longest pause of the event loop %lld ms\n",
                 seconds(t), report.added, qlonglong(report.skipped.size()), longestPause);
+    std::printf("peak memory after indexing:        %8ld MB\n", peakMegabytes());
     std::printf("index file:                        %8.1f MB\n",
                 double(QFileInfo(indexPath).size()) / 1e6);
 
