@@ -21,8 +21,8 @@ if [ "$mode" = coverage ]; then
 fi
 
 . "$root/tools/packages.sh"
-install_missing cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth xdotool \
-  poppler-utils \
+install_missing cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev \
+  xvfb xauth xdotool poppler-utils \
   desktop-file-utils appstream
 
 cmake -S "$root" -B "$build" -G Ninja "${options[@]}"

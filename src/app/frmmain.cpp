@@ -2,6 +2,7 @@
 
 #include "document/completion.h"
 #include "document/editing.h"
+#include "document/library.h"
 #include "document/materialsstep.h"
 #include "document/planfiles.h"
 #include "document/recovery.h"
@@ -65,6 +66,7 @@ frmMain::frmMain(LessonPlanModule &m, Platform &platform, SettingsStore *store, 
     plan = new PlanStart(*this);
     completion = new PlanCompletion(*this);
     files = new PlanFiles(*this);
+    library = new PlanLibrary(*this);
     viewer = new PlanViewer(*this);
     entries = new DayEntries(*this);
     writer = new DayWriter(*this);
@@ -87,6 +89,7 @@ frmMain::~frmMain()
     delete writer;
     delete entries;
     delete viewer;
+    delete library;
     delete files;
     delete completion;
     delete plan;
@@ -219,6 +222,8 @@ void frmMain::showMain()
     // The frame around the window is known now.
     ui::keepOnScreen(this);
     Form_Activate();
+    // The settings are loaded: the plan library catches up with its folders.
+    library->refresh();
     recovery->checkAtStartup();
 }
 

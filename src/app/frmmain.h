@@ -17,6 +17,7 @@ class MaterialsStep;
 class StandardsStep;
 class PlanCompletion;
 class PlanFiles;
+class PlanLibrary;
 class PlanRecovery;
 class PlanStart;
 class PlanViewer;
@@ -103,6 +104,7 @@ public:
     PlanCompletion *completion = nullptr;
     PlanFiles *files = nullptr;
     PlanViewer *viewer = nullptr;
+    PlanLibrary *library = nullptr;
     DayEntries *entries = nullptr;
     DayWriter *writer = nullptr;
     MaterialsStep *materials = nullptr;

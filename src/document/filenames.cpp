@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -127,4 +128,52 @@ bool samePlanPath(const QString &a, const QString &b)
 bool beginsAsRtf(const QByteArray &head)
 {
     return rtf::looksLikeRtf(head);
+}
+
+PlanTitle planTitle(const QString &fileName, const QString &periodHeading)
+{
+    PlanTitle t;
+    t.text = fileName;
+    const QString prefix = QStringLiteral("LPlans-- ");
+    if (!fileName.startsWith(prefix))
+        return t;
+    const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
+    const QString body = fileName.mid(prefix.size(), dot > 0 ? dot - prefix.size() : -1);
+    QStringList parts = body.split(QStringLiteral("  "));
+    if (parts.size() < 3)
+        return t;
+    const QString last = parts.takeLast();
+    static const QRegularExpression week(
+        QStringLiteral("^Week of ([A-Z][a-z]{2}) (\\d{1,2}) (\\d{4})$"));
+    static const QRegularExpression unit(QStringLiteral("^Unit Plan '(.*)'$"));
+    if (const auto m = week.match(last); m.hasMatch()) {
+        static const QStringList months{
+            QStringLiteral("Jan"), QStringLiteral("Feb"), QStringLiteral("Mar"),
+            QStringLiteral("Apr"), QStringLiteral("May"), QStringLiteral("Jun"),
+            QStringLiteral("Jul"), QStringLiteral("Aug"), QStringLiteral("Sep"),
+            QStringLiteral("Oct"), QStringLiteral("Nov"), QStringLiteral("Dec")};
+        const int month = int(months.indexOf(m.captured(1))) + 1;
+        t.week = QDate(m.captured(3).toInt(), month, m.captured(2).toInt());
+        if (!t.week.isValid())
+            return t;
+    } else if (!unit.match(last).hasMatch()) {
+        return t;
+    }
+    t.plan = last;
+    // Left: [abbreviation] teacher course [heading period].
+    const bool withPeriod =
+        parts.size() == 4 || (parts.size() == 3 && !periodHeading.isEmpty() &&
+                              parts.last().startsWith(periodHeading + QLatin1Char(' ')));
+    if (withPeriod)
+        t.period = parts.takeLast();
+    if (parts.size() != 2 && parts.size() != 3)
+        return PlanTitle{false, {}, {}, {}, {}, fileName};
+    t.course = parts.last();
+    t.isPlan = true;
+    QStringList shown{t.course};
+    if (!t.period.isEmpty())
+        shown.append(t.period);
+    shown.append(t.plan);
+    t.text = shown.join(QStringLiteral(" \u00b7 "));
+    return t;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDate>
 #include <QString>
 
 class Platform;
@@ -56,3 +57,17 @@ bool samePlanPath(const QString &a, const QString &b);
 // Whether the first bytes of a file are those of a rich-text document ("{\rtf", after a
 // byte-order mark or blank lines that some word processors write first).
 bool beginsAsRtf(const QByteArray &head);
+
+// What a built plan file name says, read back for the earlier-plans list.
+struct PlanTitle {
+    bool isPlan = false; // false: the name is not one the program builds
+    QString course;
+    QString period; // "Period 2", empty when the name holds none
+    QString plan;   // "Week of Dec 7 2026" or "Unit Plan 'Cells'"
+    QDate week;     // the week's first day; invalid for unit plans
+    QString text;   // "Math 7 · Period 2 · Week of Dec 7 2026", or the file name
+};
+
+// Reads a file name built by planFileName back into its parts. The period heading of the
+// settings tells a name with a school abbreviation from one with a period.
+PlanTitle planTitle(const QString &fileName, const QString &periodHeading);

@@ -4,6 +4,7 @@
 
 #include "app/frmmain.h"
 #include "document/filenames.h"
+#include "document/library.h"
 #include "document/standardsstep.h"
 #include "plan/schoolcalendar.h"
 #include "platform/platform.h"
@@ -200,32 +201,11 @@ bool PlanFiles::SaveFile()
         return false;
     }
 
-    addPlanToList(target, true);
+    w.library->addPlan(target);
     w.lblSavePrint->show();
     m.strPlanSaved = QStringLiteral("Y");
     w.recovery->discard();
     return true;
-}
-
-int PlanFiles::addPlanToList(const QString &path, bool reuse)
-{
-    QComboBox *list = w.cboOldPlans;
-    QStringList &paths = w.strPlanPaths;
-    if (reuse) {
-        for (int i = 0; i < paths.size() && i < list->count() - 1; ++i)
-            if (samePlanPath(paths.at(i), path))
-                return i;
-    }
-    if (list->count() == 0)
-        list->addItem(browseEntry());
-    // The browse entry always stays last; the new plan goes just above it.
-    const int at = list->count() - 1;
-    list->insertItem(at, QFileInfo(path).fileName());
-    paths = paths.mid(0, at);
-    while (paths.size() < at)
-        paths.append(QString());
-    paths.append(path);
-    return at;
 }
 
 void PlanFiles::cmdStore_Click()

@@ -34,11 +34,6 @@ public:
     // The Save button.
     void cmdStore_Click();
 
-    // Puts a saved or browsed plan into the list of plans of this run, just above the browse
-    // entry, and returns its list index. With reuse set, a path already listed is not added
-    // again (its index is returned).
-    int addPlanToList(const QString &path, bool reuse);
-
     static QString browseEntry();
 
     // Makes the folder (and its parents) when it is missing; on failure *error holds the

@@ -3,7 +3,10 @@
 #include "app/frmmain.h"
 #include "document/completion.h"
 #include "document/editing.h"
+#include "document/filenames.h"
+#include "document/library.h"
 #include "document/planfiles.h"
+#include "document/planindex.h"
 #include "platform/platform.h"
 #include "platform/richtextbox.h"
 
@@ -14,6 +17,8 @@
 #include <QGroupBox>
 #include <QMenu>
 #include <QPushButton>
+#include <QShortcut>
+#include <QTextCursor>
 
 PlanViewer::PlanViewer(frmMain &w) : QObject(&w), w(w)
 {
@@ -34,6 +39,13 @@ PlanViewer::PlanViewer(frmMain &w) : QObject(&w), w(w)
                 }
             });
     w.cboOldPlans->installEventFilter(this);
+    // F3 and Shift+F3 step through the matches of a search, also from the search window.
+    for (const auto &[key, step] : {std::pair{QKeySequence(Qt::Key_F3), 1},
+                                    std::pair{QKeySequence(Qt::SHIFT | Qt::Key_F3), -1}}) {
+        auto *shortcut = new QShortcut(key, &w);
+        shortcut->setContext(Qt::ApplicationShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, s = step] { nextMatch(s); });
+    }
 }
 
 QString PlanViewer::viewCaption()
@@ -72,6 +84,8 @@ void PlanViewer::cboOldPlans_Click()
 void PlanViewer::cboOldPlans_GotFocus()
 {
     closeViewer();
+    // The library is being opened: it catches up with the folders in the background.
+    w.library->refresh();
     w.fraCurrent->setEnabled(true);
     w.setHelpContextId(10038);
 }
@@ -80,6 +94,9 @@ void PlanViewer::closeViewer()
 {
     w.cmdPrev->setText(viewCaption());
     w.fraPrevious->hide();
+    matches_.clear();
+    current_ = -1;
+    w.rtfPrevious->setExtraSelections({});
 }
 
 void PlanViewer::BrowseForPlan()
@@ -99,8 +116,8 @@ void PlanViewer::BrowseForPlan()
         w.SetNextFocus();
         return;
     }
-    const int at = w.files->addPlanToList(QFileInfo(chosen).absoluteFilePath(), false);
-    w.cboOldPlans->setCurrentIndex(at);
+    const int at = w.library->addPlan(QFileInfo(chosen).absoluteFilePath());
+    w.cboOldPlans->setCurrentIndex(std::max(at, 0));
     w.cmdPrev->setEnabled(true);
     w.cmdPrev->setFocus(Qt::OtherFocusReason);
 }
@@ -112,7 +129,12 @@ void PlanViewer::cmdPrev_Click()
         return;
     }
     const int k = w.cboOldPlans->currentIndex();
-    if (k < 0 || k >= w.strPlanPaths.size() || k >= w.cboOldPlans->count() - 1)
+    if (k == w.cboOldPlans->count() - 1) {
+        // The browse entry: View Previous opens the file dialog, as choosing the entry does.
+        BrowseForPlan();
+        return;
+    }
+    if (k < 0 || k >= w.strPlanPaths.size())
         return;
     const QString path = w.strPlanPaths.at(k);
     w.files->CheckRtfFile(path);
@@ -148,4 +170,55 @@ void PlanViewer::showCopyMenu(const QPoint &pos)
 void PlanViewer::mnuCopyOnly_Click()
 {
     docedit::copySelection(w.rtfPrevious, w.m, w.platform);
+}
+
+void PlanViewer::viewPlan(const QString &path, const QStringList &words)
+{
+    int at = -1;
+    for (int k = 0; k < w.strPlanPaths.size() && at < 0; ++k)
+        if (samePlanPath(w.strPlanPaths.at(k), path))
+            at = k;
+    if (at < 0)
+        at = w.library->addPlan(path);
+    if (at < 0 || !w.cboOldPlans->isEnabled())
+        return;
+    w.cboOldPlans->setCurrentIndex(at);
+    w.cmdPrev->setEnabled(true);
+    closeViewer();
+    cmdPrev_Click();
+    if (!isViewing())
+        return;
+    matches_ = findMatches(w.rtfPrevious->toPlainText(), words);
+    markMatches(matches_.isEmpty() ? -1 : 0);
+}
+
+void PlanViewer::nextMatch(int step)
+{
+    if (!isViewing() || matches_.isEmpty())
+        return;
+    const int n = int(matches_.size());
+    markMatches(((current_ + step) % n + n) % n);
+}
+
+void PlanViewer::markMatches(int current)
+{
+    current_ = current;
+    QList<QTextEdit::ExtraSelection> marks;
+    for (int i = 0; i < matches_.size(); ++i) {
+        QTextEdit::ExtraSelection mark;
+        mark.cursor = QTextCursor(w.rtfPrevious->document());
+        mark.cursor.setPosition(matches_.at(i).first);
+        mark.cursor.setPosition(matches_.at(i).first + matches_.at(i).second,
+                                QTextCursor::KeepAnchor);
+        // Every match yellow, the one in sight orange.
+        mark.format.setBackground(i == current ? QColor(255, 165, 0) : QColor(255, 255, 0));
+        marks.append(mark);
+    }
+    w.rtfPrevious->setExtraSelections(marks);
+    if (current >= 0) {
+        QTextCursor cursor(w.rtfPrevious->document());
+        cursor.setPosition(matches_.at(current).first);
+        w.rtfPrevious->setTextCursor(cursor);
+        w.rtfPrevious->ensureCursorVisible();
+    }
 }

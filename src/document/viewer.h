@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QPoint>
 #include <QString>
+#include <QStringList>
+
+#include <utility>
 
 class frmMain;
 
@@ -29,6 +33,13 @@ public:
     // The file of the plan shown in the viewer (empty before any was shown).
     QString shownPath() const { return shownPath_; }
 
+    // Shows a plan of the library in the viewer with every word of a search marked, the
+    // first match in sight; F3 and Shift+F3 go to the next and the previous one.
+    void viewPlan(const QString &path, const QStringList &words);
+    void nextMatch(int step);
+    int matchCount() const { return int(matches_.size()); }
+    int currentMatch() const { return current_; }
+
     static QString viewCaption();
     static QString closeCaption();
 
@@ -38,7 +49,10 @@ protected:
 private:
     void showCopyMenu(const QPoint &pos);
     void closeViewer();
+    void markMatches(int current);
 
     frmMain &w;
     QString shownPath_;
+    QList<std::pair<int, int>> matches_;
+    int current_ = -1;
 };

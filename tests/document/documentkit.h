@@ -6,6 +6,7 @@
 // them.
 #include "document/completion.h"
 #include "document/filenames.h"
+#include "document/library.h"
 #include "document/planfiles.h"
 #include "plan/schoolcalendar.h"
 #include "platform/richtextbox.h"
@@ -96,7 +97,16 @@ protected:
     }
 
     // The list of plans saved or browsed in this run, the browse entry last.
-    QStringList listed() const { return planfixture::itemTexts(w->cboOldPlans); }
+    // The earlier-plans list by file name (each entry's tooltip, where it has one).
+    QStringList listed() const
+    {
+        QStringList names;
+        for (int i = 0; i < w->cboOldPlans->count(); ++i) {
+            const QString tip = w->cboOldPlans->itemData(i, Qt::ToolTipRole).toString();
+            names << (tip.isEmpty() ? w->cboOldPlans->itemText(i) : QFileInfo(tip).fileName());
+        }
+        return names;
+    }
 
     // A plan document with a bold passage, written where a test wants an earlier plan.
     static QString writePlan(const QString &path, const QString &boldText)

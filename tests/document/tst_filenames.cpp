@@ -29,28 +29,46 @@ class TestFileNames : public QObject
     }
 
 private Q_SLOTS:
+    // A built name must read back into the course, period and week the earlier-plans list
+    // shows; a school abbreviation must not be taken for the course.
     void planName_data()
     {
-        dataColumns<bool, bool, bool, QString>({"weekly", "abbrev", "period", "name"});
+        dataColumns<bool, bool, bool, QString, QString>(
+            {"weekly", "abbrev", "period", "name", "title"});
         dataRow("weekly, period", true, false, true,
-                "LPlans-- A. Teacher  Algebra 1  Period 3  Week of Sep "
-                "14 2009.doc");
+                "LPlans-- A. Teacher  Algebra 1  Period 3  Week of Sep 14 2009.doc",
+                "Algebra 1 \u00b7 Period 3 \u00b7 Week of Sep 14 2009");
         dataRow("unit, no period", false, false, false,
-                "LPlans-- A. Teacher  Algebra 1  Unit Plan 'Fractions'.doc");
+                "LPlans-- A. Teacher  Algebra 1  Unit Plan 'Fractions'.doc",
+                "Algebra 1 \u00b7 Unit Plan 'Fractions'");
         dataRow("unit, school and period", false, true, true,
-                "LPlans-- LHS  A. Teacher  Algebra 1  Period 3  Unit Plan 'Fractions'.doc");
+                "LPlans-- LHS  A. Teacher  Algebra 1  Period 3  Unit Plan 'Fractions'.doc",
+                "Algebra 1 \u00b7 Period 3 \u00b7 Unit Plan 'Fractions'");
+        dataRow("weekly, school, no period", true, true, false,
+                "LPlans-- LHS  A. Teacher  Algebra 1  Week of Sep 14 2009.doc",
+                "Algebra 1 \u00b7 Week of Sep 14 2009");
     }
 
     void planName()
     {
-        const auto [weekly, abbrev, period, name] =
-            fetchRow<bool, bool, bool, QString>({"weekly", "abbrev", "period", "name"});
+        const auto [weekly, abbrev, period, name, title] =
+            fetchRow<bool, bool, bool, QString, QString>(
+                {"weekly", "abbrev", "period", "name", "title"});
         PlanNameParts p = teacherAlgebra();
         p.weekly = weekly;
         p.useSchoolAbbrev = abbrev;
         p.schoolAbbrev = QStringLiteral("LHS");
         p.showPeriod = period;
         QCOMPARE(planFileName(p), name);
+        const PlanTitle read = planTitle(name, QStringLiteral("Period"));
+        QVERIFY(read.isPlan);
+        QCOMPARE(read.text, title);
+        QCOMPARE(read.week, weekly ? QDate(2009, 9, 14) : QDate());
+        // Names the program did not build are shown as they are.
+        for (const QString &other :
+             {QStringLiteral("notes.rtf"),
+              QStringLiteral("LPlans-- A. Teacher  Week of Feb 30 2009.doc")})
+            QCOMPARE(planTitle(other, QStringLiteral("Period")).text, other);
     }
 
     void entriesAreMadeSafe_data()

@@ -1,11 +1,14 @@
 // The earlier-plans viewer: the list of plans, browsing for others, viewing one read-only,
 // copying a passage with its formatting, and printing it.
+#include "document/frmsearch.h"
 #include "document/viewer.h"
 #include "documentkit.h"
 #include "support/datarows.h"
 
 #include <QAction>
 #include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 
 using Answer = Platform::Answer;
@@ -23,6 +26,11 @@ class TestViewer : public DocumentTest
 
     void pickBrowse() { pick(w->cboOldPlans->count() - 1); }
 
+    QString earlierPlan(const char *name, const QString &bold = QStringLiteral("Old plan"))
+    {
+        return earlierPlan(QString::fromUtf8(name), bold);
+    }
+
     QString earlierPlan(const QString &name, const QString &bold = QStringLiteral("Old plan"))
     {
         const QString path = dir->filePath(QStringLiteral("earlier/") + name);
@@ -30,6 +38,14 @@ class TestViewer : public DocumentTest
         if (!error.isEmpty())
             qWarning("%s", qPrintable(error));
         return path;
+    }
+
+    // A plan of another folder joins the library; the list is filled again once the index
+    // has caught up with that folder.
+    void addEarlier(const QString &path)
+    {
+        w->library->addPlan(path);
+        QTRY_VERIFY(!w->library->isIndexing());
     }
 
     static QString filter()
@@ -41,58 +57,86 @@ private Q_SLOTS:
     void init() { open(); }
     void cleanup() { finish(); }
 
-    void browsingAddsTheFileAboveTheBrowseEntry_data()
+    // A file browsed to must join the library with the other plans of its folder and stay
+    // there after a restart; a cancelled browse changes nothing; View Previous on the browse
+    // entry must open the file dialog instead of doing nothing.
+    void browsingAddsItsFolderToTheLibrary()
     {
-        QTest::addColumn<int>("saved");
-        dataRow("empty list", 0);
-        dataRow("after a saved plan", 1);
-    }
-
-    void browsingAddsTheFileAboveTheBrowseEntry()
-    {
-        QFETCH(int, saved);
-        QStringList expected;
-        for (int i = 0; i < saved; ++i) {
-            w->files->addPlanToList(earlierPlan(QStringLiteral("saved.doc")), true);
-            expected << QStringLiteral("saved.doc");
-        }
-        // Browsing cancelled leaves the list as it was.
-        const QStringList paths = w->strPlanPaths;
+        QTRY_VERIFY(!w->library->isIndexing());
         platform->answerOpenFile(QString());
-        pickBrowse();
-        QCOMPARE(listed(), expected + QStringList{PlanFiles::browseEntry()});
-        QCOMPARE(w->strPlanPaths, paths);
-        QCOMPARE(w->cboOldPlans->currentIndex(), 0);
-        QCOMPARE(w->cmdPrev->isEnabled(), saved > 0);
+        w->cmdPrev->click();
+        QCOMPARE(platform->lastPrompt().title, QStringLiteral("Select a File to Open"));
+        QCOMPARE(listed(), QStringList{PlanFiles::browseEntry()});
 
-        const QString path = earlierPlan(QStringLiteral("LPlans-- Term 1.doc"));
-        platform->answerOpenFile(QStringLiteral("  ") + path + QStringLiteral(" "));
+        const QString week =
+            earlierPlan("LPlans-- A. Teacher  Math 7  Period 2  Week of Dec 7 2026.doc");
+        earlierPlan("LPlans-- A. Teacher  Math 7  Period 2  Week of Nov 30 2026.doc");
+        earlierPlan("LPlans-- A. Teacher  Science 7  Unit Plan 'Cells'.doc");
+        earlierPlan("notes.rtf");
+        platform->answerOpenFile(QStringLiteral("  ") + week + QStringLiteral(" "));
         pickBrowse();
         const auto &asked = platform->lastPrompt();
-        QCOMPARE(asked.title, QStringLiteral("Select a File to Open"));
         QCOMPARE(asked.text, filter() + QStringLiteral(" in ") + w->strOpenDialogFolder);
         QCOMPARE(w->strOpenDialogFolder, m->strStorageFolder);
-        expected << QStringLiteral("LPlans-- Term 1.doc") << PlanFiles::browseEntry();
-        QCOMPARE(listed(), expected);
-        QCOMPARE(w->cboOldPlans->currentIndex(), saved);
-        QCOMPARE(w->strPlanPaths.size(), saved + 1);
-        QCOMPARE(w->strPlanPaths.at(saved), path);
+        QCOMPARE(w->strPlanPaths.value(w->cboOldPlans->currentIndex()), week);
         QVERIFY(w->cmdPrev->isEnabled());
+        // By course, newest week first, files that are no plans last; the name as tooltip.
+        const QStringList titles{"Math 7 \u00b7 Period 2 \u00b7 Week of Dec 7 2026",
+                                 "Math 7 \u00b7 Period 2 \u00b7 Week of Nov 30 2026",
+                                 "Science 7 \u00b7 Unit Plan 'Cells'", "notes.rtf",
+                                 PlanFiles::browseEntry()};
+        QTRY_COMPARE(planfixture::itemTexts(w->cboOldPlans), titles);
+        QCOMPARE(w->cboOldPlans->currentIndex(), 0);
+        QCOMPARE(w->cboOldPlans->itemData(0, Qt::ToolTipRole).toString(),
+                 QDir::toNativeSeparators(week));
 
-        // The same document chosen again is listed again.
-        platform->answerOpenFile(path);
-        pickBrowse();
-        QCOMPARE(w->cboOldPlans->count(), saved + 3);
-        QCOMPARE(w->cboOldPlans->currentIndex(), saved + 1);
-        QCOMPARE(w->strPlanPaths.size(), saved + 2);
+        // The next run lists the folder again.
+        w.reset();
+        makeWindow();
+        w->showMain();
+        QTRY_COMPARE(planfixture::itemTexts(w->cboOldPlans), titles);
+    }
+
+    // A search must find plans whatever the case and accents typed, show a line of context,
+    // open the plan with every match marked, and F3 and Shift+F3 must step through them.
+    void searchOpensThePlanAtItsMatches()
+    {
+        QVERIFY(QDir().mkpath(folder()));
+        const auto plan = [&](const char *name, const char *text) {
+            QFile f(pathInFolder(folder(), QString::fromUtf8(name)));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(QByteArray("{\\rtf1\\ansi\\ansicpg1252 ") + text + "\\par}");
+        };
+        plan("LPlans-- A. Teacher  Math 7  Week of Dec 7 2026.doc",
+             "Fractions\\par The Caf\\'e9 recipe\\par A caf\\'e9 again, CAFE three");
+        plan("LPlans-- A. Teacher  Math 7  Week of Nov 30 2026.doc", "Nothing of the kind");
+        plan("LPlans-- A. Teacher  Science 7  Week of Dec 7 2026.doc", "Cafeteria visit");
+        QTest::keySequence(w.get(), QKeySequence::Find);
+        frmSearch *search = w->library->searchWindow();
+        QVERIFY(search && search->isVisible());
+        QTRY_VERIFY(!w->library->isIndexing());
+        QTest::keyClicks(search->txtSearch, QStringLiteral("CAF\u00c9"));
+        QTRY_COMPARE(planfixture::itemTexts(search->lstHits),
+                     QStringList({"Math 7 \u00b7 Week of Dec 7 2026\nThe Caf\u00e9 recipe",
+                                  "Science 7 \u00b7 Week of Dec 7 2026\nCafeteria visit"}));
+
+        QTest::keyClick(search->txtSearch, Qt::Key_Return);
+        QVERIFY(w->viewer->isViewing());
+        QCOMPARE(w->viewer->matchCount(), 3);
+        QCOMPARE(w->rtfPrevious->extraSelections().size(), 3);
+        QCOMPARE(w->rtfPrevious->textCursor().position(), 14); // "Fractions\nThe |Café"
+        QTest::keyClick(search, Qt::Key_F3);
+        QCOMPARE(w->viewer->currentMatch(), 1);
+        QTest::keyClick(search, Qt::Key_F3, Qt::ShiftModifier);
+        QTest::keyClick(search, Qt::Key_F3, Qt::ShiftModifier);
+        QCOMPARE(w->viewer->currentMatch(), 2);
+        QCOMPARE(w->rtfPrevious->textCursor().position(), 40); // "A café again, |CAFE three"
     }
 
     void viewPreviousShowsAndHidesThePlan()
     {
-        w->files->addPlanToList(earlierPlan(QStringLiteral("a.doc"), QStringLiteral("First")),
-                                true);
-        w->files->addPlanToList(earlierPlan(QStringLiteral("b.doc"), QStringLiteral("Second")),
-                                true);
+        addEarlier(earlierPlan(QStringLiteral("a.doc"), QStringLiteral("First")));
+        addEarlier(earlierPlan(QStringLiteral("b.doc"), QStringLiteral("Second")));
         QVERIFY(w->fraPrevious->isHidden());
         pick(1);
         QVERIFY(w->cmdPrev->isEnabled());
@@ -162,7 +206,7 @@ private Q_SLOTS:
     void vanishedFileIsReported()
     {
         const QString path = earlierPlan(QStringLiteral("gone.doc"));
-        w->files->addPlanToList(path, true);
+        addEarlier(path);
         QVERIFY(QFile::remove(path));
         pick(0);
         platform->answerMessage(Answer::OK, QString(), QStringLiteral("File Reading"));
@@ -185,7 +229,7 @@ private Q_SLOTS:
     {
         const auto [start, length, text, dump, key] =
             fetchRow<int, int, QString, QString, bool>({"start", "length", "text", "dump", "key"});
-        w->files->addPlanToList(earlierPlan(QStringLiteral("a.doc")), true);
+        addEarlier(earlierPlan(QStringLiteral("a.doc")));
         pick(0);
         w->cmdPrev->click();
         w->rtfPrevious->setSelStart(start);
@@ -213,7 +257,7 @@ private Q_SLOTS:
     void printThisFilePrintsTheViewedPlan()
     {
         beginPlan();
-        w->files->addPlanToList(earlierPlan(QStringLiteral("a.doc")), true);
+        addEarlier(earlierPlan(QStringLiteral("a.doc")));
         pick(0);
         w->cmdPrev->click();
         const QString pdf = dir->filePath(QStringLiteral("earlier.pdf"));

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "app/frmmain.h"
+#include "document/planindex.h"
 #include "plan/entrydialogs.h"
 #include "plan/frmweekly.h"
 #include "support/scriptedplatform.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -101,6 +103,9 @@ protected:
 
     void load()
     {
+        // Each test starts with an empty plan library.
+        for (const char *suffix : {"", "-wal", "-shm"})
+            QFile::remove(PlanIndex::defaultPath() + QLatin1String(suffix));
         m = std::make_unique<LessonPlanModule>();
         platform = std::make_unique<ScriptedPlatform>();
         makeWindow();
