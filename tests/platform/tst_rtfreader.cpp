@@ -2,6 +2,7 @@
 // processors write, and hostile input that must neither crash, hang nor lose the text around it.
 #include "platform/rtf/rtfformat.h"
 #include "platform/rtf/rtfreader.h"
+#include "platform/rtf/rtfwriter.h"
 #include "support/docdump.h"
 
 #include <QFile>
@@ -270,6 +271,8 @@ void TestRtfReader::characters_data()
     QTest::newRow("wingdings")
         << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fnil\\fcharset2 Wingdings;}}\\'a7\\'fc\\'43\\'ff}")
         << QStringLiteral("▪✓👍\uf0ff");
+    QTest::newRow("symbol glyph before its font table")
+        << QByteArray("{\\rtf\\f2\\u-3913{\\fonttbl\\f2 Symbol") << QStringLiteral("•");
     QTest::newRow("editor marks dropped")
         << QByteArray("{\\rtf1 a\\u-560?b\\u-559?c\\u-4?d}") << QStringLiteral("abcd");
 }
@@ -279,6 +282,8 @@ void TestRtfReader::characters()
     QFETCH(QByteArray, rtf);
     QFETCH(QString, expected);
     QCOMPARE(dump(rtf), expected);
+    // What was read survives our own write and read.
+    QCOMPARE(dump(rtf::write(*readDocument(rtf))), expected);
 }
 
 void TestRtfReader::attributes_data()

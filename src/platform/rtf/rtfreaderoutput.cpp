@@ -300,11 +300,26 @@ void Reader::flushRun()
 
 void Reader::insert(const QString &text, const RunKey &key)
 {
+    // A glyph given as its private-use character before the font table named its font a symbol
+    // font is mapped here, as it is when read again: what is read survives a write and a read.
+    QString glyphs;
+    if (const int codepage = codepageOf(key.font); isSymbolCodepage(codepage)) {
+        for (const QChar c : text) {
+            const char16_t u = c.unicode();
+            if (u < 0xf020 || u > 0xf0ff) {
+                glyphs += c;
+                continue;
+            }
+            const char32_t symbol = symbolCharacter(codepage, uchar(u - 0xf000));
+            glyphs += QString::fromUcs4(&symbol, 1);
+        }
+    }
+    const QString &shown = glyphs.isEmpty() ? text : glyphs;
     if (m_toNotes) {
         if (!m_notes.empty())
-            m_notes.back().push_back(NoteRun{text, formatOf(key)});
+            m_notes.back().push_back(NoteRun{shown, formatOf(key)});
     } else {
-        m_cursor.insertText(text, formatOf(key));
+        m_cursor.insertText(shown, formatOf(key));
     }
 }
 
