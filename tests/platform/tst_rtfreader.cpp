@@ -273,6 +273,8 @@ void TestRtfReader::characters_data()
         << QStringLiteral("▪✓👍\uf0ff");
     QTest::newRow("symbol glyph before its font table")
         << QByteArray("{\\rtf\\f2\\u-3913{\\fonttbl\\f2 Symbol") << QStringLiteral("•");
+    QTest::newRow("symbol glyph, font table never closed")
+        << QByteArray("{\\rtf\\fonttbl\\f1\\f0Symbol}\\f1\\u-3913") << QStringLiteral("•");
     QTest::newRow("editor marks dropped")
         << QByteArray("{\\rtf1 a\\u-560?b\\u-559?c\\u-4?d}") << QStringLiteral("abcd");
 }

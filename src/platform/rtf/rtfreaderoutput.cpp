@@ -300,10 +300,11 @@ void Reader::flushRun()
 
 void Reader::insert(const QString &text, const RunKey &key)
 {
-    // A glyph given as its private-use character before the font table named its font a symbol
-    // font is mapped here, as it is when read again: what is read survives a write and a read.
+    // A glyph given as its private-use character where the file had not (or not fully) named its
+    // font a symbol font is mapped here, by the font's name as the writer tells a symbol font:
+    // what is read survives a write and a read.
     QString glyphs;
-    if (const int codepage = codepageOf(key.font); isSymbolCodepage(codepage)) {
+    if (const int codepage = codepageForFontName(familyOf(key.font)); isSymbolCodepage(codepage)) {
         for (const QChar c : text) {
             const char16_t u = c.unicode();
             if (u < 0xf020 || u > 0xf0ff) {
