@@ -6,9 +6,11 @@
 #include "documentkit.h"
 #include "plan/daywriter.h"
 #include "plan/planstart.h"
+#include "platform/safefile.h"
 #include "platform/ui.h"
 #include "settings/settings.h"
 #include "support/datarows.h"
+#include "support/fulldisk.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -17,6 +19,8 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QStandardPaths>
+
+#include <optional>
 
 using Answer = Platform::Answer;
 using Kind = ScriptedPlatform::Kind;
@@ -318,17 +322,44 @@ private Q_SLOTS:
 
     // A PDF that cannot be written (a folder stands where the file belongs) must be reported
     // and leave the plan unprinted, without an offer to open it.
+    // A PDF that could not be written counted the plan as printed, or a full disk left a
+    // short file in place of the earlier PDF.
+    void pdfThatCannotBeWrittenIsReported_data()
+    {
+        QTest::addColumn<bool>("fullDisk");
+        dataRow("a folder in its place", false);
+        dataRow("full disk over an earlier PDF", true);
+    }
+
     void pdfThatCannotBeWrittenIsReported()
     {
+        QFETCH(bool, fullDisk);
         beginPlan();
         const QString pdf =
             pathInFolder(folder(), planprint::pdfFileName(w->files->MakeFileName()));
-        QVERIFY(QDir().mkpath(pdf));
+        const QByteArray earlier = "%PDF-1.4 an earlier PDF of this plan";
+        if (fullDisk)
+            QVERIFY(QDir().mkpath(folder()) && safefile::write(pdf, earlier));
+        else
+            QVERIFY(QDir().mkpath(pdf));
         platform->answerMessage(Answer::OK, QString(), QStringLiteral("ERROR"));
-        w->cmdPdf->click();
-        QVERIFY(platform->lastPrompt().text.contains(QDir::toNativeSeparators(pdf)));
+        {
+            std::optional<FullDisk> full;
+            if (fullDisk)
+                full.emplace(0);
+            w->cmdPdf->click();
+        }
+        const QString text = platform->lastPrompt().text;
+        QVERIFY(text.contains(QDir::toNativeSeparators(pdf)));
         QCOMPARE(platform->lastPrompt().icon, Platform::Icon::Critical);
-        QVERIFY(QFileInfo(pdf).isDir());
+        if (fullDisk) {
+            QVERIFY2(text.contains(FullDisk::reason()), qPrintable(text));
+            QFile kept(pdf);
+            QVERIFY(kept.open(QIODevice::ReadOnly));
+            QCOMPARE(kept.readAll(), earlier);
+        } else {
+            QVERIFY(QFileInfo(pdf).isDir());
+        }
         QCOMPARE(m->strPlanPrinted, QStringLiteral("N"));
     }
 
