@@ -296,6 +296,8 @@ void frmMain::createDayBand(QWidget *band)
             auto *name = label(fraDay, QStringLiteral("lblTask(%1)").arg(i), QString());
             name->setToolTip(QStringLiteral("Select this item"));
             name->setMaximumWidth(ui::captionTwipsToPixels(name, 2400));
+            // A long item gives way to the column beside it instead of running into it.
+            name->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
             // The option is read out with the item it picks.
             name->setBuddy(option);
             lblTask.append(name);
