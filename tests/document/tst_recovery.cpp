@@ -259,7 +259,8 @@ private Q_SLOTS:
         dataRow("an earlier version's copy", "older", 1, "Tuesday, September 15");
     }
 
-    // A plan that had ended is given back as its document alone, keeping its course; a copy of
+    // A plan that had ended is given back as its document alone, keeping its course, once a
+    // run, with one plan to a window; a copy of
     // the version before, which kept no state of the day, was replayed from the start of its
     // day: it goes on with the first day not yet in the document, in the window's own copy.
     void restoredFromACopyOnDisk()
@@ -274,9 +275,14 @@ private Q_SLOTS:
             copy.progress = sampleCopy().progress;
             restartWith(stepLessCopy(copy), PlanRecovery::olderCopyPath());
         } else {
+            // A second window's copy is kept for the next start, and not offered again.
+            writeAll(PlanRecovery::folder() + u"/plan-2.recovery"_s, PlanRecovery::encode(copy));
             restartWith(PlanRecovery::encode(copy));
         }
         platform->answerMessage(Answer::Yes, QString(), Restore);
+        if (kind == "ended"_L1)
+            platform->answerMessage(Answer::OK, QString(), Restore);
+        w->showMain();
         w->showMain();
         QCOMPARE(m->intStep, step);
         QCOMPARE(w->cboDay->currentText(), day);
