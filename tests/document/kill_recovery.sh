@@ -9,7 +9,7 @@
 #    must come through untouched. (With xvfb-run and xdotool at hand, the program's question
 #    is also seen on the screen.)
 # 3. The helper runs again, is offered the copy, restores it and compares the document, with
-#    its formatting, to what the killed run had.
+#    its formatting, to the expected dump (tests/data/document/recovery/killed-plan.dump).
 # Everything runs with a private home and private XDG folders.
 set -u
 
@@ -53,7 +53,7 @@ chmod 700 "$XDG_RUNTIME_DIR"
 copy="$XDG_DATA_HOME/Quillmark/recovery/plan-1.recovery"
 
 # 1. Killed in the middle of a plan
-QT_QPA_PLATFORM=offscreen "$helper" writeThenKill >"$root/write.log" 2>&1
+QT_QPA_PLATFORM=offscreen QM_COURSE=1 QM_KILL=1 "$helper" window >"$root/write.log" 2>&1
 status=$?
 if [ "$status" -ne 137 ]; then
   cat "$root/write.log" >&2
@@ -89,7 +89,7 @@ cmp -s "$copy" "$root/copy-after-kill" ||
   fail "the recovery copy was changed or removed by a run that never had an answer"
 
 # 3. The next run restores the plan.
-QT_QPA_PLATFORM=offscreen "$helper" restoreAfterKill >"$root/restore.log" 2>&1 || {
+QT_QPA_PLATFORM=offscreen "$helper" restore >"$root/restore.log" 2>&1 || {
   cat "$root/restore.log" >&2
   fail "the plan did not come back as it was"
 }

@@ -5,6 +5,7 @@
 #include "document/completion.h"
 #include "document/planfiles.h"
 #include "document/recovery.h"
+#include "golden.h"
 #include "plan/planstart.h"
 #include "platform/richtextbox.h"
 #include "platform/ui.h"
@@ -15,9 +16,6 @@
 
 #include <QCryptographicHash>
 #include <QDataStream>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLockFile>
@@ -27,11 +25,12 @@
 
 #include <optional>
 
+using namespace Qt::StringLiterals;
 using Answer = Platform::Answer;
 
 namespace
 {
-const QDateTime CopyTime(QDate(2009, 9, 8), QTime(14, 5));
+const QString Restore = u"Restore Unsaved Plan"_s;
 
 QByteArray readAll(const QString &path)
 {
@@ -51,17 +50,17 @@ void writeAll(const QString &path, const QByteArray &data)
 PlanRecovery::Snapshot sampleCopy()
 {
     PlanRecovery::Snapshot copy;
-    copy.madeAt = CopyTime;
+    copy.madeAt = QDateTime(QDate(2009, 9, 8), QTime(14, 5));
     PlanProgress &p = copy.progress;
-    p.course = QStringLiteral("Course/Subject #2");
-    p.period = QStringLiteral("4");
-    p.month = QStringLiteral("September");
-    p.date = QStringLiteral("14");
+    p.course = u"Course/Subject #2"_s;
+    p.period = u"4"_s;
+    p.month = u"September"_s;
+    p.date = u"14"_s;
     p.dayIndex = 2;
-    p.day = QStringLiteral("Wednesday, September 16");
-    p.objective = QStringLiteral("Decimals");
+    p.day = u"Wednesday, September 16"_s;
+    p.objective = u"Decimals"_s;
     p.step = 3;
-    copy.rtf = QStringLiteral("{\\rtf1\\ansi\\deff0 {\\b Week plan}\\par plain}");
+    copy.rtf = u"{\\rtf1\\ansi\\deff0 {\\b Week plan}\\par plain}"_s;
     return copy;
 }
 
@@ -80,59 +79,36 @@ QByteArray stepLessCopy(const PlanRecovery::Snapshot &copy)
     return QByteArrayLiteral("Quillmark recovery copy\n") + body;
 }
 
-QString describe(const PlanProgress &p)
-{
-    return QStringList{QString::number(p.step),
-                       p.day,
-                       p.objective,
-                       QString::number(p.objectiveOpen),
-                       p.listed.join(u'|'),
-                       p.entries.join(u'|'),
-                       p.closure,
-                       QString::number(p.dayWritten)}
-        .join(u'/');
-}
-
 // One window of the program in a process of its own (the recovery_kill helper), sharing only
-// the test's home folder with the others. Its output, standard error included, is kept for the
-// test's failure report.
-class Window
-{
-public:
-    Window(const QString &home, const QString &offers, int course = -1)
+// the test's home folder with the others; its output is kept for the failure report.
+struct Window {
+    Window(const QString &home, const QString &offers, int course)
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        env.insert(QStringLiteral("HOME"), home);
-        env.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/.local/share"));
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));
-        env.insert(QStringLiteral("QM_OFFERS"), offers);
-        env.remove(QStringLiteral("QM_COURSE"));
+        env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+        env.insert(u"HOME"_s, home);
+        env.insert(u"XDG_DATA_HOME"_s, home + u"/.local/share"_s);
+        env.insert(u"XDG_CONFIG_HOME"_s, home + u"/.config"_s);
+        env.insert(u"QM_OFFERS"_s, offers);
+        env.remove(u"QM_COURSE"_s);
         if (course >= 0)
-            env.insert(QStringLiteral("QM_COURSE"), QString::number(course));
+            env.insert(u"QM_COURSE"_s, QString::number(course));
         process.setProcessEnvironment(env);
         process.setProcessChannelMode(QProcess::MergedChannels);
-        process.start(QStringLiteral(RECOVERY_HELPER), {QStringLiteral("window")});
+        process.start(QStringLiteral(RECOVERY_HELPER), {u"window"_s});
     }
-    ~Window()
-    {
-        if (process.state() != QProcess::NotRunning) {
-            process.kill();
-            process.waitForFinished();
-        }
-    }
+    ~Window() { kill(); }
 
     // The plan on the window's screen once it is up: "course|step|day".
     QString ready()
     {
-        const QString mark = QStringLiteral("READY ");
+        const QString mark = u"READY "_s;
         while (!output.contains(mark) || !output.mid(output.indexOf(mark)).contains(u'\n')) {
             if (!process.waitForReadyRead(60000))
-                return QStringLiteral("(no answer)");
+                return u"(no answer)"_s;
             output += QString::fromUtf8(process.readAll());
         }
-        const QString rest = output.mid(output.indexOf(mark) + mark.size());
-        return rest.left(rest.indexOf(u'\n'));
+        return output.mid(output.indexOf(mark) + mark.size()).section(u'\n', 0, 0);
     }
     // An orderly end; true when the window ended cleanly with every question answered.
     bool exit()
@@ -161,18 +137,19 @@ class TestRecovery : public planfixture::WindowTest
 
     QTemporaryDir dir;
 
-    static QString firstPlace()
-    {
-        return PlanRecovery::folder() + QStringLiteral("/plan-1.recovery");
-    }
+    static QString firstPlace() { return PlanRecovery::folder() + u"/plan-1.recovery"_s; }
     QString ownCopy() const { return w->recovery->copyPath(); }
+    static QStringList copiesIn(const QString &folder)
+    {
+        return QDir(folder).entryList({u"plan-*.recovery"_s}, QDir::Files);
+    }
 
     // A new run of the program: the window is loaded; showMain() makes the start-up check.
     void load()
     {
         WindowTest::load();
         m->blnShowUnitGoal = false;
-        m->strStorageFolder = dir.filePath(QStringLiteral("Plans"));
+        m->strStorageFolder = dir.filePath(u"Plans"_s);
     }
 
     // The next run finds the given copy on disk, left by a window that is gone.
@@ -183,21 +160,13 @@ class TestRecovery : public planfixture::WindowTest
         load();
     }
 
-    void start()
-    {
-        load();
-        w->showMain();
-        w->recovery->clock = [] { return CopyTime; };
-    }
-
     // The process dies where it stands: whatever copy is on disk is all the next run has.
     void crashAndLoad()
     {
         platform->verifyAllAnswered();
-        const QString path = ownCopy();
-        const QByteArray left = readAll(path);
+        const QByteArray left = readAll(ownCopy());
         QVERIFY(!left.isEmpty());
-        restartWith(left, path); // an orderly end would remove the copy; a crash does not
+        restartWith(left, ownCopy());
     }
 
     void typeBoldLine(const QString &text)
@@ -205,205 +174,178 @@ class TestRecovery : public planfixture::WindowTest
         RichTextBox *doc = w->RTxtComposite;
         doc->MoveToEnd();
         doc->setSelBold(true);
-        doc->setSelText(QStringLiteral("\r\n") + text);
+        doc->setSelText(u"\r\n"_s + text);
         doc->setSelBold(false);
     }
 
-    std::optional<PlanRecovery::Snapshot> copyOnDisk()
-    {
-        QString reason;
-        auto copy = PlanRecovery::decode(readAll(ownCopy()), &reason);
-        if (!copy)
-            qWarning("copy not readable: %s", qPrintable(reason));
-        return copy;
-    }
-
-    static QStringList copiesIn(const QString &folder)
-    {
-        return QDir(folder).entryList({QStringLiteral("plan-*.recovery")}, QDir::Files);
-    }
-
 private Q_SLOTS:
-    void initTestCase() { QVERIFY(dir.isValid()); }
-
     void init()
     {
+        QVERIFY(dir.isValid());
         QDir(PlanRecovery::folder()).removeRecursively();
         QFile::remove(PlanRecovery::olderCopyPath());
-        start();
+        load();
+        w->showMain();
     }
 
-    void cleanup()
-    {
-        finish();
-        QDir(PlanRecovery::folder()).removeRecursively();
-        QFile::remove(PlanRecovery::olderCopyPath());
-    }
+    void cleanup() { finish(); }
 
     void killedPlanGoesOnWhereItStood_data()
     {
-        QTest::addColumn<bool>("weekly");
-        QTest::addColumn<int>("step");
-        dataRow("weekly plan, activities listed", true, 1);
-        dataRow("unit plan, assessment listed", false, 2);
+        dataColumns<bool, int, QString>({"weekly", "step", "golden"});
+        dataRow("weekly plan, activities listed", true, 1, "recovery/weekly-activities.dump");
+        dataRow("unit plan, assessment listed", false, 2, "recovery/unit-assessment.dump");
     }
 
     // A restored plan restarted its day at the first step: the day's heading and lists were
     // written twice, and the entries listed but not yet written were lost.
     void killedPlanGoesOnWhereItStood()
     {
-        QFETCH(bool, weekly);
-        QFETCH(int, step);
+        const auto [weekly, step, golden] =
+            fetchRow<bool, int, QString>({"weekly", "step", "golden"});
         if (weekly) {
             planfixture::answerPlanType(*platform, true);
             w->cboCourses->setCurrentIndex(0);
-            w->txtPeriod->setText(QStringLiteral("3"));
+            w->txtPeriod->setText(u"3"_s);
             w->cboMonth->setCurrentIndex(1);
             w->cboDate->setCurrentIndex(6);
             w->cboDay->setCurrentIndex(1);
             w->cmdBegin->click();
         } else {
-            planfixture::beginUnitPlan(*w, *platform, QStringLiteral("Fractions"));
+            planfixture::beginUnitPlan(*w, *platform, u"Fractions"_s);
         }
-        w->txtObjective->setPlainText(QStringLiteral("Add fractions\nwith like denominators"));
+        w->txtObjective->setPlainText(u"Add fractions\nwith like denominators"_s);
         if (step == 2) {
-            addItem(0, QStringLiteral("pizza slices"));
+            addItem(0, u"pizza slices"_s);
             w->cmdDone1->click();
         }
         QCOMPARE(m->intStep, step);
-        addItem(1, QStringLiteral("fraction strips"));
+        addItem(1, u"fraction strips"_s);
         if (step == 1)
-            w->txtClosure->setPlainText(QStringLiteral("Homework p. 12"));
-        typeBoldLine(QStringLiteral("Bring rulers"));
+            w->txtClosure->setPlainText(u"Homework p. 12"_s);
+        typeBoldLine(u"Bring rulers"_s);
         w->recovery->setSaveDelay(20);
         QTRY_VERIFY(!w->recovery->hasPendingChanges());
         const QString document = dumpDocument(*w->RTxtComposite);
-        QVERIFY(document.contains(QStringLiteral("[B]Bring rulers[/B]")));
         const PlanProgress before = w->plan->progress();
 
         crashAndLoad();
-        platform->answerMessage(
-            Answer::Yes,
-            QStringLiteral("Quillmark was not closed normally while a Lesson Plan was under "
-                           "construction.\r\nA recovery copy of the plan for ''Course/Subject "
-                           "#1'' was made on Tuesday, September 8, 2009 at 2:05 PM.\r\n\r\n"
-                           "Restore the plan?  (No deletes the recovery copy.)"),
-            QStringLiteral("Restore Unsaved Plan"));
+        platform->answerMessage(Answer::Yes, QString(), Restore);
         w->showMain();
         platform->verifyAllAnswered();
         QCOMPARE(platform->lastPrompt().icon, Platform::Icon::Question);
+        QVERIFY(platform->lastPrompt().text.contains(u"''Course/Subject #1''"_s));
 
         // The document with its formatting, the plan exactly where it stood, not saved
-        QCOMPARE(dumpDocument(*w->RTxtComposite).split(u'\n'), document.split(u'\n'));
-        QCOMPARE(describe(w->plan->progress()), describe(before));
+        QCOMPARE(dumpDocument(*w->RTxtComposite), document);
         QVERIFY(w->plan->progress() == before);
-        QCOMPARE(m->strPlanSaved, QStringLiteral("N"));
+        QCOMPARE(m->strPlanSaved, u"N"_s);
         QCOMPARE(w->RTxtComposite->BackColor(), ui::white());
-        QVERIFY(!w->cboCourses->isEnabled());
-        QVERIFY(!w->cmdBegin->isEnabled());
-        QVERIFY(!w->cmdDone1->isHidden());
+        QVERIFY(!w->cboCourses->isEnabled() && !w->cmdBegin->isEnabled());
 
         // The teacher finishes the list: each heading and entry is in the document once.
         w->cmdDone1->click();
         const QString after = dumpDocument(*w->RTxtComposite);
-        const QString heading =
-            step == 1 ? QStringLiteral("Strategies:") : QStringLiteral("Assessment:");
-        QCOMPARE(after.count(heading), 1);
-        QCOMPARE(after.count(QStringLiteral("fraction strips")), 1);
-        QCOMPARE(after.count(weekly ? QStringLiteral("Tuesday, September 8")
-                                    : QStringLiteral("Timeline:")),
-                 1);
-        const auto copy = copyOnDisk();
-        QVERIFY(copy);
-        QCOMPARE(copy->rtf, w->RTxtComposite->TextRTF());
+        QCOMPARE(after, goldenDump(golden, after));
+        const auto copy = PlanRecovery::decode(readAll(ownCopy()), nullptr);
+        QVERIFY(copy && copy->rtf == w->RTxtComposite->TextRTF());
     }
 
-    // A plan that had ended is given back as its document alone; one whose course has been
-    // renamed since keeps its course.
-    void endedPlanComesBackAsADocumentOnly()
+    void restoredFromACopyOnDisk_data()
     {
+        dataColumns<QString, int, QString>({"copy", "step", "day"});
+        dataRow("a plan that had ended, its course renamed since", "ended", 0,
+                "Wednesday, September 16");
+        dataRow("an earlier version's copy", "older", 1, "Tuesday, September 15");
+    }
+
+    // A plan that had ended is given back as its document alone, keeping its course, once a
+    // run, with one plan to a window; a copy of
+    // the version before, which kept no state of the day, was replayed from the start of its
+    // day: it goes on with the first day not yet in the document, in the window's own copy.
+    void restoredFromACopyOnDisk()
+    {
+        const auto [kind, step, day] = fetchRow<QString, int, QString>({"copy", "step", "day"});
         PlanRecovery::Snapshot copy = sampleCopy();
+        copy.progress.course = u"Geometry"_s;
         copy.progress.step = 0;
-        copy.progress.course = QStringLiteral("Geometry");
-        restartWith(PlanRecovery::encode(copy));
-        platform->answerMessage(Answer::Yes, QString(), QStringLiteral("Restore Unsaved Plan"));
+        if (kind == "older"_L1) {
+            copy.rtf = QStringLiteral("{\\rtf1\\ansi\\deff0 Heading\\par\\par {\\b Monday, "
+                                      "September 14}\\par Strategies:\\par 1. Lecture\\par}");
+            copy.progress = sampleCopy().progress;
+            restartWith(stepLessCopy(copy), PlanRecovery::olderCopyPath());
+        } else {
+            // A second window's copy is kept for the next start, and not offered again.
+            writeAll(PlanRecovery::folder() + u"/plan-2.recovery"_s, PlanRecovery::encode(copy));
+            restartWith(PlanRecovery::encode(copy));
+        }
+        platform->answerMessage(Answer::Yes, QString(), Restore);
+        if (kind == "ended"_L1)
+            platform->answerMessage(Answer::OK, QString(), Restore);
         w->showMain();
-        QVERIFY(platform->lastPrompt().text.contains(QStringLiteral("''Geometry''")));
-        QCOMPARE(dumpDocument(*w->RTxtComposite), QStringLiteral("[B]Week plan[/B]\nplain"));
-        QCOMPARE(m->intStep, 0);
-        QCOMPARE(m->strPlanSaved, QStringLiteral("N"));
-        QVERIFY(w->RTxtComposite->isEnabled());
+        w->showMain();
+        QCOMPARE(m->intStep, step);
+        QCOMPARE(w->cboDay->currentText(), day);
+        QCOMPARE(m->strPlanSaved, u"N"_s);
+        if (kind == "older"_L1) {
+            QVERIFY(!QFile::exists(PlanRecovery::olderCopyPath()));
+            QVERIFY(PlanRecovery::decode(readAll(ownCopy()), nullptr));
+            return;
+        }
+        QCOMPARE(dumpDocument(*w->RTxtComposite), u"[B]Week plan[/B]\nplain"_s);
         for (QWidget *b : std::initializer_list<QWidget *>{w->cmdStore, w->cmdPrint, w->cmdClose})
             QVERIFY2(b->isEnabled(), qPrintable(b->objectName()));
-        QVERIFY(!w->cmdBegin->isEnabled());
-        QVERIFY(w->fraDay->isHidden());
-        QCOMPARE(w->cboDay->currentText(), QStringLiteral("Wednesday, September 16"));
-        QVERIFY(w->files->MakeFileName().contains(QStringLiteral("Geometry")));
+        QVERIFY(w->RTxtComposite->isEnabled() && !w->cmdBegin->isEnabled() &&
+                w->fraDay->isHidden());
+        QVERIFY(w->files->MakeFileName().contains(u"Geometry"_s));
     }
 
-    // A copy of the version before, which kept no state of the day, was replayed from the
-    // start of its day; it goes on with the first day not yet in the document.
-    void olderCopyGoesOnAfterItsLastWrittenDay()
+    void noDeletesTheCopy_data()
     {
-        PlanRecovery::Snapshot copy = sampleCopy();
-        copy.rtf = QStringLiteral("{\\rtf1\\ansi\\deff0 Heading\\par\\par {\\b Monday, September "
-                                  "14}\\par Strategies:\\par 1. Lecture\\par}");
-        restartWith(stepLessCopy(copy), PlanRecovery::olderCopyPath());
-        platform->answerMessage(Answer::Yes, QString(), QStringLiteral("Restore Unsaved Plan"));
-        w->showMain();
-        QCOMPARE(m->intStep, 1);
-        QCOMPARE(w->cboDay->currentText(), QStringLiteral("Tuesday, September 15"));
-        QCOMPARE(m->strPlanSaved, QStringLiteral("N"));
-        // The plan now lives in the window's own copy.
-        QVERIFY(!QFile::exists(PlanRecovery::olderCopyPath()));
-        QVERIFY(copyOnDisk());
+        QTest::addColumn<QString>("before");
+        dataRow("a copy left by a crash", "crash");
+        // After a restart of the computer a run may get the process number of the run that
+        // left the copy; the copy's lock then looked live and the plan was never offered.
+        dataRow("its lock bearing this process number", "lock");
+        // A copy changed before the teacher was asked about it is lost to the next run.
+        dataRow("activations and steps before the window is shown", "early");
     }
 
+    // A copy found at the start is offered once a run; No deletes it, and the program goes on as
+    // after a clean start.
     void noDeletesTheCopy()
     {
-        planfixture::beginWeeklyPlan(*w, *platform);
-        crashAndLoad();
-        platform->answerMessage(Answer::No, QString(), QStringLiteral("Restore Unsaved Plan"));
+        QFETCH(QString, before);
+        const QByteArray copy = PlanRecovery::encode(sampleCopy());
+        if (before == "crash"_L1) {
+            planfixture::beginWeeklyPlan(*w, *platform);
+            crashAndLoad();
+        } else {
+            restartWith(copy);
+        }
+        if (before == "lock"_L1) {
+            const QString lockPath = firstPlace() + u".lock"_s;
+            QByteArray lockText;
+            {
+                QLockFile lock(lockPath);
+                QVERIFY(lock.tryLock(0));
+                lockText = readAll(lockPath);
+            }
+            writeAll(lockPath, lockText);
+        } else if (before == "early"_L1) {
+            w->Form_Activate();
+            w->PrepareStep();
+            w->recovery->discard();
+            QCOMPARE(readAll(firstPlace()), copy);
+        }
+        platform->answerMessage(Answer::No, QString(), Restore);
         w->showMain();
         QVERIFY(copiesIn(PlanRecovery::folder()).isEmpty());
         QCOMPARE(w->RTxtComposite->Text(), QString());
         QCOMPARE(m->intStep, 0);
-        QCOMPARE(m->strPlanSaved, QStringLiteral("Y"));
+        QCOMPARE(m->strPlanSaved, u"Y"_s);
         QVERIFY(w->cboCourses->isEnabled());
-        // Asked once a run, not at every showing.
-        w->showMain();
-    }
-
-    // After a restart of the computer a run may get the process number of the run that left
-    // the copy; the copy's lock then looked live and the plan was never offered.
-    void aLockWithThisProcessNumberIsNotALiveWindow()
-    {
-        restartWith(PlanRecovery::encode(sampleCopy()));
-        QByteArray lockText;
-        {
-            QLockFile lock(firstPlace() + QStringLiteral(".lock"));
-            QVERIFY(lock.tryLock(0));
-            lockText = readAll(firstPlace() + QStringLiteral(".lock"));
-        }
-        writeAll(firstPlace() + QStringLiteral(".lock"), lockText);
-        platform->answerMessage(Answer::No, QString(), QStringLiteral("Restore Unsaved Plan"));
-        w->showMain();
-        QVERIFY(!QFile::exists(firstPlace()));
-    }
-
-    // A copy changed before the teacher was asked about it is lost to the next run.
-    void theCopyWaitsUntilItHasBeenOffered()
-    {
-        const QByteArray copy = PlanRecovery::encode(sampleCopy());
-        restartWith(copy);
-        // Activations and steps before the window is shown leave the copy alone.
-        w->Form_Activate();
-        w->PrepareStep();
-        w->recovery->discard();
-        QCOMPARE(readAll(firstPlace()), copy);
-        platform->answerMessage(Answer::No, QString(), QStringLiteral("Restore Unsaved Plan"));
-        w->showMain();
-        QVERIFY(!QFile::exists(firstPlace()));
+        w->showMain(); // not asked again
     }
 
     void unrestorableCopyIsSetAside_data()
@@ -422,10 +364,10 @@ private Q_SLOTS:
         badStep.progress.step = 9;
         dataRow("step out of range", PlanRecovery::encode(badStep), "it is damaged");
         PlanRecovery::Snapshot notRtf = sampleCopy();
-        notRtf.rtf = QStringLiteral("plain words");
+        notRtf.rtf = u"plain words"_s;
         dataRow("document not RTF", PlanRecovery::encode(notRtf), "it is damaged");
         PlanRecovery::Snapshot badWeek = sampleCopy();
-        badWeek.progress.date = QStringLiteral("31");
+        badWeek.progress.date = u"31"_s;
         dataRow("week not in the year", PlanRecovery::encode(badWeek),
                 "its week (September 31) is not in the school year 2009-2010");
         dataRow("too large", QByteArray(), "it is too large");
@@ -436,38 +378,29 @@ private Q_SLOTS:
     void unrestorableCopyIsSetAside()
     {
         const auto [data, reason] = fetchRow<QByteArray, QString>({"data", "reason"});
-        w.reset();
-        const QString path = firstPlace();
-        writeAll(path, data);
-        if (reason == QLatin1String("it is too large")) {
-            QFile file(path);
-            // A sparse file: large on paper, nothing on the disk.
-            QVERIFY(file.resize(PlanRecovery::maxCopySize + 1));
-        }
+        const QString path = firstPlace(), aside = path + u".damaged-2"_s;
+        restartWith(data);
+        // A sparse file: large on paper, nothing on the disk.
+        if (reason == "it is too large"_L1)
+            QVERIFY(QFile(path).resize(PlanRecovery::maxCopySize + 1));
         // One set aside by an earlier run stays as it is.
-        writeAll(path + QStringLiteral(".damaged"), "earlier");
-        const QString aside = path + QStringLiteral(".damaged-2");
-        load();
-        platform->answerMessage(
-            Answer::OK,
-            QStringLiteral("A recovery copy of an unsaved Lesson Plan was found, but it cannot be "
-                           "restored: ") +
-                reason + QStringLiteral(".\r\n\r\nThe recovery copy has been kept as\r\n") +
-                QDir::toNativeSeparators(aside),
-            QStringLiteral("Recovery Copy Damaged"));
+        writeAll(path + u".damaged"_s, "earlier");
+        platform->answerMessage(Answer::OK, QString(), u"Recovery Copy Damaged"_s);
         w->showMain();
         platform->verifyAllAnswered();
-        QCOMPARE(platform->lastPrompt().icon, Platform::Icon::Exclamation);
+        const auto &told = platform->lastPrompt();
+        QCOMPARE(told.icon, Platform::Icon::Exclamation);
+        QVERIFY2(told.text.contains(reason) && told.text.contains(QDir::toNativeSeparators(aside)),
+                 qPrintable(told.text));
         QVERIFY(!QFile::exists(path));
-        QCOMPARE(readAll(path + QStringLiteral(".damaged")), QByteArray("earlier"));
+        QCOMPARE(readAll(path + u".damaged"_s), QByteArray("earlier"));
         if (!data.isEmpty())
             QCOMPARE(readAll(aside), data);
-        QCOMPARE(QFileInfo(aside).size(), reason == QLatin1String("it is too large")
-                                              ? PlanRecovery::maxCopySize + 1
-                                              : data.size());
+        QCOMPARE(QFileInfo(aside).size(),
+                 reason == "it is too large"_L1 ? PlanRecovery::maxCopySize + 1 : data.size());
         // Nothing of the copy reached the screen; the program goes on as after a clean start.
         QCOMPARE(w->RTxtComposite->Text(), QString());
-        QCOMPARE(m->strPlanSaved, QStringLiteral("Y"));
+        QCOMPARE(m->strPlanSaved, u"Y"_s);
         planfixture::beginWeeklyPlan(*w, *platform);
         QCOMPARE(m->intStep, 1);
         QVERIFY(QFile::exists(ownCopy()));
@@ -481,35 +414,32 @@ private Q_SLOTS:
         dataRow("screen cleared", "clear");
     }
 
-    // A saved or cleared plan offered back at the next start.
+    // A saved or cleared plan was offered back at the next start.
     void savingOrClearingRemovesTheCopy()
     {
         QFETCH(QString, how);
         planfixture::beginWeeklyPlan(*w, *platform);
         QVERIFY(QFile::exists(ownCopy()));
-        if (how == QLatin1String("save")) {
-            platform->answerSaveFile(dir.filePath(QStringLiteral("plan.rtf")));
+        if (how == "save"_L1) {
+            platform->answerSaveFile(dir.filePath(u"plan.rtf"_s));
             QVERIFY(w->files->SaveFile());
-        } else if (how == QLatin1String("flag")) {
-            m->strPlanSaved = QStringLiteral("Y");
+        } else if (how == "flag"_L1) {
+            m->strPlanSaved = u"Y"_s;
         } else {
             w->completion->ClearScreen(false);
         }
         // The copy stays until the next point where it would be written.
         w->Form_Activate();
         QVERIFY(!QFile::exists(ownCopy()));
-
-        // Editing again makes the plan unsaved again, and the copy comes back.
-        if (how == QLatin1String("clear"))
+        if (how == "clear"_L1)
             return;
+        // Editing again makes the plan unsaved again, and the copy comes back.
         w->recovery->setSaveDelay(20);
-        typeBoldLine(QStringLiteral("After saving"));
-        QCOMPARE(m->strPlanSaved, QStringLiteral("N"));
+        typeBoldLine(u"After saving"_s);
+        QCOMPARE(m->strPlanSaved, u"N"_s);
         QTRY_VERIFY(QFile::exists(ownCopy()));
     }
 
-    // A copy that cannot be written interrupted every step, or went unreported; on a full
-    // disk the good copy became a short one.
     void writeFailureIsReportedOnce_data()
     {
         QTest::addColumn<bool>("fullDisk");
@@ -517,6 +447,8 @@ private Q_SLOTS:
         dataRow("full disk", true);
     }
 
+    // A copy that cannot be written interrupted every step, or went unreported; on a full
+    // disk the good copy became a short one.
     void writeFailureIsReportedOnce()
     {
         QFETCH(bool, fullDisk);
@@ -524,28 +456,23 @@ private Q_SLOTS:
         const QByteArray written = readAll(ownCopy());
         QVERIFY(!written.isEmpty());
         std::optional<FullDisk> full;
-        if (fullDisk) {
+        if (fullDisk)
             full.emplace(0);
-        } else {
-            QVERIFY(QFile::remove(ownCopy()));
-            QVERIFY(QDir().mkpath(ownCopy()));
-        }
-        platform->answerMessage(Answer::OK, QString(), QStringLiteral("Recovery Copy Not Written"));
-        typeBoldLine(QStringLiteral("more"));
+        else
+            QVERIFY(QFile::remove(ownCopy()) && QDir().mkpath(ownCopy()));
+        platform->answerMessage(Answer::OK, QString(), u"Recovery Copy Not Written"_s);
+        typeBoldLine(u"more"_s);
         w->PrepareStep();
         platform->verifyAllAnswered();
-        const QString text = platform->lastPrompt().text;
-        QVERIFY2(text.startsWith(QStringLiteral("The recovery copy of the Lesson Plan under "
-                                                "construction could not be written to\r\n") +
-                                 QDir::toNativeSeparators(ownCopy()) + QStringLiteral("\r\n")),
-                 qPrintable(text));
-        QCOMPARE(platform->lastPrompt().icon, Platform::Icon::Exclamation);
+        const auto &told = platform->lastPrompt();
+        QVERIFY2(told.text.contains(QDir::toNativeSeparators(ownCopy())), qPrintable(told.text));
+        QCOMPARE(told.icon, Platform::Icon::Exclamation);
         if (fullDisk) {
-            QVERIFY2(text.contains(FullDisk::reason()), qPrintable(text));
+            QVERIFY2(told.text.contains(FullDisk::reason()), qPrintable(told.text));
             QCOMPARE(readAll(ownCopy()), written);
         }
-        // Later steps go on without a word.
-        typeBoldLine(QStringLiteral("more"));
+        // Later steps go on without a word, and the copy is written again once it can be.
+        typeBoldLine(u"more"_s);
         w->PrepareStep();
         if (fullDisk)
             full.reset();
@@ -561,7 +488,7 @@ private Q_SLOTS:
     void everyWindowKeepsItsOwnPlan()
     {
         QTemporaryDir home;
-        const QString copies = home.filePath(QStringLiteral(".local/share/Quillmark/recovery"));
+        const QString copies = home.filePath(u".local/share/Quillmark/recovery"_s);
         std::vector<std::unique_ptr<Window>> windows;
         auto report = qScopeGuard([&] {
             if (QTest::currentTestFailed())
@@ -576,7 +503,7 @@ private Q_SLOTS:
         // (an unexpected question fails a window).
         for (int course : {0, 1, 2})
             QCOMPARE(open(QString(), course).ready(),
-                     QStringLiteral("Course/Subject #%1|2|Monday, September 7").arg(course + 1));
+                     u"Course/Subject #%1|2|Monday, September 7"_s.arg(course + 1));
         QCOMPARE(copiesIn(copies).size(), 3);
         QVERIFY(windows[1]->exit());
         QCOMPARE(copiesIn(copies).size(), 2);
@@ -586,15 +513,14 @@ private Q_SLOTS:
         windows[0]->kill();
         windows[2]->kill();
         QStringList restored;
-        for (const QString &offers : {QStringLiteral("Yes,OK"), QStringLiteral("Yes")}) {
+        for (const QString &offers : {u"Yes,OK"_s, u"Yes"_s}) {
             Window &window = open(offers);
             restored << window.ready();
             QVERIFY(window.exit());
         }
         restored.sort();
-        QCOMPARE(restored,
-                 QStringList({QStringLiteral("Course/Subject #1|2|Monday, September 7"),
-                              QStringLiteral("Course/Subject #3|2|Monday, September 7")}));
+        QCOMPARE(restored, QStringList({u"Course/Subject #1|2|Monday, September 7"_s,
+                                        u"Course/Subject #3|2|Monday, September 7"_s}));
         QCOMPARE(copiesIn(copies), QStringList());
     }
 };
