@@ -89,6 +89,7 @@ void MaterialsStep::cmdProceed_Click()
 {
     QString listing = ui::toCrLf(w.txtSample->toPlainText());
     if (!listing.trimmed().isEmpty()) {
+        w.writer->startLine();
         w.writer->append(QStringLiteral("Materials/Supplies/Technology:") + CrLf, false, true,
                          true);
         if (listing.endsWith(CrLf + CrLf))

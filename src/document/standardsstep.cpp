@@ -40,6 +40,7 @@ void StandardsStep::WriteStandards()
 {
     const LessonPlanModule &m = w.m;
     DayWriter *writer = w.writer;
+    writer->startLine();
     if (m.blnWeeklyPlans && m.blnStandardsOnce)
         writer->append(CrLf, false, false, false);
     writer->append(m.strStandardsHeading + QStringLiteral(":") + CrLf, false, true, true);

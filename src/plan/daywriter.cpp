@@ -19,6 +19,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextBlock>
+#include <QTextDocument>
 
 namespace
 {
@@ -61,6 +63,13 @@ void DayWriter::append(const QString &text, bool bold, bool italic, bool underli
     doc->setSelText(text);
 }
 
+void DayWriter::startLine()
+{
+    RichTextBox *doc = w.RTxtComposite;
+    if (!doc->document()->lastBlock().text().isEmpty())
+        append(CrLf, false, false, false);
+}
+
 void DayWriter::writeSpecialNote(bool bold, bool italic)
 {
     LessonPlanModule &m = w.m;
@@ -87,6 +96,7 @@ void DayWriter::cmdDone1_Click()
     // The day's heading lines, with the first list of the day
     if (m.intStep == 1) {
         if (m.blnWeeklyPlans) {
+            startLine();
             append(CrLf, false, false, false);
             append(w.cboDay->currentText() + CrLf, true, false, false);
             writeSpecialNote(false, false);
@@ -104,6 +114,7 @@ void DayWriter::cmdDone1_Click()
                 focus(w.txtObjective);
                 return;
             }
+            startLine();
             if (m.blnShowTimeline)
                 append(m.strTimelineHeading + QStringLiteral(": ") + objective + CrLf, false, false,
                        false);
@@ -118,6 +129,7 @@ void DayWriter::cmdDone1_Click()
 
     // The list heading, the numbered entries and the closure
     const QString heading = m.intStep == 1 ? m.strTasksHeading : m.strAssessHeading;
+    startLine();
     append(heading + QStringLiteral(":"), false, true, true);
     QString entries;
     for (int i = 0; i < w.lstBuild->count(); ++i)

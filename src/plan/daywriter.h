@@ -23,6 +23,9 @@ public:
 
     // Appends text at the end of the document with exactly these attributes.
     void append(const QString &text, bool bold, bool italic, bool underline);
+    // The teacher may have typed at the end of the document without ending the line: each
+    // step's writing begins on a line of its own.
+    void startLine();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
