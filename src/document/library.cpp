@@ -113,7 +113,7 @@ void PlanLibrary::refresh()
         return;
     }
     cancel_ = false;
-    progress_.clear();
+    progress_ = tr("Updating the plan library\u2026");
     // Only an update that takes more than a moment is shown; a note shown before goes.
     showStatus(QString());
     statusTimer_->start(400);
