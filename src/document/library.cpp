@@ -8,8 +8,11 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QKeySequence>
+#include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QShortcut>
 #include <QThread>
@@ -32,6 +35,54 @@ PlanLibrary::PlanLibrary(frmMain &w, const QString &indexPath)
     index_->open();
     auto *find = new QShortcut(QKeySequence::Find, &w);
     connect(find, &QShortcut::activated, this, &PlanLibrary::showSearch);
+
+    // A status line over the foot of the window, outside its layout: it comes and goes
+    // without moving the controls.
+    status_ = new QLabel(&w);
+    status_->setObjectName(QStringLiteral("lblLibrary"));
+    status_->setAutoFillBackground(true);
+    status_->setBackgroundRole(QPalette::ToolTipBase);
+    status_->setForegroundRole(QPalette::ToolTipText);
+    status_->setFrameShape(QFrame::StyledPanel);
+    status_->setMargin(2);
+    status_->hide();
+    statusTimer_ = new QTimer(this);
+    statusTimer_->setSingleShot(true);
+    connect(statusTimer_, &QTimer::timeout, this, [this] {
+        // The update still runs after a moment: it shows how far it is. A note has been read.
+        showStatus(worker_ ? progress_ : QString());
+    });
+    connect(this, &PlanLibrary::progress, this, &PlanLibrary::showProgress);
+    w.installEventFilter(this);
+}
+
+bool PlanLibrary::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == &w && event->type() == QEvent::Resize && status_->isVisible())
+        showStatus(status_->text());
+    return QObject::eventFilter(watched, event);
+}
+
+void PlanLibrary::showProgress(int done, int total)
+{
+    progress_ = tr("Updating the plan library\u2026 %1 of %2")
+                    .arg(QLocale().toString(done), QLocale().toString(total));
+    if (status_->isVisible() && worker_)
+        showStatus(progress_);
+}
+
+void PlanLibrary::showStatus(const QString &text)
+{
+    if (text.isEmpty()) {
+        status_->hide();
+        return;
+    }
+    status_->setText(text);
+    status_->setMaximumWidth(w.width());
+    status_->adjustSize();
+    status_->move(0, w.height() - status_->height());
+    status_->raise();
+    status_->show();
 }
 
 PlanLibrary::~PlanLibrary()
@@ -62,6 +113,10 @@ void PlanLibrary::refresh()
         return;
     }
     cancel_ = false;
+    progress_ = tr("Updating the plan library\u2026");
+    // Only an update that takes more than a moment is shown; a note shown before goes.
+    showStatus(QString());
+    statusTimer_->start(400);
     const QStringList list = folders();
     worker_ = QThread::create([this, list, path = indexPath_] {
         PlanIndex index(path);
@@ -106,6 +161,12 @@ void PlanLibrary::finished(const IndexReport &report)
             notes.append(tr("The folder \"%1\" cannot be reached; its plans are not listed.")
                              .arg(QDir::toNativeSeparators(f)));
     note_ = notes.join(QLatin1Char('\n'));
+    // The notes take the place of the progress for a while.
+    showStatus(note_);
+    if (note_.isEmpty())
+        statusTimer_->stop();
+    else
+        statusTimer_->start(20000);
     fillList();
     Q_EMIT updated();
     if (again_) {

@@ -12,7 +12,9 @@
 
 class frmMain;
 class frmSearch;
+class QLabel;
 class QThread;
+class QTimer;
 
 // The plan library: every plan in the storage folder and in the folders the teacher browsed to
 // (remembered across runs), listed in the earlier-plans list by course, newest week first, and
@@ -49,13 +51,21 @@ public:
     // Opens the search window (Ctrl+F).
     void showSearch();
     frmSearch *searchWindow() const { return search_; }
+    // The line at the foot of the main window that shows how far an update that takes more
+    // than a moment has come, and afterwards what it could not read.
+    QLabel *statusLine() const { return status_; }
 
 Q_SIGNALS:
     void progress(int done, int total);
     void updated();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void finished(const IndexReport &report);
+    void showProgress(int done, int total);
+    void showStatus(const QString &text);
 
     frmMain &w;
     std::unique_ptr<PlanIndex> index_;
@@ -67,4 +77,7 @@ private:
     QSet<QString> missing_; // folders the last update could not reach
     QString note_;
     frmSearch *search_ = nullptr;
+    QLabel *status_ = nullptr;
+    QTimer *statusTimer_ = nullptr; // shows the progress after a moment, hides a note later
+    QString progress_;
 };

@@ -43,6 +43,16 @@ bool isDamage(const QSqlError &e)
     return code == 11 || code == 26;
 }
 
+// Starts a transaction that writes. It takes the write lock at once, waiting for another
+// writer: one that read first and wrote later would fail at once when another program had
+// written in between.
+QSqlError begin(QSqlDatabase &db)
+{
+    QSqlQuery q(db);
+    q.exec(QStringLiteral("BEGIN IMMEDIATE"));
+    return q.lastError();
+}
+
 bool isLetterOrDigit(QChar c)
 {
     return c.isLetterOrNumber() || c.isMark();
@@ -309,34 +319,47 @@ namespace
 {
 struct Known {
     qint64 id = 0;
-    QString folder;
+    QString folder; // shared with the other entries of its folder
     qint64 size = 0;
     qint64 mtime = 0;
     bool readable = false;
+    bool present = false; // found in its folder by this update
+};
+
+// A file to read: its path and the folder it was listed in.
+struct ToRead {
+    QString path;
+    QString folder;
 };
 
 struct Read {
-    QFileInfo info;
+    QString path;
     QString folder;
+    qint64 size = 0;
+    qint64 mtime = 0;
     bool gone = false;
     bool readable = false;
     QString text;
     QString reason;
 };
 
-// Reads one file for the index.
-Read readFile(const QFileInfo &info, const QString &folder)
+// Reads one file for the index. Its size and time are taken before its text, so that a file
+// that changes while it is read is read again next time.
+Read readFile(const QString &path, const QString &folder)
 {
     Read r;
-    r.info = info;
+    r.path = path;
     r.folder = folder;
-    QFile file(info.filePath());
-    if (!file.exists()) {
+    const QFileInfo info(path);
+    QFile file(path);
+    if (!info.exists()) {
         r.gone = true;
         return r;
     }
-    if (info.size() > PlanIndex::maxIndexedSize) {
-        r.reason = QStringLiteral("too large to search (%1 MB)").arg(info.size() >> 20);
+    r.size = info.size();
+    r.mtime = info.lastModified().toMSecsSinceEpoch();
+    if (r.size > PlanIndex::maxIndexedSize) {
+        r.reason = QStringLiteral("too large to search (%1 MB)").arg(r.size >> 20);
         return r;
     }
     if (!file.open(QIODevice::ReadOnly)) {
@@ -365,53 +388,56 @@ qint64 idOf(QSqlDatabase &db, const QString &path)
     return 0;
 }
 
-bool drop(QSqlDatabase &db, qint64 id)
+// Each write says what went wrong, so that a failure (a full disk, a damaged file) is reported
+// with SQLite's reason and code instead of passing for success.
+QSqlError drop(QSqlDatabase &db, qint64 id)
 {
     QSqlQuery q(db);
-    q.prepare(QStringLiteral("DELETE FROM fts WHERE rowid = ?"));
-    q.addBindValue(id);
-    if (!q.exec())
-        return false;
-    q.prepare(QStringLiteral("DELETE FROM files WHERE id = ?"));
-    q.addBindValue(id);
-    return q.exec();
+    for (const char *sql : {"DELETE FROM fts WHERE rowid = ?", "DELETE FROM files WHERE id = ?"}) {
+        q.prepare(QLatin1String(sql));
+        q.addBindValue(id);
+        if (!q.exec())
+            return q.lastError();
+    }
+    return {};
 }
 
 // Writes one file's entry; whatever was there for the path is replaced, so two writers that
 // both read the same file leave one entry.
-bool store(QSqlDatabase &db, const Read &r)
+QSqlError store(QSqlDatabase &db, const Read &r)
 {
-    const QString path = r.info.absoluteFilePath();
-    if (const qint64 old = idOf(db, path); old && !drop(db, old))
-        return false;
+    if (const qint64 old = idOf(db, r.path))
+        if (const QSqlError e = drop(db, old); e.isValid())
+            return e;
     // The id orders the plans newest first: the plan's week (or the file's day), then a count.
     // A search takes its newest matches by id without sorting them all.
-    const PlanTitle title = planTitle(r.info.fileName(), QString());
-    const QDate day = title.week.isValid() ? title.week : r.info.lastModified().date();
+    const PlanTitle title = planTitle(r.path.mid(r.path.lastIndexOf(QLatin1Char('/')) + 1), {});
+    const QDate day =
+        title.week.isValid() ? title.week : QDateTime::fromMSecsSinceEpoch(r.mtime).date();
     const qint64 base = std::max<qint64>(0, day.toJulianDay()) * idsPerDay;
     QSqlQuery q(db);
     q.prepare(QStringLiteral("SELECT max(id) FROM files WHERE id >= ? AND id < ?"));
     q.addBindValue(base);
     q.addBindValue(base + idsPerDay);
     if (!q.exec() || !q.next())
-        return false;
+        return q.lastError();
     const qint64 id = q.value(0).isNull() ? base : q.value(0).toLongLong() + 1;
     q.prepare(QStringLiteral(
         "INSERT INTO files(id, path, folder, size, mtime, readable) VALUES(?, ?, ?, ?, ?, ?)"));
     q.addBindValue(id);
-    q.addBindValue(path);
+    q.addBindValue(r.path);
     q.addBindValue(r.folder);
-    q.addBindValue(r.info.size());
-    q.addBindValue(r.info.lastModified().toMSecsSinceEpoch());
+    q.addBindValue(r.size);
+    q.addBindValue(r.mtime);
     q.addBindValue(r.readable ? 1 : 0);
     if (!q.exec())
-        return false;
+        return q.lastError();
     if (!r.readable)
-        return true;
+        return {};
     q.prepare(QStringLiteral("INSERT INTO fts(rowid, body) VALUES(?, ?)"));
     q.addBindValue(id);
     q.addBindValue(r.text);
-    return q.exec();
+    return q.exec() ? QSqlError() : q.lastError();
 }
 } // namespace
 
@@ -427,27 +453,38 @@ IndexReport PlanIndex::update(const QStringList &folderList,
         return report;
     }
 
-    // What the index holds.
+    // What the index holds, in one query. This and the listing of the folders are all that a
+    // start with nothing changed costs, so nothing per file is kept but its path and entry.
     QHash<QString, Known> known;
     {
         QSqlQuery q(db);
         q.setForwardOnly(true);
+        if (!q.exec(QStringLiteral("SELECT count(*) FROM files")) || !q.next()) {
+            report.error = q.lastError().text();
+            return report;
+        }
+        known.reserve(q.value(0).toLongLong());
         if (!q.exec(QStringLiteral("SELECT id, path, folder, size, mtime, readable FROM files"))) {
             report.error = q.lastError().text();
             return report;
         }
-        while (q.next())
+        QSet<QString> folderNames;
+        while (q.next()) {
+            const QString folder = *folderNames.insert(q.value(2).toString());
             known.insert(q.value(1).toString(),
-                         {q.value(0).toLongLong(), q.value(2).toString(), q.value(3).toLongLong(),
+                         {q.value(0).toLongLong(), folder, q.value(3).toLongLong(),
                           q.value(4).toLongLong(), q.value(5).toBool()});
+        }
     }
 
-    // What the folders hold now: the library's files, and any other file browsed to.
+    // What the folders hold now: the library's files, and any other file browsed to. Files
+    // that could not be read are tried again each time.
+    QStringList listed;
     QStringList reachable;
-    QList<std::pair<QFileInfo, QString>> present;
-    QSet<QString> presentPaths;
+    QList<ToRead> toRead;
     for (const QString &given : folderList) {
         const QString folder = QDir::cleanPath(QFileInfo(given).absoluteFilePath());
+        listed.append(folder);
         if (reachable.contains(folder))
             continue;
         QDir dir(folder);
@@ -456,44 +493,31 @@ IndexReport PlanIndex::update(const QStringList &folderList,
             continue;
         }
         reachable.append(folder);
-        const QFileInfoList entries =
-            dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System, QDir::NoSort);
-        for (const QFileInfo &info : entries) {
-            const QString path = info.absoluteFilePath();
-            if ((!isLibraryFile(info.fileName()) && !known.contains(path)) ||
-                presentPaths.contains(path))
+        QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System);
+        while (it.hasNext()) {
+            it.next();
+            const QString path = it.filePath();
+            const auto k = known.find(path);
+            if (k == known.end()) {
+                if (isLibraryFile(it.fileName()))
+                    toRead.append({path, folder});
                 continue;
-            presentPaths.insert(info.absoluteFilePath());
-            present.append({info, folder});
-        }
-    }
-
-    QList<std::pair<QFileInfo, QString>> toRead;
-    for (const auto &[info, folder] : std::as_const(present)) {
-        const auto it = known.constFind(info.absoluteFilePath());
-        if (it == known.cend()) {
-            toRead.append({info, folder});
-        } else if (it->size != info.size() ||
-                   it->mtime != info.lastModified().toMSecsSinceEpoch() || !it->readable) {
-            // Files that could not be read are tried again each time.
-            toRead.append({info, folder});
-        } else {
-            ++report.unchanged;
+            }
+            k->present = true;
+            const QFileInfo info = it.fileInfo();
+            if (k->size != info.size() || k->mtime != info.lastModified().toMSecsSinceEpoch() ||
+                !k->readable)
+                toRead.append({path, folder});
+            else
+                ++report.unchanged;
         }
     }
     // Entries of files that are gone from a folder that was reached, or of folders no longer
     // in the library. A folder that could not be reached keeps its entries.
     QList<qint64> toDrop;
-    for (auto it = known.cbegin(); it != known.cend(); ++it) {
-        if (presentPaths.contains(it.key()))
-            continue;
-        const bool folderListed =
-            std::any_of(folderList.cbegin(), folderList.cend(), [&](const QString &f) {
-                return QDir::cleanPath(QFileInfo(f).absoluteFilePath()) == it->folder;
-            });
-        if (!folderListed || reachable.contains(it->folder))
+    for (auto it = known.cbegin(); it != known.cend(); ++it)
+        if (!it->present && (!listed.contains(it->folder) || reachable.contains(it->folder)))
             toDrop.append(it->id);
-    }
 
     const int total = int(toRead.size() + (toDrop.isEmpty() ? 0 : 1));
     int done = 0;
@@ -508,11 +532,11 @@ IndexReport PlanIndex::update(const QStringList &folderList,
     };
 
     if (!toDrop.isEmpty()) {
-        if (!db.transaction())
-            return fail(db.lastError());
+        if (const QSqlError e = begin(db); e.isValid())
+            return fail(e);
         for (const qint64 id : std::as_const(toDrop))
-            if (!drop(db, id))
-                return fail(db.lastError());
+            if (const QSqlError e = drop(db, id); e.isValid())
+                return fail(e);
         if (!db.commit())
             return fail(db.lastError());
         report.removed += int(toDrop.size());
@@ -529,25 +553,25 @@ IndexReport PlanIndex::update(const QStringList &folderList,
         for (qsizetype i = from; i < std::min(toRead.size(), from + batchSize); ++i) {
             if (cancel && cancel->load())
                 break;
-            batch.append(readFile(toRead.at(i).first, toRead.at(i).second));
+            batch.append(readFile(toRead.at(i).path, toRead.at(i).folder));
         }
-        if (!db.transaction())
-            return fail(db.lastError());
+        if (const QSqlError e = begin(db); e.isValid())
+            return fail(e);
         for (const Read &r : std::as_const(batch)) {
-            const QString path = r.info.absoluteFilePath();
-            const bool wasKnown = known.contains(path);
+            const bool wasKnown = known.contains(r.path);
             if (r.gone) {
                 // Deleted while the library was being read.
-                if (const qint64 id = idOf(db, path); id && !drop(db, id))
-                    return fail(db.lastError());
+                if (const qint64 id = idOf(db, r.path))
+                    if (const QSqlError e = drop(db, id); e.isValid())
+                        return fail(e);
                 if (wasKnown)
                     ++report.removed;
                 continue;
             }
-            if (!store(db, r))
-                return fail(db.lastError());
+            if (const QSqlError e = store(db, r); e.isValid())
+                return fail(e);
             if (!r.readable)
-                report.skipped.append(QDir::toNativeSeparators(path) + QStringLiteral(": ") +
+                report.skipped.append(QDir::toNativeSeparators(r.path) + QStringLiteral(": ") +
                                       r.reason);
             else if (wasKnown)
                 ++report.changed;
@@ -567,14 +591,18 @@ bool PlanIndex::indexFile(const QString &path, QString *error)
 {
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
     const QFileInfo info(path);
-    const Read r = readFile(info, QDir::cleanPath(info.absolutePath()));
-    if (!db.isOpen() || !db.transaction()) {
+    const Read r =
+        readFile(QDir::cleanPath(info.absoluteFilePath()), QDir::cleanPath(info.absolutePath()));
+    const QSqlError started = db.isOpen()
+                                  ? begin(db)
+                                  : QSqlError(QStringLiteral("The search index is not open."), {},
+                                              QSqlError::ConnectionError);
+    if (started.isValid()) {
         if (error)
-            *error = db.lastError().text();
+            *error = started.text();
         return false;
     }
-    if (r.gone ? !drop(db, idOf(db, info.absoluteFilePath())) : !store(db, r)) {
-        const QSqlError e = db.lastError();
+    if (const QSqlError e = r.gone ? drop(db, idOf(db, r.path)) : store(db, r); e.isValid()) {
         db.rollback();
         if (error)
             *error = e.text();
