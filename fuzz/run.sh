@@ -7,7 +7,8 @@
 # The run starts from the sample files in tests/platform/data and the inputs kept in
 # fuzz/regressions, and grows a working corpus in build-fuzz/corpus. Any input that crashes,
 # hangs (over 10 s) or takes over 2 GB is written to build-fuzz/ as crash-*, timeout-* or
-# oom-*: copy it into fuzz/regressions and add a case for it to the reader tests.
+# oom-*: copy it into fuzz/regressions; tst_rtf then reads it and wants its expected dump in
+# tests/platform/data/regressions (QUILLMARK_REGOLD=1 tst_rtf writes it: review it).
 set -euo pipefail
 seconds=${1:-300}
 root=$(cd "$(dirname "$0")/.." && pwd)

@@ -2,9 +2,10 @@
 # Makes the RTF files of this folder again from the documents in sources/:
 #   NAME-libreoffice.rtf  LibreOffice Writer (every .html and .fodt source)
 #   NAME-pandoc.rtf       pandoc (the .html sources; pandoc does not read .fodt)
-# Needs soffice and pandoc on the PATH. The expectations in tests/platform/tst_rtfcorpus.cpp
-# are written by hand from the sources: after remaking, review the differences before
-# committing. (LibreOffice picks the bullet font anew each time; that changes no text.)
+# Needs soffice and pandoc on the PATH. tst_rtf compares each file with NAME.dump beside it;
+# after remaking, QUILLMARK_REGOLD=1 tst_rtf writes the dumps again: review the differences
+# against the sources before committing. (LibreOffice picks the bullet font anew each time;
+# that changes no text.)
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
