@@ -133,12 +133,10 @@ private Q_SLOTS:
         QCOMPARE(fileNameSafe(name, &replaced), name);
         QVERIFY(!replaced);
         const PlanTitle read = planTitle(name, QStringLiteral("Period"));
-        QVERIFY(read.isPlan);
         QCOMPARE(read.text, name.chopped(4).split(u"  "_qs).mid(abbrev ? 2 : 1).join(u" \u00b7 "));
         QCOMPARE(read.week, weekly ? QDate(2009, 9, 14) : QDate());
-        for (const QString &other : {QStringLiteral("notes.rtf"),
-                                     QStringLiteral("LPlans-- A. T  Week of Feb 30 2009.doc")})
-            QCOMPARE(planTitle(other, QStringLiteral("Period")).text, other);
+        const QString noWeek = QStringLiteral("LPlans-- A. T  Week of Feb 30 2009.doc");
+        QCOMPARE(planTitle(noWeek, QStringLiteral("Period")).text, noWeek);
     }
 
     void longNamesFit_data()
@@ -159,9 +157,11 @@ private Q_SLOTS:
         PlanNameParts p =
             parts(weekly, false, u"3"_qs, topic ? QString(topic, QChar(0x6587)) : u"Fractions"_qs);
         p.teacher = QString(teacher, QChar(0xe9));
-        p.course = QString(100, u'c');
+        p.course = QStringLiteral("c ").repeated(50); // a cut before a blank drops the blank
         const QString name = planFileName(p);
-        QVERIFY2(name.toUtf8().size() <= MaxFileNameBytes && name.endsWith(ends), qPrintable(name));
+        QVERIFY2(name.toUtf8().size() <= MaxFileNameBytes && name.endsWith(ends) &&
+                     !name.contains(QStringLiteral("   ")),
+                 qPrintable(name));
         QTemporaryDir dir;
         QVERIFY2(safefile::write(dir.filePath(name), "{\\rtf1}"), qPrintable(name));
     }
