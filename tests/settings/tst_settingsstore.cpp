@@ -211,8 +211,10 @@ private Q_SLOTS:
                 part = &damage;
             } else if (line.startsWith("removed:") || line.startsWith("reset:")) {
                 (line.startsWith("reset:") ? reset : removed) = names(line);
+            } else if (line == "-- expect") {
+                part = &expect;
             } else if (part) {
-                line == "-- expect" ? void(part = &expect) : void(*part += line + '\n');
+                *part += line + '\n';
             }
         }
         flush();
