@@ -48,7 +48,8 @@ private Q_SLOTS:
         // February has its days and no more; an unreadable year gives no dates at all.
         QCOMPARE(first ? calendar::daysInMonth(u"February"_qs, text) : 0, february);
         QVERIFY(!calendar::dateOf(6, february + 1, text).isValid());
-        QCOMPARE(calendar::dateOf(6, february, text).isValid(), first != 0);
+        QCOMPARE(calendar::schoolDays(calendar::dateOf(6, february, text), 1).isEmpty(), !first);
+        QCOMPARE(calendar::yearLabel(QStringLiteral("May"), QString(), text).isEmpty(), !first);
     }
 
     void schoolDays_data()
@@ -58,8 +59,7 @@ private Q_SLOTS:
         dataRow("into December", "2009-10", "Monday, November 30|Tuesday, December 1", "2009");
         dataRow("December", "2009-10", "Monday, December 28|Tuesday, December 29", "2009");
         dataRow("into January", "2013-14", "Tuesday, December 31|Wednesday, January 1", "2014");
-        dataRow("leap day", "2027-28",
-                "Monday, February 28|Tuesday, February 29|Wednesday, March 1", "2028");
+        dataRow("leap day", "2027-28", "Tuesday, February 29|Wednesday, March 1", "2028");
         dataRow("July into August", "2012-2013", "Wednesday, July 31|Thursday, August 1", "2013");
         dataRow("Saturday into Sunday", "2010-2011", "Saturday, August 7|Sunday, August 8", "2010");
     }
@@ -97,8 +97,6 @@ private Q_SLOTS:
         const QDate today = QDate::fromString(iso, Qt::ISODate);
         const QDate start = calendar::calendarStart(today, schoolYear);
         QCOMPARE(start.toString(Qt::ISODate), shown);
-        QVERIFY(start >= calendar::calendarFirst(schoolYear) &&
-                start <= calendar::calendarLast(schoolYear));
         const QString now = schoolYearOf(today);
         QVERIFY2(today >= calendar::calendarFirst(now) && today <= calendar::calendarLast(now),
                  qPrintable(now));
@@ -110,8 +108,7 @@ private Q_SLOTS:
         dataColumns<bool, bool, QString, QString, QString>(
             {"weekly", "abbrev", "period", "topic", "name"});
         dataRow("weekly, period", true, false, "3", "", "Algebra 1  Period 3  Week of Sep 14 2009");
-        dataRow("weekly, school, no period", true, true, "", "",
-                "LHS  A. Teacher  Algebra 1  Week of Sep 14 2009");
+        dataRow("school", true, true, "", "", "LHS  A. Teacher  Algebra 1  Week of Sep 14 2009");
         dataRow("unit, school and period", false, true, "3", "Fractions",
                 "LHS  A. Teacher  Algebra 1  Period 3  Unit Plan 'Fractions'");
         // Quotes become two apostrophes; the nine characters and control characters become "_".
@@ -163,7 +160,11 @@ private Q_SLOTS:
                      !name.contains(QStringLiteral("   ")),
                  qPrintable(name));
         QTemporaryDir dir;
-        QVERIFY2(safefile::write(dir.filePath(name), "{\\rtf1}"), qPrintable(name));
+        // The folder as the teacher types it, with its separator.
+        const QString path = pathInFolder(dir.path() + u'/', name);
+        QVERIFY2(safefile::write(path, "{\\rtf1}"), qPrintable(name));
+        QVERIFY(samePlanPath(path, dir.path() + u"//"_qs + name) &&
+                nameInFolder(path, dir.path()) == name);
     }
 };
 
