@@ -108,7 +108,7 @@ private Q_SLOTS:
     {
         QStandardPaths::setTestModeEnabled(true);
         QVERIFY(m_dir.isValid());
-        m_awkwardPath = QStringLiteral(QUILLMARK_TEST_DATA "/settings/awkward.ini");
+        m_awkwardPath = QStringLiteral(QUILLMARK_TEST_DATA "/awkward.ini");
         const LoadResult result = SettingsStore(m_awkwardPath).load(m_awkward);
         QVERIFY(result.ok);
         QCOMPARE(result.message, QString());
@@ -203,8 +203,7 @@ private Q_SLOTS:
                 .split(QStringLiteral(", "), Qt::SkipEmptyParts);
         };
         for (const QByteArray &line :
-             readAll(QStringLiteral(QUILLMARK_TEST_DATA "/settings/damaged-values.txt"))
-                 .split('\n')) {
+             readAll(QStringLiteral(QUILLMARK_TEST_DATA "/damaged-values.txt")).split('\n')) {
             if (line.startsWith("== ")) {
                 flush();
                 tag = line.mid(3);
