@@ -29,6 +29,7 @@
 #include <QMap>
 #include <QMouseEvent>
 #include <QRegularExpression>
+#include <map>
 
 namespace
 {
@@ -104,9 +105,8 @@ void done(QDialog &dialog)
 // see it.
 void mouse(QWidget *widget, QEvent::Type type)
 {
-    const QPointF at(3, 3);
     const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, at, widget->mapToGlobal(at), button,
+    QMouseEvent event(type, QPointF(3, 3), widget->mapToGlobal(QPointF(3, 3)), button,
                       type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
                       Qt::NoModifier);
     QApplication::sendEvent(widget, &event);
@@ -130,14 +130,13 @@ class TestScreens : public QObject
     Q_OBJECT
 
     std::unique_ptr<DialogHarness> h;
+    std::map<QString, std::unique_ptr<QDialog>> made; // one of each dialog per test
     std::unique_ptr<frmPageConfig> w;
 
-    // Shows the named dialog (made afresh when none is given) with the action inside it.
-    void show(const QString &name, const std::function<void(QDialog &)> &action,
-              std::unique_ptr<QDialog> *kept = nullptr)
+    // Shows the named dialog with the action inside it.
+    void show(const QString &name, const std::function<void(QDialog &)> &action)
     {
-        std::unique_ptr<QDialog> made;
-        std::unique_ptr<QDialog> &d = kept ? *kept : made;
+        std::unique_ptr<QDialog> &d = made[name];
         if (!d)
             d = dialogs.value(name).make(h->ctx);
         // Made active, so that focus moves as for a teacher.
@@ -148,12 +147,9 @@ class TestScreens : public QObject
         });
         h->platform.showModal(d.get());
     }
-    template <class D>
-    void show(const std::function<void(D &)> &action, std::unique_ptr<QDialog> *kept = nullptr)
+    template <class D> void show(const std::function<void(D &)> &action)
     {
-        show(
-            D::staticMetaObject.className(), [&](QDialog &d) { action(static_cast<D &>(d)); },
-            kept);
+        show(D::staticMetaObject.className(), [&](QDialog &d) { action(static_cast<D &>(d)); });
     }
 
     // The setup screen on show, storing into a working store.
@@ -171,6 +167,7 @@ private Q_SLOTS:
     {
         h->platform.verifyAllAnswered();
         w.reset();
+        made.clear();
         h.reset();
     }
 
@@ -189,28 +186,25 @@ private Q_SLOTS:
     {
         const auto [name, how] = fetchRow<QString, Close>({"dialog", "how"});
         const Dialog edit = dialogs.value(name);
-        std::unique_ptr<QDialog> d;
         // Settings as the dialog itself names them (the file type dialog renames the factory
         // type), so that only the edit below can change them.
-        show(name, done); // a dialog of its own: the next one is made with the store
+        show(name, done);
+        made.erase(name); // the next one is made with the store
         h->useStore(how == Close::DoneStoreFails);
         const SettingsRecord before = h->m.record();
-        show(
-            name,
-            [&](QDialog &dlg) {
-                if (edit.typed)
-                    DialogHarness::typeInto(child<QLineEdit>(&dlg, edit.control), edit.typed);
-                else
-                    DialogHarness::click(child(&dlg, edit.control));
-                h->close(dlg, child(&dlg, "cmdDone"), child(&dlg, "cmdCancel"), how);
-                QVERIFY(h->m.record() == before || how == Close::Done);
-                if (how == Close::DoneStoreFails) { // the edits are still there to store
-                    h->unblockStore();
-                    done(dlg);
-                    QVERIFY(dlg.isHidden());
-                }
-            },
-            &d);
+        show(name, [&](QDialog &dlg) {
+            if (edit.typed)
+                DialogHarness::typeInto(child<QLineEdit>(&dlg, edit.control), edit.typed);
+            else
+                DialogHarness::click(child(&dlg, edit.control));
+            h->close(dlg, child(&dlg, "cmdDone"), child(&dlg, "cmdCancel"), how);
+            QVERIFY(h->m.record() == before || how == Close::Done);
+            if (how == Close::DoneStoreFails) { // the edits are still there to store
+                h->unblockStore();
+                done(dlg);
+                QVERIFY(dlg.isHidden());
+            }
+        });
         const bool stored = how == Close::Done || how == Close::DoneStoreFails;
         QCOMPARE(h->m.record() != before, stored);
         QCOMPARE(h->store->exists(), stored);
@@ -219,7 +213,7 @@ private Q_SLOTS:
             return;
         }
         // The next showing starts again from the settings, not from the dropped edits.
-        show(name, done, &d);
+        show(name, done);
         QVERIFY(h->m.record() == before);
     }
 
@@ -311,18 +305,14 @@ private Q_SLOTS:
         const bool tasks = dialog == QLatin1String("frmSetupTasks");
         QStringList &list = tasks ? h->m.strActivities : h->m.strAssessments;
         list[15] = QStringLiteral("Kept aside");
-        std::unique_ptr<QDialog> d;
-        show(
-            dialog,
-            [&](QDialog &dlg) {
-                auto &lists = static_cast<ActivityListDialog &>(dlg);
-                for (int i = 0; i < lists.txtActivity.size(); ++i)
-                    DialogHarness::typeInto(lists.txtActivity[i], QStringLiteral("\"%1\"").arg(i));
-                DialogHarness::typeInto(lists.txtActivity[3], QString());
-                DialogHarness::typeInto(lists.txtPunct, QStringLiteral(".\""));
-                done(dlg);
-            },
-            &d);
+        show(dialog, [&](QDialog &dlg) {
+            auto &lists = static_cast<ActivityListDialog &>(dlg);
+            for (int i = 0; i < lists.txtActivity.size(); ++i)
+                DialogHarness::typeInto(lists.txtActivity[i], QStringLiteral("\"%1\"").arg(i));
+            DialogHarness::typeInto(lists.txtActivity[3], QString());
+            DialogHarness::typeInto(lists.txtPunct, QStringLiteral(".\""));
+            done(dlg);
+        });
         QCOMPARE(list.size(), 16);
         QCOMPARE(list.mid(2, 3), QStringList({"''2''", "", "''4''"}));
         QCOMPARE(list.mid(14), QStringList({"''14''", "Kept aside"}));
@@ -330,7 +320,7 @@ private Q_SLOTS:
 
         list[1] = QStringLiteral("Imported entry");
         const SettingsRecord imported = h->m.record();
-        show(dialog, done, &d);
+        show(dialog, done);
         QVERIFY(h->m.record() == imported);
     }
 
