@@ -59,7 +59,7 @@ const QMap<QString, Dialog> dialogs = {
     {"frmPeriodGroup", {&make<frmPeriodGroup>, "optGroup", nullptr}},
     {"frmTasks", {&make<frmTasks>, "optActivities", nullptr}},
     {"frmNote", {&make<frmNote>, "optOther", nullptr}},
-    {"frmSetupTasks", {&make<frmSetupTasks>, "txtActivity(0)", "Debate"}},
+    {"frmSetupTasks", {&make<frmSetupTasks>, "chkTime", nullptr}},
     {"frmSetUpAssess", {&make<frmSetUpAssess>, "txtActivity(14)", "Exit slip"}},
     {"frmMaterials", {&make<frmMaterials>, "chkShowMaterials", nullptr}},
     {"frmTypes", {&make<frmTypes>, "optType(0)", nullptr}},
@@ -131,7 +131,7 @@ class TestScreens : public QObject
 
     std::unique_ptr<DialogHarness> h;
     std::map<QString, std::unique_ptr<QDialog>> made; // one of each dialog per test
-    std::unique_ptr<frmPageConfig> w;
+    std::unique_ptr<frmPageConfig> screen;
 
     // Shows the named dialog with the action inside it.
     void show(const QString &name, const std::function<void(QDialog &)> &action)
@@ -156,9 +156,9 @@ class TestScreens : public QObject
     frmPageConfig &page()
     {
         h->useStore();
-        w = std::make_unique<frmPageConfig>(h->ctx);
-        w->show();
-        return *w;
+        screen = std::make_unique<frmPageConfig>(h->ctx);
+        screen->show();
+        return *screen;
     }
 
 private Q_SLOTS:
@@ -166,7 +166,7 @@ private Q_SLOTS:
     void cleanup()
     {
         h->platform.verifyAllAnswered();
-        w.reset();
+        screen.reset();
         made.clear();
         h.reset();
     }
