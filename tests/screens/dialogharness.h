@@ -12,31 +12,20 @@
 #include "support/scriptedplatform.h"
 
 #include <QAbstractButton>
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
-#include <QFocusEvent>
-#include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <functional>
-#include <memory>
 
 using Answer = Platform::Answer;
 Q_DECLARE_METATYPE(Platform::Answer)
 
 struct DialogHarness {
     LessonPlanModule m;
-    std::unique_ptr<ScriptedPlatform> ownPlatform = std::make_unique<ScriptedPlatform>();
-    ScriptedPlatform &platform = *ownPlatform;
+    ScriptedPlatform platform;
     ScreenContext ctx{m, platform, nullptr, nullptr};
     QTemporaryDir dir;
     std::unique_ptr<SettingsStore> store;
@@ -59,10 +48,8 @@ struct DialogHarness {
     {
         QString path = dir.filePath(QStringLiteral("quillmark.ini"));
         if (blocked) {
-            QFile blocker(dir.filePath(QStringLiteral("blocker")));
-            if (!blocker.open(QIODevice::WriteOnly))
-                qWarning("no blocker file");
-            path = blocker.fileName() + QStringLiteral("/quillmark.ini");
+            QFile(dir.filePath(QStringLiteral("blocker"))).open(QIODevice::WriteOnly);
+            path = dir.filePath(QStringLiteral("blocker/quillmark.ini"));
         }
         store = std::make_unique<SettingsStore>(path);
         ctx.store = store.get();
@@ -72,9 +59,8 @@ struct DialogHarness {
     // The folder the blocked store needed takes the blocker's place: saving works again.
     void unblockStore()
     {
-        if (!QFile::remove(dir.filePath(QStringLiteral("blocker"))) ||
-            !QDir(dir.path()).mkdir(QStringLiteral("blocker")))
-            qWarning("the store stays blocked");
+        QVERIFY(QFile::remove(dir.filePath(QStringLiteral("blocker"))) &&
+                QDir(dir.path()).mkdir(QStringLiteral("blocker")));
     }
 
     // What the store holds now; the factory settings when it cannot be read.
@@ -86,28 +72,14 @@ struct DialogHarness {
         return read;
     }
 
-    // The answers to the questions every settings dialog asks.
+    // The questions every settings dialog asks, known by their titles.
     void answerAbandon(Answer answer)
     {
-        platform.answerMessage(answer, QStringLiteral("Quit without saving changes?"),
-                               QStringLiteral("Abandon Changes?"));
+        platform.answerMessage(answer, QString(), QStringLiteral("Abandon Changes?"));
     }
     void answerNotSaved()
     {
         platform.answerMessage(Answer::OK, QString(), QStringLiteral("Settings Not Saved"));
-    }
-
-    // Shows the dialog as the setup screen does, made active so that focus moves as for a
-    // teacher; the action runs while it is on screen.
-    template <class Dialog> void open(Dialog &dialog, std::function<void(Dialog &)> action = {})
-    {
-        platform.actInDialog(dialog.objectName(), [&dialog, action](QDialog *) {
-            dialog.activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(&dialog));
-            if (action)
-                action(dialog);
-        });
-        platform.showModal(&dialog);
     }
 
     // The teacher clicks into the field, selects everything in it and types over it.
@@ -125,37 +97,14 @@ struct DialogHarness {
     // a short caption misses it), and well inside a push button.
     static void click(QAbstractButton *button)
     {
-        QVERIFY(button);
         QTest::mouseClick(button, Qt::LeftButton, {},
                           QPoint(qMin(8, button->width() / 2), button->height() / 2));
     }
 
-    // Cancel by its button or by Esc.
-    static void cancel(QDialog &dialog, QAbstractButton *button, bool escape)
-    {
-        if (escape)
-            QTest::keyClick(&dialog, Qt::Key_Escape);
-        else
-            button->click();
-    }
-
     // The ways a settings dialog is closed; only a Done that stores applies the edits.
     enum class Close { Done, DoneStoreFails, CancelYes, CancelNo, EscYes, CloseBoxYes };
-    static QList<std::pair<const char *, Close>> closings()
-    {
-        return {{"Done", Close::Done},
-                {"Done, store fails", Close::DoneStoreFails},
-                {"Cancel, Yes", Close::CancelYes},
-                {"Cancel, No", Close::CancelNo},
-                {"Esc, Yes", Close::EscYes},
-                {"close box, Yes", Close::CloseBoxYes}};
-    }
-    static void closeRows()
-    {
-        QTest::addColumn<Close>("how");
-        for (const auto &[name, how] : closings())
-            dataRow(name, how);
-    }
+    static constexpr const char *closings[] = {"Done",       "Done, store fails", "Cancel, Yes",
+                                               "Cancel, No", "Esc, Yes",          "close box, Yes"};
     void close(QDialog &dialog, QAbstractButton *done, QAbstractButton *cancelButton, Close how)
     {
         if (how == Close::DoneStoreFails)
@@ -166,42 +115,27 @@ struct DialogHarness {
             done->click();
         else if (how == Close::CloseBoxYes)
             dialog.close();
+        else if (how == Close::EscYes)
+            QTest::keyClick(&dialog, Qt::Key_Escape);
         else
-            cancel(dialog, cancelButton, how == Close::EscYes);
-        // A failed store leaves the dialog open to try again.
+            cancelButton->click();
+        // A failed store leaves the dialog open to try again, and says why as a warning.
         QCOMPARE(dialog.isVisible(), how == Close::DoneStoreFails || how == Close::CancelNo);
+        if (how == Close::DoneStoreFails)
+            QCOMPARE(platform.lastPrompt().icon, Platform::Icon::Exclamation);
     }
 
-    // The field is told that the focus left it.
-    static void leave(QWidget *field)
+    // A long expectation kept in tests/data/screens/<name>; QUILLMARK_REGOLD=1 writes it anew
+    // from what the test saw (review the diff).
+    static QString golden(const QString &name, const QString &actual)
     {
-        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-        QApplication::sendEvent(field, &out);
-    }
-
-    // The teacher picks an entry of a drop-down list.
-    static void pick(QComboBox *list, int index)
-    {
-        list->setCurrentIndex(index);
-        Q_EMIT list->activated(index);
-    }
-
-    static QStringList items(const QComboBox *list)
-    {
-        QStringList texts;
-        for (int i = 0; i < list->count(); ++i)
-            texts << list->itemText(i);
-        return texts;
-    }
-
-    // The lines of a list, "text [x]" for a ticked line.
-    static QStringList items(const QListWidget *list, bool showTicks = false)
-    {
-        QStringList texts;
-        for (int i = 0; i < list->count(); ++i)
-            texts << list->item(i)->text() +
-                         (showTicks && ui::isTicked(list, i) ? QStringLiteral(" [x]") : QString());
-        return texts;
+        const QString folder = QFINDTESTDATA("data/screens");
+        QFile file(folder + QLatin1Char('/') + name);
+        if (!folder.isEmpty() && qEnvironmentVariableIsSet("QUILLMARK_REGOLD") &&
+            file.open(QIODevice::WriteOnly))
+            file.write(actual.toUtf8());
+        file.close();
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
     }
 };
 Q_DECLARE_METATYPE(DialogHarness::Close)
