@@ -8,9 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -129,23 +127,5 @@ protected:
         w->cmdOK->click();
     }
 };
-
-#ifdef QUILLMARK_TEST_DATA
-// The expected text kept in tests/data/<name>. With QUILLMARK_REGOLD=1 the actual text is
-// written there instead and returned (review the diff before committing it).
-inline QString golden(const QString &name, const QString &actual)
-{
-    QFile file(QStringLiteral(QUILLMARK_TEST_DATA "/") + name);
-    if (qEnvironmentVariableIntValue("QUILLMARK_REGOLD")) {
-        QDir().mkpath(QFileInfo(file).path());
-        if (!file.open(QIODevice::WriteOnly) || file.write(actual.toUtf8()) < 0)
-            qWarning("cannot write %s", qPrintable(file.fileName()));
-        return actual;
-    }
-    if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("(no expected document at %1)").arg(file.fileName());
-    return QString::fromUtf8(file.readAll());
-}
-#endif
 
 } // namespace planfixture
