@@ -15,7 +15,7 @@
 // temporary folder, which kill_recovery.sh and tst_recovery provide.
 #include "app/frmmain.h"
 #include "document/recovery.h"
-#include "golden.h"
+#include "support/golden.h"
 #include "platform/richtextbox.h"
 #include "support/docdump.h"
 #include "support/planfixture.h"

@@ -8,7 +8,7 @@
 #include "document/planprint.h"
 #include "document/viewer.h"
 #include "documentkit.h"
-#include "golden.h"
+#include "support/golden.h"
 #include "plan/daywriter.h"
 #include "plan/planstart.h"
 #include "platform/rtf/rtfformat.h"

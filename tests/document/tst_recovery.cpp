@@ -5,7 +5,7 @@
 #include "document/completion.h"
 #include "document/planfiles.h"
 #include "document/recovery.h"
-#include "golden.h"
+#include "support/golden.h"
 #include "plan/planstart.h"
 #include "platform/richtextbox.h"
 #include "platform/ui.h"

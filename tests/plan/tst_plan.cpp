@@ -3,7 +3,6 @@
 // compared as documents.
 #include "document/completion.h"
 #include "document/frmeditmat.h"
-#include "document/golden.h"
 #include "document/recovery.h"
 #include "plan/dayentries.h"
 #include "plan/frmcal.h"
@@ -12,6 +11,7 @@
 #include "platform/ui.h"
 #include "support/datarows.h"
 #include "support/docdump.h"
+#include "support/golden.h"
 #include "support/planfixture.h"
 
 #include <QCalendarWidget>

@@ -124,19 +124,6 @@ struct DialogHarness {
         if (how == Close::DoneStoreFails)
             QCOMPARE(platform.lastPrompt().icon, Platform::Icon::Exclamation);
     }
-
-    // A long expectation kept in tests/data/screens/<name>; QUILLMARK_REGOLD=1 writes it anew
-    // from what the test saw (review the diff).
-    static QString golden(const QString &name, const QString &actual)
-    {
-        const QString folder = QFINDTESTDATA("data/screens");
-        QFile file(folder + QLatin1Char('/') + name);
-        if (!folder.isEmpty() && qEnvironmentVariableIsSet("QUILLMARK_REGOLD") &&
-            file.open(QIODevice::WriteOnly))
-            file.write(actual.toUtf8());
-        file.close();
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    }
 };
 Q_DECLARE_METATYPE(DialogHarness::Close)
 using Close = DialogHarness::Close;

@@ -21,6 +21,7 @@
 #include "settings/frmsetupassess.h"
 #include "settings/frmsetuptasks.h"
 #include "support/docdump.h"
+#include "support/golden.h"
 #include "support/planfixture.h"
 
 #include <QApplication>
@@ -524,7 +525,7 @@ private Q_SLOTS:
         if (setup == QLatin1String("order-7"))
             m.intDisplayOrder = 7;
         p.Form_Activate();
-        QCOMPARE(pageDump(p), DialogHarness::golden(setup + ".dump", pageDump(p)));
+        QCOMPARE(pageDump(p), goldenDump(setup + ".dump", pageDump(p)));
     }
 
     // A region opening another section's dialog, Done pressable while a dialog is open, or a

@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QString>
 
-// The expected document dump kept in tests/data/document/<name>, for
+// The expected document dump kept in the test's data folder (tests/data/<area>/<name>), for
 // QCOMPARE(dump, goldenDump("case.dump", dump)); QUILLMARK_REGOLD=1 writes the dump there
 // instead (review the diff before committing it).
 inline QString goldenDump(const QString &name, const QString &actual)
