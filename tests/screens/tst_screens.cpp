@@ -717,7 +717,6 @@ private Q_SLOTS:
         p.cmdImport->click();
         if (full)
             return;
-
         h->m.record() = factory;
         if (fault == QLatin1String("plan")) {
             main.RTxtComposite->setText(QStringLiteral("A plan"));
