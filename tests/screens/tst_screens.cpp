@@ -21,6 +21,7 @@
 #include "settings/frmsetupassess.h"
 #include "settings/frmsetuptasks.h"
 #include "support/docdump.h"
+#include "support/fulldisk.h"
 #include "support/golden.h"
 #include "support/planfixture.h"
 
@@ -93,6 +94,12 @@ const QMap<QString, TypedField> typedFields = {
     {"school", {"frmSetupNameCourses", "chkUseFull", "txtFull", &R::strSchoolName, false}},
     {"course", {"frmSetupCourseList", "", "txtCourse(3)", nullptr, false}}};
 
+// Two settings one choice sets together, compared as "first|second".
+const QMap<QString, std::pair<QString R::*, QString R::*>> pairs = {
+    {"frmNote", {&R::strNoteOpen, &R::strNoteClose}},
+    {"frmTypes", {&R::strFileExt, &R::strFileTypeName}},
+    {"frmSetupTasks", {&R::strTimeUnit, &R::strTimeTemplate}}};
+
 template <class T = QAbstractButton> T *child(QWidget *parent, const QString &name)
 {
     return parent->findChild<T *>(name);
@@ -151,6 +158,13 @@ class TestScreens : public QObject
     template <class D> void show(const std::function<void(D &)> &action)
     {
         show(D::staticMetaObject.className(), [&](QDialog &d) { action(static_cast<D &>(d)); });
+    }
+
+    // The teacher picks an entry of a drop-down list.
+    static void pick(QComboBox *box, int i)
+    {
+        box->setCurrentIndex(i);
+        Q_EMIT box->activated(i);
     }
 
     // The setup screen on show, storing into a working store.
@@ -325,6 +339,46 @@ private Q_SLOTS:
         QVERIFY(h->m.record() == imported);
     }
 
+    // A choice stored as half of its pair (the note's enclosure, the file type and its name,
+    // the time unit and template) or shown as another option than the one stored; Done without
+    // a choice overwriting a pair of another kind or a capitalised type; the DOCX label not
+    // choosing its type; a blank time unit stored (the plan would print "15 " alone) or not told.
+    void choiceStoresItsPair_data()
+    {
+        dataColumns<QString, QString, QString, QString, QString>(
+            {"dialog", "before", "shown", "clicked", "stored"});
+        dataRow("note: other pair", "frmNote", "<<|>>", "", "", "<<|>>");
+        dataRow("note: to ( )", "frmNote", "[|]", "optBrackets", "optParentheses", "( | )");
+        dataRow("note: to [ ]", "frmNote", "( | )", "optParentheses", "optBrackets", "[ | ]");
+        dataRow("type: DOC, label", "frmTypes", "DOC|Word", "", "lblDocX", "doc|''Word'' Document");
+        dataRow("type: no choice", "frmTypes", "docx|Word 2007", "", "", "docx|Word 2007");
+        dataRow("time: blank", "frmSetupTasks", "   |", "optParentheses", "optBrackets",
+                "min|[X] ");
+    }
+
+    void choiceStoresItsPair()
+    {
+        const auto [dialog, before, shown, clicked, stored] =
+            fetchRow<QString, QString, QString, QString, QString>(
+                {"dialog", "before", "shown", "clicked", "stored"});
+        const auto [first, second] = pairs.value(dialog);
+        h->m.*first = before.section(QLatin1Char('|'), 0, 0);
+        h->m.*second = before.section(QLatin1Char('|'), 1);
+        h->m.blnShowNote = h->m.blnShowTime = true; // the choices on show
+        show(dialog, [&](QDialog &dlg) {
+            QString checked;
+            for (const QRadioButton *option : dlg.findChildren<QRadioButton *>())
+                checked += option->isChecked() ? option->objectName() : QString();
+            QCOMPARE(checked, shown);
+            if (dialog == QLatin1String("frmSetupTasks")) // its unit is blank
+                h->platform.answerMessage(Answer::OK, QString(), QStringLiteral("Missing Entry"));
+            if (auto *control = clicked.isEmpty() ? nullptr : child<QWidget>(&dlg, clicked))
+                QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(8, control->height() / 2));
+            done(dlg);
+        });
+        QCOMPARE(h->m.*first + QLatin1Char('|') + h->m.*second, stored);
+    }
+
     // Add, edit and delete materials in one showing: an item stored shortened or with its
     // double quotes, an entry of no known kind lost or an empty one revived, a deletion
     // without asking, a second Delete removing the next item unasked, or the check marks
@@ -407,6 +461,39 @@ private Q_SLOTS:
         });
         QVERIFY(h->m.blnUseSchoolName && h->m.blnUseSchoolAbbrev);
         QCOMPARE(h->stored(), h->m.record());
+    }
+
+    // A week choice that leaves unit plans chosen, an end-day list that does not run on past
+    // Saturday, the days per week lost when the start day moves, or a changed week that leaves
+    // the main window's dates of the old week (or an unchanged one that clears them).
+    void instructionalWeek_data()
+    {
+        dataColumns<int, int, QString, int>({"start", "end", "endDay", "days"});
+        dataRow("same start day", 1, -1, "Fri", 5);
+        dataRow("fewer days", -1, 2, "Thu", 4);
+        dataRow("past Saturday", 5, -1, "Tue", 5);
+    }
+
+    void instructionalWeek()
+    {
+        const auto [start, end, endDay, days] =
+            fetchRow<int, int, QString, int>({"start", "end", "endDay", "days"});
+        frmMain &main = h->withMain();
+        h->m.blnWeeklyPlans = false;
+        main.cboDay->addItem(QStringLiteral("Monday, September 14"));
+        show<frmSetupNameCourses>([&](frmSetupNameCourses &d) {
+            if (start >= 0)
+                pick(d.cboStartDay, start);
+            if (end >= 0)
+                pick(d.cboEndDay, end);
+            QCOMPARE(d.cboEndDay->currentText(), endDay);
+            done(d);
+        });
+        QVERIFY(h->m.blnWeeklyPlans);
+        QCOMPARE(h->m.intFirstDay, start < 0 ? 1 : start);
+        QCOMPARE(h->m.intDaysPerWeek, days);
+        const bool changed = h->m.intFirstDay != 1 || days != 5;
+        QCOMPARE(main.cboDay->count(), changed ? 0 : 1);
     }
 
     // A standard's line breaks or double quotes stored as typed (both would break the settings
@@ -565,6 +652,90 @@ private Q_SLOTS:
         QCOMPARE(ui::backColor(p.ObjectiveLabel), ui::yellow());
     }
 
+    // Done leaving the setup without the instructor's name every plan's heading carries, or
+    // asking for it when it is there; the instructor's dialog then left by Cancel or Esc while
+    // no name is stored, or storing another year than the one picked.
+    void doneNeedsTheInstructor_data()
+    {
+        dataColumns<QString, QString>({"name", "typed"});
+        dataRow("named", "Ms. Quorrel", "");
+        dataRow("empty, then named", "", "Bo");
+        dataRow("blanks, left so", "   ", "");
+    }
+
+    void doneNeedsTheInstructor()
+    {
+        const auto [name, typed] = fetchRow<QString, QString>({"name", "typed"});
+        frmPageConfig &p = page();
+        h->m.strTeacherName = name;
+        if (name.trimmed().isEmpty())
+            h->platform.actInDialog("frmSetupNameCourses", [&](QDialog *dlg) {
+                auto &d = static_cast<frmSetupNameCourses &>(*dlg);
+                if (!typed.isEmpty()) {
+                    h->platform.answerMessage(Answer::OK, QString(), "Information Required.");
+                    d.txtTName->setText(typed);
+                    d.cmdCancel->click();
+                }
+                QTest::keyClick(&d, Qt::Key_Escape);
+                QVERIFY(d.isVisible());
+                pick(d.cboYr, 4);
+                done(d);
+            });
+        p.DoneButton->click();
+        QCOMPARE(p.isHidden(), !(name + typed).trimmed().isEmpty());
+        QCOMPARE(h->m.strSchoolYear, typed.isEmpty() ? "2009-2010" : "2012 - 2013");
+    }
+
+    // An export that could not be written (the disk full) reported as done; an import of what
+    // is no settings file (a folder), or one while a plan is under way (the instructor's dialog
+    // is held back too), changing the settings; an export that does not import as the same
+    // settings, or an import that misses the store, the sample page or the main course list.
+    void importExport_data()
+    {
+        dataColumns<QString, QString>({"fault", "title"});
+        dataRow("export, disk full", "full disk", "Settings Not Exported");
+        dataRow("import, a folder", "folder", "Settings Not Imported");
+        dataRow("import during a plan", "plan", "Warning");
+        dataRow("round trip", "", "Settings Imported");
+    }
+
+    void importExport()
+    {
+        const auto [fault, title] = fetchRow<QString, QString>({"fault", "title"});
+        frmMain &main = h->withMain();
+        frmPageConfig &p = page();
+        h->m.blnShowTime = true;
+        h->m.strTimeTemplate = QStringLiteral("[X] ");
+        h->m.strCourses[4] = QStringLiteral("Geometry, Honors");
+        const SettingsRecord exported = h->m.record(), factory;
+        const QString file = h->dir.filePath(QStringLiteral("export/my settings.ini"));
+        const bool full = fault == QLatin1String("full disk");
+        h->platform.answerMessage(Answer::Yes, QString(), "Import/Export Settings");
+        h->platform.answerSaveFile(file);
+        h->platform.answerMessage(Answer::OK, QString(), full ? title : "Settings Exported");
+        auto disk = full ? std::make_unique<FullDisk>(100) : nullptr;
+        p.cmdImport->click();
+        if (full)
+            return;
+        h->m.record() = factory;
+        if (fault == QLatin1String("plan")) {
+            main.RTxtComposite->setText(QStringLiteral("A plan"));
+            h->platform.answerMessage(Answer::OK, QString(), title);
+            p.TeacherYearButton->click();
+        }
+        h->platform.answerMessage(Answer::No, QString(), "Import/Export Settings");
+        if (fault != QLatin1String("plan"))
+            h->platform.answerOpenFile(fault.isEmpty() ? file : h->dir.path());
+        h->platform.answerMessage(Answer::OK, QString(), title);
+        p.cmdImport->click();
+        QCOMPARE(h->m.record(), fault.isEmpty() ? exported : factory);
+        QCOMPARE(h->store->exists() ? h->stored() : factory, fault.isEmpty() ? exported : factory);
+        if (!fault.isEmpty())
+            return;
+        QCOMPARE(p.Task1Label->text(), QStringLiteral("1. [15 min]  Review Homework"));
+        QCOMPARE(main.cboCourses->count(), 4);
+    }
+
     // A storage folder that does not exist taken (every plan would fail to save), a chosen
     // folder not stored, or Cancel changing it.
     void storageFolderChooser_data()
@@ -593,8 +764,8 @@ private Q_SLOTS:
             QCOMPARE(h->stored().strStorageFolder, expected);
     }
 
-    // Standards shown without a list to show (the wizard cancelled), the wizard's standard
-    // stored with its double quotes, or the answer not stored.
+    // Standards shown without a list to show (the wizard cancelled), an emptied list stored,
+    // the wizard's standard stored with its double quotes, or the answer not stored.
     void standardsWizard()
     {
         frmPageConfig &p = page();
@@ -607,6 +778,11 @@ private Q_SLOTS:
                     h->answerAbandon(Answer::Yes);
                     return wizard->cmdCancel->click();
                 }
+                h->platform.answerMessage(Answer::OK, QString(), QStringLiteral("Missing Data"));
+                wizard->lstStandards->setCurrentRow(0);
+                while (wizard->cmdRemove->isEnabled())
+                    wizard->cmdRemove->click();
+                wizard->cmdDone->click(); // an empty list is no list
                 wizard->txtCode->setText(QStringLiteral("4.A"));
                 wizard->txtText->setText(QStringLiteral("Factor \"perfect\" squares"));
                 wizard->optPrefix->setChecked(true);
@@ -617,7 +793,7 @@ private Q_SLOTS:
             QCOMPARE(h->stored().blnShowStandards, made);
         }
         QCOMPARE(h->m.strStandardsMode, QStringLiteral("PREFIXED"));
-        QCOMPARE(h->m.strStdTexts.last(), QStringLiteral("Factor ''perfect'' squares"));
+        QCOMPARE(h->m.strStdTexts, QStringList{"Factor ''perfect'' squares"});
     }
 };
 
