@@ -205,9 +205,9 @@ void TestRtf::read_data()
     row("single-byte charsets",
         "{\\rtf1{\\fonttbl{\\f1\\fcharset161 G;}{\\f2\\fcharset162 T;}{\\f3\\fcharset163 V;}"
         "{\\f4\\fcharset178 A;}{\\f5\\fcharset186 B;}{\\f6\\fcharset222 H;}{\\f7\\fcharset254 P;}"
-        "{\\f8\\fcharset255 "
-        "O;}}\\f1\\'e1\\f2\\'fd\\f3\\'f0\\f4\\'c7\\f5\\'e0\\f6\\'a1\\f7\\'b0\\f8\\'b5}",
-        "αıđاąก░Á");
+        "{\\f8\\fcharset255 O;}{\\f9\\fcharset161\\cpg1251 C;}}\\f1\\'e1\\f2\\'fd\\f3\\'f0"
+        "\\f4\\'c7\\f5\\'e0\\f6\\'a1\\f7\\'b0\\f8\\'b5\\f9\\'cf}",
+        "αıđاąก░ÁП");
     row("double-byte charsets",
         "{\\rtf1\\ansicpg20932{\\fonttbl{\\f1\\fcharset129 K;}{\\f2\\fcharset136 B;}}"
         "\\'a4\\'a2\\f1\\'b0\\'a1\\f2\\'a4\\'a4\\f1\\'c9\\'5a}",
