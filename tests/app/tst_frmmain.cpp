@@ -5,6 +5,7 @@
 #include "platform/safefile.h"
 #include "settings/settingsstore.h"
 #include "support/datarows.h"
+#include "support/fulldisk.h"
 #include "support/planfixture.h"
 
 #include <QLabel>
@@ -55,6 +56,11 @@ private Q_SLOTS:
         dataRow("unreadable, a copy kept before", garbage, "Settings Not Loaded", ".unreadable-2",
                 "Your Name Here...");
         dataRow("partly damaged", partly, "Settings Reset", ".damaged", "Ms. K");
+        // Nothing can be kept: nothing is lost, and nothing is said to be kept.
+        dataRow("unreadable, no room to keep it", garbage, "Settings Not Loaded", "",
+                "Your Name Here...");
+        dataRow("a folder where the file belongs", QByteArray(), "Settings Not Loaded", "",
+                "Your Name Here...");
     }
 
     void damagedStoreIsKeptAndReported()
@@ -68,17 +74,22 @@ private Q_SLOTS:
         const bool second = kept.endsWith(QLatin1String("-2"));
         if (second)
             QVERIFY(safefile::write(path + QStringLiteral(".unreadable"), earlier));
-        QVERIFY(safefile::write(path, content));
+        QVERIFY(content.isEmpty() ? QDir().mkpath(path) : safefile::write(path, content));
         SettingsStore store(path);
         platform->answerMessage(Answer::OK, QString(), title);
+        auto full = kept.isEmpty() ? std::make_unique<FullDisk>(8) : nullptr;
         makeWindow(&store);
+        full.reset();
         QVERIFY2(platform->lastPrompt().text.contains(path + kept),
                  qPrintable(platform->lastPrompt().text));
         const auto bytes = [](const QString &file) {
             QFile f(file);
-            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
         };
         QCOMPARE(bytes(path + kept), content);
+        if (kept.isEmpty())
+            QVERIFY(!QFile::exists(path + QStringLiteral(".unreadable")) &&
+                    !platform->lastPrompt().text.contains(QStringLiteral(".unreadable")));
         if (second)
             QCOMPARE(bytes(path + QStringLiteral(".unreadable")), earlier);
         QCOMPARE(m->strTeacherName, teacher);

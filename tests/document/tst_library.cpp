@@ -123,6 +123,8 @@ private Q_SLOTS:
         dataRow("plain for accented", "cafe", true, QStringList{"Café"});
         dataRow("capitals and accents typed", "CAFÉ ÉLÈVES", true, QStringList{"élèves", "Café"});
         dataRow("beginning of a word", "denom", true, QStringList{"Denominators"});
+        dataRow("one word the beginning of another", "denominators denom", true,
+                QStringList{"Denominators"});
         dataRow("every word is needed", "cafe zebra", false, QStringList{"Café"});
         dataRow("not inside a word", "afe", false, QStringList{});
         dataRow("punctuation typed", "naïve, (recipe)", true, QStringList{"recipe", "NAÏVE"});

@@ -51,6 +51,8 @@ private Q_SLOTS:
     void appendPattern();
     void textAndSelection();
     void rtfInAndOut();
+    void selectionAttributes_data();
+    void selectionAttributes();
     void saveAndLoad();
     void fileFails_data();
     void fileFails();
@@ -134,6 +136,42 @@ void TestRichTextBox::rtfInAndOut()
     QCOMPARE(dumpDocument(target), QStringLiteral("[B]Grüße[/B] 😀"));
 }
 
+// The toolbar shows what the selection has: a mixed selection shown bold, the end's font or
+// colour instead of the start's, a size of 0 taken instead of refused, a font name with spaces.
+void TestRichTextBox::selectionAttributes_data()
+{
+    dataColumns<int, int, bool, int, QString, QColor, QString>(
+        {"start", "length", "bold", "points", "family", "color", "rtf"});
+    const QString fonts = QStringLiteral("{\\rtf1{\\fonttbl{\\f1 Arial;}{\\f2 Courier New;}}"
+                                         "{\\colortbl;\\red255\\green0\\blue0;}");
+    dataRow("caret after bold", 3, 0, true, 14, "Arial", QColor(Qt::red),
+            fonts + "\\f1\\fs28\\b\\cf1 big}");
+    dataRow("mixed bold, odd half-points", 0, 2, false, 12, "Arial", QColor(),
+            fonts + "\\f1\\fs23 {\\b a}b}");
+    dataRow("from the start", 0, 2, true, 10, "Arial", QColor(Qt::red),
+            fonts + "\\b\\f1\\fs20\\cf1 a\\f2\\fs40\\cf0 b}");
+}
+
+void TestRichTextBox::selectionAttributes()
+{
+    QFETCH(QString, rtf);
+    QFETCH(int, start);
+    QFETCH(int, length);
+    RichTextBox box;
+    box.setTextRTF(rtf);
+    box.setSelStart(start);
+    box.setSelLength(length);
+    box.setSelFontSize(0);
+    QTEST(box.SelBold(), "bold");
+    QTEST(box.SelFontSize(), "points");
+    QTEST(box.SelFontName(), "family");
+    QTEST(box.SelColor(), "color");
+    box.setSelFontName(QStringLiteral(" Courier New "));
+    box.setSelColor(Qt::blue);
+    QCOMPARE(box.SelFontName(), QStringLiteral("Courier New"));
+    QCOMPARE(box.SelColor(), QColor(Qt::blue));
+}
+
 // A saved plan that reloads different, or loads into what was there before.
 void TestRichTextBox::saveAndLoad()
 {
@@ -162,6 +200,8 @@ void TestRichTextBox::fileFails_data()
     dataRow("load: missing file", false, "gone/missing.rtf", "");
     dataRow("load: a folder", false, "folder", "");
     dataRow("load: too large", false, "huge/plan.rtf", "too large");
+    dataRow("load: a device of no size", false, "/dev/zero", "too large");
+    dataRow("load: read error", false, "/proc/self/mem", "");
 }
 
 void TestRichTextBox::fileFails()
@@ -170,7 +210,7 @@ void TestRichTextBox::fileFails()
     QFETCH(QString, target);
     QFETCH(QString, reason);
     const QString folder = m_dir->filePath(target.section(u'/', 0, 0));
-    const QString path = m_dir->filePath(target);
+    const QString path = target.startsWith(u'/') ? target : m_dir->filePath(target);
     const QByteArray before = "{\\rtf1 the plan that was there}";
     if (!target.startsWith(QLatin1StringView("no/")))
         QDir().mkpath(folder);

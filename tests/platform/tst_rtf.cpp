@@ -202,6 +202,22 @@ void TestRtf::read_data()
     row("deff gives the code page", "{\\rtf1\\deff1{\\fonttbl{\\f1\\fcharset238 B;}}\\'b9}", "ą");
     row("dbcs pairs", "{\\rtf1\\ansicpg932 \\'82\\'a0\\'96\\'7b}", "あ本");
     row("unknown code page", "{\\rtf1\\ansicpg99999 \\'e9}", "é");
+    row("single-byte charsets",
+        "{\\rtf1{\\fonttbl{\\f1\\fcharset161 G;}{\\f2\\fcharset162 T;}{\\f3\\fcharset163 V;}"
+        "{\\f4\\fcharset178 A;}{\\f5\\fcharset186 B;}{\\f6\\fcharset222 H;}{\\f7\\fcharset254 P;}"
+        "{\\f8\\fcharset255 O;}{\\f9\\fcharset161\\cpg1251 C;}}\\f1\\'e1\\f2\\'fd\\f3\\'f0"
+        "\\f4\\'c7\\f5\\'e0\\f6\\'a1\\f7\\'b0\\f8\\'b5\\f9\\'cf}",
+        "αıđاąก░ÁП");
+    row("double-byte charsets",
+        "{\\rtf1\\ansicpg20932{\\fonttbl{\\f1\\fcharset129 K;}{\\f2\\fcharset136 B;}}"
+        "\\'a4\\'a2\\f1\\'b0\\'a1\\f2\\'a4\\'a4\\f1\\'c9\\'5a}",
+        "あ가中\ufffd");
+    row("mac and dos code pages",
+        "{\\rtf1\\mac{\\fonttbl{\\f1\\fcharset77 M;}}\\'a5\\pc \\'e1\\pca \\'d0\\ansicpg65001 "
+        "\\'c3\\'a9\\f1\\'d2}",
+        "•ßðé“");
+    row("wingdings", "{\\rtf1{\\fonttbl{\\f0 Wingdings;}}\\'5e\\'82\\'8d\\'b8\\'09\\'01\\'fc}",
+        "♈②❷🕑\t✓");
     row("unicode skips", "{\\rtf1 \\u233 e\\u8364\\'80x}", "é€x");
     row("uc2 and uc0", "{\\rtf1\\uc2 \\u8364 EUx\\uc0 \\u8364 y}", "€x€y");
     row("uc is scoped", "{\\rtf1 {\\uc2 \\u8364 ab}\\u8364 ab{\\uc3}\\u8364 abc}", "€€b€bc");

@@ -1,6 +1,7 @@
 // The settings file: what was saved reads back unchanged, a damaged file still gives a record
 // the screens can use, files that are not ours are refused, and a failed save keeps what was
 // there. The record with every setting changed lives in tests/data/settings/awkward.ini.
+#include "platform/safefile.h"
 #include "settings/settingsstore.h"
 #include "support/datarows.h"
 #include "support/fulldisk.h"
@@ -183,6 +184,22 @@ private Q_SLOTS:
         QCOMPARE(path.fileName(), u"quillmark.ini");
         QVERIFY2(path.absolutePath().startsWith(config + u'/'), qPrintable(path.filePath()));
         QCOMPARE(SettingsStore().path(), path.filePath());
+    }
+
+    // Files an earlier version kept one folder deeper are taken over at start-up: one that
+    // replaces the newer file of the same name, or a folder removed with that file still in
+    // it, loses settings.
+    void earlierFolderIsAdopted()
+    {
+        const QString to = m_dir.filePath(u"adopt"_qs), from = to + u"/Quillmark"_qs;
+        QVERIFY(QDir().mkpath(from) && writeAll(from + u"/a.ini"_qs, "earlier") &&
+                writeAll(from + u"/.b"_qs, "hidden") && writeAll(to + u"/a.ini"_qs, "newer"));
+        safefile::adoptFolder(from, to);
+        QCOMPARE(readAll(to + u"/a.ini"_qs) + readAll(to + u"/.b"_qs), QByteArray("newerhidden"));
+        QCOMPARE(readAll(from + u"/a.ini"_qs), QByteArray("earlier"));
+        QVERIFY(QFile::remove(from + u"/a.ini"_qs));
+        safefile::adoptFolder(from, to);
+        QVERIFY(!QFileInfo::exists(from));
     }
 
     // A file of ours with damaged values: each falls back on its own, the rest is kept. The
