@@ -3,6 +3,7 @@
 #include "platform/form.h"
 #include "platform/helpwindow.h"
 #include "platform/qtplatform.h"
+#include "support/datarows.h"
 #include "support/scriptedplatform.h"
 
 #include <QApplication>
@@ -181,6 +182,23 @@ private Q_SLOTS:
         QEXPECT_FAIL("", "an answer never asked for", Continue);
         unasked.verifyAllAnswered();
         QVERIFY(true);
+    }
+
+    // The open and save dialogs take the program's "description|patterns|..." filters; one
+    // Qt misreads lists no plans, or offers every file as one.
+    void fileDialogFilters_data()
+    {
+        dataColumns<QString, QString>({"filter", "qt"});
+        dataRow("plans", "Lesson Plan Documents|LPlans--*.*|All Files (*.*)|*.*",
+                "Lesson Plan Documents (LPlans--*.*);;All Files (*.*)");
+        dataRow("several patterns", "Settings|*.ini;*.txt", "Settings (*.ini *.txt)");
+        dataRow("dangling description", "Only|", "Only ()");
+        dataRow("empty", "", "");
+    }
+    void fileDialogFilters()
+    {
+        const auto [filter, qt] = fetchRow<QString, QString>({"filter", "qt"});
+        QCOMPARE(QtPlatform::qtFilter(filter), qt);
     }
 };
 
