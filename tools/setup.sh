@@ -52,7 +52,7 @@ case "$mode" in
     find . -name '*.gcda' -delete
     status=0
     QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 600 || status=$?
-    gcovr --root "$root" --filter "$root/src/" --exclude '.*_autogen/.*' --print-summary \
+    gcovr --root "$root" --filter "$root/src/" --exclude '.*_autogen/.*' --print-summary --gcov-ignore-parse-errors \
       --object-directory "$build" --output "$build/coverage.txt" "$build"
     exit $status
     ;;

@@ -598,6 +598,29 @@ private Q_SLOTS:
         const QString caption = w->FrameLabel->text();
         QVERIFY(ui::captionWidthTwips(w->FrameLabel, caption) <= 2750 + 300);
     }
+
+    // An entry's lines: a trailing line break wrote an empty line into the plan, continuation
+    // lines lost their place under the text, a short time ran into the description, a long
+    // description overran the list it is shown in.
+    void entryText_data()
+    {
+        dataColumns<QString, QString, QString, QString>({"time", "description", "entry", "short"});
+        dataRow("no time, trailing breaks", "", "Warm-up\r\n \r\n", "Warm-up", "Warm-up     ");
+        dataRow("short time padded", "5", "Quiz", "(5 min.) Quiz", "Quiz");
+        dataRow("long time not padded", "100-120", "Quiz", "(100-120 min.)Quiz", "Quiz");
+        dataRow("two lines indented", "10", "Read\r\nDiscuss", "(10 min.) Read\r\n     Discuss",
+                "Read  Discuss");
+        dataRow("cut at 22", "", "Think-Pair-Share about fractions",
+                "Think-Pair-Share about fractions", "Think-Pair-Share ab...");
+    }
+    void entryText()
+    {
+        const auto [time, description, entry, shortForm] =
+            fetchRow<QString, QString, QString, QString>({"time", "description", "entry", "short"});
+        const QString timeText = DayEntries::timeText(QStringLiteral("(X min.)"), time);
+        QCOMPARE(DayEntries::fullEntry(timeText, time, description), entry);
+        QCOMPARE(DayEntries::shortForm(description), shortForm);
+    }
 };
 
 QTEST_MAIN(TestPlan)
