@@ -304,6 +304,24 @@ private Q_SLOTS:
         QCOMPARE(f.setting ? h->m.*f.setting : h->m.strCourses.at(3), stored);
     }
 
+    // A stored heading that is none of the choices and longer than the box (quotes doubled, or
+    // read from a file) was cut when its dialog opened, and Done stored the cut heading.
+    void longCustomHeadingIsKeptWhole_data()
+    {
+        dataColumns<QString>({"field"});
+        dataRow("tasks", "tasks");
+        dataRow("period", "period");
+    }
+    void longCustomHeadingIsKeptWhole()
+    {
+        const auto [field] = fetchRow<QString>({"field"});
+        const TypedField f = typedFields[field];
+        const QString heading = QString(60, QLatin1Char('a')) + QStringLiteral(" ''b''");
+        h->m.*f.setting = heading;
+        show(f.dialog, [&](QDialog &dlg) { done(dlg); });
+        QCOMPARE(h->m.*f.setting, heading);
+    }
+
     // A double quote stored as typed (it would end the value in the settings file and the
     // plan), an entry stored in another place than its box, or the sixteenth entry (there are
     // fifteen boxes) dropped, overwritten, or put back over settings imported since.
