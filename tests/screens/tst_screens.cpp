@@ -304,6 +304,27 @@ private Q_SLOTS:
         QCOMPARE(f.setting ? h->m.*f.setting : h->m.strCourses.at(3), stored);
     }
 
+    // The instructor dialog's order choices and its sample showed the heading's parts in
+    // another order than the plans get them.
+    void headingOrderMatchesThePlans()
+    {
+        for (int order = 0; order < 4; ++order) {
+            const QString plan = PlanStart::headingLine(
+                order, QStringLiteral("Teacher"), QStringLiteral("Week"), QStringLiteral("Year"));
+            const QString sample =
+                frmSetupNameCourses::sampleHeading(order, QString(), QStringLiteral("Teacher"),
+                                                   QStringLiteral("Year"), QStringLiteral("Week"));
+            QCOMPARE(sample.simplified(), plan.simplified());
+            QString caption = frmSetupNameCourses::orderCaption(order, QStringLiteral("Week"));
+            QCOMPARE(
+                caption.remove(u'&')
+                    .remove(u'-')
+                    .replace(QStringLiteral("School Year"), QStringLiteral("Year Lesson Plans"))
+                    .simplified(),
+                plan.simplified());
+        }
+    }
+
     // A stored heading that is none of the choices and longer than the box (quotes doubled, or
     // read from a file) was cut when its dialog opened, and Done stored the cut heading.
     void longCustomHeadingIsKeptWhole_data()
