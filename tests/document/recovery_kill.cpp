@@ -15,9 +15,9 @@
 // temporary folder, which kill_recovery.sh and tst_recovery provide.
 #include "app/frmmain.h"
 #include "document/recovery.h"
-#include "support/golden.h"
 #include "platform/richtextbox.h"
 #include "support/docdump.h"
+#include "support/golden.h"
 #include "support/planfixture.h"
 
 #include <QApplication>

@@ -8,7 +8,6 @@
 #include "document/planprint.h"
 #include "document/viewer.h"
 #include "documentkit.h"
-#include "support/golden.h"
 #include "plan/daywriter.h"
 #include "plan/planstart.h"
 #include "platform/rtf/rtfformat.h"
@@ -16,6 +15,7 @@
 #include "platform/ui.h"
 #include "support/datarows.h"
 #include "support/fulldisk.h"
+#include "support/golden.h"
 
 #include <QAction>
 #include <QGroupBox>
